@@ -1,0 +1,27 @@
+# Thin wrappers over CMake for the README's commands.
+BUILD_DIR ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j2
+
+run: build
+	$(BUILD_DIR)/src/cli/grahavani-chart --name "Asha Rao" --date 1947-08-15 --time 00:00 \
+	  --lat 28N39 --lon 77E13 --zone 34 --city "New Delhi" --state Delhi --country India
+
+test: build
+	ctest --test-dir $(BUILD_DIR) -j2 --output-on-failure
+
+bench: build
+	$(BUILD_DIR)/bench/chart_benchmark
+
+clean:
+	rm -rf $(BUILD_DIR)

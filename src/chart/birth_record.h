@@ -1,0 +1,30 @@
+#pragma once
+// The birth data of one chart as the user entered it.
+
+#include <cstdint>
+#include <string>
+
+namespace grahavani {
+
+struct BirthRecord {
+    std::string Name;              // as typed, not trimmed
+    std::int16_t Day = 0;          // 1-31
+    std::int16_t Month = 0;        // 1-12
+    std::int16_t Year = 0;         // 1900-2050
+    std::int16_t Hour = 0;         // 0-24
+    std::int16_t Minute = 0;       // 0-59
+    std::int16_t ZoneHours = 0;    // magnitude only: the hemisphere gives the direction
+    std::int16_t ZoneMinutes = 0;  // 0 or 30, magnitude only
+    std::int16_t LongitudeDegrees = 0;
+    std::int16_t LongitudeMinutes = 0;
+    std::int16_t LatitudeDegrees = 0;
+    std::int16_t LatitudeMinutes = 0;
+    bool IsEast = false;
+    bool IsSouth = false;
+    bool DaylightSaving = false;
+    std::string City;              // trimmed
+    std::string State;             // trimmed
+    std::string Country;           // trimmed
+};
+
+}  // namespace grahavani

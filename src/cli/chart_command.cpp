@@ -1,0 +1,233 @@
+#include "chart_command.h"
+
+#include <CLI/CLI.hpp>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch_charts.h"
+#include "chart/birth_entries.h"
+#include "chart/compute_chart.h"
+#include "chart/reference_tables.h"
+#include "command_line_values.h"
+#include "output/chart_file.h"
+#include "output/text_report.h"
+#include "output_file.h"
+
+namespace grahavani {
+
+namespace {
+
+struct Arguments {
+    std::string name, date, time, latitude, longitude, zone, city, state, country;
+    bool daylightSaving = false;
+    std::string outputPath, chartFile, batchFile;
+    bool listZones = false;
+};
+
+// A message for a bad argument: exit status 2, nothing written.
+struct ArgumentError {
+    std::string message;
+};
+
+const char* ArgumentOf(EntryField field) {
+    switch (field) {
+        case EntryField::Name: return "--name";
+        case EntryField::Day:
+        case EntryField::Month:
+        case EntryField::Year: return "--date";
+        case EntryField::Hour:
+        case EntryField::Minute: return "--time";
+        case EntryField::LatitudeDegrees:
+        case EntryField::LatitudeMinutes: return "--lat";
+        case EntryField::LongitudeDegrees:
+        case EntryField::LongitudeMinutes: return "--lon";
+        case EntryField::City: return "--city";
+        case EntryField::State: return "--state";
+        case EntryField::Country: return "--country";
+        case EntryField::TimeZone: return "--zone";
+    }
+    return "";
+}
+
+std::size_t ZoneRow(const std::string& zone) {
+    const auto row = ReadTimeZone(zone);
+    if (!row) {
+        throw ArgumentError{"--zone: expected a row number from 0 to 70 or the exact text of a "
+                            "row (see --list-zones), got \"" + zone + "\""};
+    }
+    return *row;
+}
+
+BirthEntries EntriesFromArguments(const Arguments& a) {
+    const auto date = ReadDate(a.date);
+    if (!date) throw ArgumentError{"--date: expected YYYY-MM-DD, got \"" + a.date + "\""};
+    const auto time = ReadTime(a.time);
+    if (!time) throw ArgumentError{"--time: expected HH:MM, got \"" + a.time + "\""};
+    const auto latitude = ReadCoordinate(a.latitude, 'N', 'S');
+    if (!latitude) {
+        throw ArgumentError{"--lat: expected degrees, N or S, minutes (like 28N39), got \"" +
+                            a.latitude + "\""};
+    }
+    const auto longitude = ReadCoordinate(a.longitude, 'E', 'W');
+    if (!longitude) {
+        throw ArgumentError{"--lon: expected degrees, E or W, minutes (like 77E13), got \"" +
+                            a.longitude + "\""};
+    }
+    BirthEntries e;
+    e.Name = a.name;
+    e.Day = date->day;
+    e.Month = date->month;
+    e.Year = date->year;
+    e.Hour = time->hour;
+    e.Minute = time->minute;
+    e.LatitudeDegrees = latitude->degrees;
+    e.LatitudeMinutes = latitude->minutes;
+    e.IsSouth = latitude->negativeDirection;
+    e.LongitudeDegrees = longitude->degrees;
+    e.LongitudeMinutes = longitude->minutes;
+    e.IsEast = !longitude->negativeDirection;
+    e.City = a.city;
+    e.State = a.state;
+    e.Country = a.country;
+    e.TimeZoneRow = ZoneRow(a.zone);
+    e.DaylightSaving = a.daylightSaving;
+    for (const auto& check : {CheckListValues, CheckDate, CheckCoordinates}) {
+        if (const auto problem = check(e)) {
+            throw ArgumentError{std::string(ArgumentOf(problem->focus.value_or(EntryField::Day))) +
+                                ": " + problem->message};
+        }
+    }
+    return e;
+}
+
+std::string ReadChartFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw ArgumentError{"--open: cannot read " + path};
+    std::string bytes(ChartFileReadLimit, '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file.bad()) throw ArgumentError{"--open: cannot read " + path};
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
+}
+
+// Writes to standard output, or through a temporary file to -o.
+int WriteResult(const std::string& outputPath, std::ostream& out, std::ostream& err,
+                const auto& writer) {
+    if (outputPath.empty()) {
+        writer(out);
+        out.flush();
+        return ExitSuccess;
+    }
+    OutputFile file(outputPath);
+    if (!file.IsOpen()) {
+        err << "-o: cannot create " << outputPath << "\n";
+        return ExitBadArguments;
+    }
+    writer(file.Stream());
+    std::string error;
+    if (!file.Commit(error)) {
+        err << error << "\n";
+        return ExitBadBirthData;
+    }
+    return ExitSuccess;
+}
+
+int WriteReport(const BirthEntries& entries, const Arguments& a, std::ostream& out,
+                std::ostream& err) {
+    const BirthRecord birth = ToBirthRecord(entries);
+    ChartResult chart;
+    ComputeChart(birth, chart);
+    const std::string report = BuildTextReport(birth, chart);
+    return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << report; });
+}
+
+int OpenChartFile(const Arguments& a, std::ostream& out, std::ostream& err) {
+    BirthEntries entries;
+    entries.TimeZoneRow = ZoneRow(a.zone);
+    entries.DaylightSaving = a.daylightSaving;
+    ReadChartFile(ReadChartFileBytes(a.chartFile), entries);
+    if (const auto problem = CheckBirthEntries(entries)) {
+        err << problem->message << "\n";
+        return ExitBadBirthData;
+    }
+    return WriteReport(entries, a, out, err);
+}
+
+int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
+    std::ifstream in(a.batchFile, std::ios::binary);
+    if (!in) {
+        err << "--batch: cannot read " << a.batchFile << "\n";
+        return ExitBadArguments;
+    }
+    bool allComputed = true;
+    const int status = WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
+        allComputed = RunBatch(in, s, err);
+    });
+    return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
+}
+
+void ListZones(std::ostream& out) {
+    for (std::size_t row = 0; row < TimeZoneCount; ++row) {
+        out << row << '\t' << TimeZoneList[row].displayText << '\n';
+    }
+}
+
+}  // namespace
+
+int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    CLI::App app{"Computes Vedic birth charts and writes their text reports.",
+                 "grahavani-chart"};
+    Arguments a;
+    auto* name = app.add_option("--name", a.name, "Name of the person");
+    auto* date = app.add_option("--date", a.date, "Date of birth, YYYY-MM-DD (1900 to 2050)");
+    auto* time = app.add_option("--time", a.time, "Clock time of birth, HH:MM (00:00 to 24:59)");
+    auto* latitude = app.add_option("--lat", a.latitude, "Latitude: degrees, N or S, minutes (28N39)");
+    auto* longitude = app.add_option("--lon", a.longitude, "Longitude: degrees, E or W, minutes (77E13)");
+    auto* zone = app.add_option("--zone", a.zone, "Time zone: row number 0-70 or its exact text");
+    auto* dst = app.add_flag("--dst", a.daylightSaving, "Daylight saving time was in force");
+    auto* city = app.add_option("--city", a.city, "City of birth");
+    auto* state = app.add_option("--state", a.state, "State of birth");
+    auto* country = app.add_option("--country", a.country, "Country of birth");
+    app.add_option("-o,--output", a.outputPath, "Write to FILE instead of standard output");
+    auto* open = app.add_option("--open", a.chartFile, "Compute the chart a .gvc chart file holds");
+    auto* batch = app.add_option("--batch", a.batchFile, "Compute one chart per JSON line of FILE");
+    auto* listZones = app.add_flag("--list-zones", a.listZones, "Print the time zones with their numbers");
+
+    for (auto* option : {name, date, time, latitude, longitude, city, state, country}) {
+        option->excludes(open)->excludes(batch)->excludes(listZones);
+    }
+    open->excludes(batch)->excludes(listZones);
+    batch->excludes(zone)->excludes(dst)->excludes(listZones);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        if (error.get_exit_code() == 0) return app.exit(error, out, err);
+        err << "grahavani-chart: " << error.what() << "\nRun with --help for more information.\n";
+        return ExitBadArguments;
+    }
+
+    try {
+        if (a.listZones) {
+            ListZones(out);
+            return ExitSuccess;
+        }
+        if (!a.batchFile.empty()) return Batch(a, out, err);
+        if (zone->count() == 0) throw ArgumentError{"--zone is required"};
+        if (!a.chartFile.empty()) return OpenChartFile(a, out, err);
+        for (auto* option : {name, date, time, latitude, longitude}) {
+            if (option->count() == 0) {
+                throw ArgumentError{option->get_name() +
+                                    " is required (or give --open FILE or --batch FILE)"};
+            }
+        }
+        return WriteReport(EntriesFromArguments(a), a, out, err);
+    } catch (const ArgumentError& error) {
+        err << "grahavani-chart: " << error.message << "\n";
+        return ExitBadArguments;
+    }
+}
+
+}  // namespace grahavani

@@ -1,0 +1,20 @@
+#pragma once
+// The character shift applied to every value stored in a chart file or the settings.
+//
+// Each character's Windows-1252 code c is stored as the byte c + 85. A character
+// that would not fit (code 171 or more, or not in the code page at all) is stored
+// as "#", its code point in upper-case hexadecimal, and ";". Those bytes all lie
+// below 85, so a reader that only knows the shift drops them, and every text
+// survives the round trip: DecodeText(EncodeText(t)) == t.
+
+#include <string>
+#include <string_view>
+
+namespace grahavani {
+
+// UTF-8 text to stored bytes.
+std::string EncodeText(std::string_view text);
+// Stored bytes to UTF-8 text; bytes below 85 that are not a well-formed escape are dropped.
+std::string DecodeText(std::string_view stored);
+
+}  // namespace grahavani

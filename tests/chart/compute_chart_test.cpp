@@ -1,0 +1,69 @@
+#include "chart/compute_chart.h"
+
+#include <gtest/gtest.h>
+
+#include "test_births.h"
+
+namespace grahavani {
+namespace {
+
+TEST(ComputeChart, NoonJ2000) {
+    ChartResult chart;
+    ComputeChart(test::NoonJ2000(), chart);
+    EXPECT_EQ(chart.AyanamsaDisplay, "23\u00B0 51' 14\"");
+    EXPECT_EQ(chart.LagnaSign, "Pis");
+    EXPECT_EQ(chart.LagnaName, "Meena");
+    EXPECT_EQ(chart.NakshatraLord, "Rahu");
+    EXPECT_EQ(chart.NakshatraPada, "4");
+    const std::array<std::string, 12> positions = {
+        "16 Sag 31", chart.PositionTexts[1], "08 Sag 03", "07 Sco 43", "04 Aqu 07", "01 Ari 30",
+        "16 Ari 21", "10 Can 16", "10 Cap 16", "17 Pis 31", "15 Sag 45", ""};
+    EXPECT_EQ(chart.PositionTexts, positions);
+}
+
+TEST(ComputeChart, Delhi1947) {
+    ChartResult chart;
+    ComputeChart(test::Delhi1947(), chart);
+    EXPECT_EQ(chart.AscendantText, "7\u00B0 45' 43\" Tau");
+    EXPECT_EQ(chart.LagnaName, "Vrishabha");
+    EXPECT_EQ(chart.PositionTexts[9], "07 Tau 45");
+    EXPECT_EQ(chart.PositionTexts[10], "21 Cap 27");
+}
+
+TEST(ComputeChart, SagittariusIsDhanushForTheLagnaAndDhanusForTheMoon) {
+    // Search the hours of a few days for an ascendant and a Moon in Sagittarius.
+    bool lagnaSeen = false, rashiSeen = false;
+    BirthRecord b = test::Delhi1947();
+    for (int day = 1; day <= 28 && !(lagnaSeen && rashiSeen); ++day) {
+        for (int hour = 0; hour < 24; ++hour) {
+            b.Day = static_cast<std::int16_t>(day);
+            b.Hour = static_cast<std::int16_t>(hour);
+            ChartResult chart;
+            ComputeChart(b, chart);
+            if (chart.LagnaSign == "Sag") {
+                EXPECT_EQ(chart.LagnaName, "Dhanush");
+                lagnaSeen = true;
+            }
+            if (chart.MoonPositionText.ends_with("Sag")) {
+                EXPECT_EQ(chart.MoonRashi, "Dhanus");
+                rashiSeen = true;
+            }
+        }
+    }
+    EXPECT_TRUE(lagnaSeen && rashiSeen);
+}
+
+TEST(ComputeChart, RepeatableAndIndependentOfWhatWasThere) {
+    ChartResult first, second;
+    ComputeChart(test::Delhi1947(), first);
+    ComputeChart(test::NoonJ2000(), second);
+    ComputeChart(test::Delhi1947(), second);
+    EXPECT_EQ(first.PositionTexts, second.PositionTexts);
+    EXPECT_EQ(first.AyanamsaText, second.AyanamsaText);
+    EXPECT_EQ(first.MoonNakshatra, second.MoonNakshatra);
+    EXPECT_EQ(first.NakshatraLord, second.NakshatraLord);
+    EXPECT_EQ(first.Centuries1900, second.Centuries1900);
+}
+
+}  // namespace
+}  // namespace grahavani

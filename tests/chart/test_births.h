@@ -1,0 +1,39 @@
+#pragma once
+// Birth records of the worked examples used across the tests.
+
+#include "chart/birth_record.h"
+
+namespace grahavani::test {
+
+// Noon UT, 1 January 2000, at Greenwich on the equator.
+inline BirthRecord NoonJ2000() {
+    BirthRecord b;
+    b.Name = "J2000";
+    b.Day = 1;
+    b.Month = 1;
+    b.Year = 2000;
+    b.Hour = 12;
+    return b;
+}
+
+// Midnight at the start of 15 August 1947 in New Delhi, Indian time.
+inline BirthRecord Delhi1947() {
+    BirthRecord b;
+    b.Name = "Asha Rao";
+    b.Day = 15;
+    b.Month = 8;
+    b.Year = 1947;
+    b.ZoneHours = 5;
+    b.ZoneMinutes = 30;
+    b.LongitudeDegrees = 77;
+    b.LongitudeMinutes = 13;
+    b.IsEast = true;
+    b.LatitudeDegrees = 28;
+    b.LatitudeMinutes = 39;
+    b.City = "New Delhi";
+    b.State = "Delhi";
+    b.Country = "India";
+    return b;
+}
+
+}  // namespace grahavani::test

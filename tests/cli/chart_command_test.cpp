@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "chart/compute_chart.h"
+#include "output/chart_file.h"
+#include "output/text_codec.h"
+#include "output/text_report.h"
+#include "run_command.h"
+#include "../chart/test_births.h"
+
+namespace grahavani {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunCommand;
+
+const std::vector<std::string> Delhi = {
+    "--name", "Asha Rao", "--date", "1947-08-15", "--time", "00:00", "--lat", "28N39",
+    "--lon", "77E13", "--zone", "34", "--city", "New Delhi", "--state", "Delhi",
+    "--country", "India"};
+
+std::string ExpectedDelhiReport() {
+    ChartResult chart;
+    ComputeChart(test::Delhi1947(), chart);
+    return BuildTextReport(test::Delhi1947(), chart);
+}
+
+class ChartCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("grahavani-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(ChartCommand, OneChartWritesTheReportBytes) {
+    const auto run = RunCommand(Delhi);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, ExpectedDelhiReport());
+
+    // The zone by its text, and the output to a file.
+    auto args = Delhi;
+    args[11] = "Indian Time, IST, +5.3";
+    const std::string path = (folder_ / "report.txt").string();
+    args.insert(args.end(), {"-o", path});
+    const auto toFile = RunCommand(args);
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_EQ(toFile.out, "");
+    std::ifstream file(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), ExpectedDelhiReport());
+}
+
+TEST_F(ChartCommand, BadArgumentsNameTheArgumentAndWriteNothing) {
+    const struct {
+        std::size_t index;
+        const char* value;
+        const char* named;
+    } cases[] = {
+        {3, "1947-8-15", "--date"},  {3, "1899-08-15", "--date"},
+        {3, "1947-04-31", "--date"}, {5, "25:00", "--time"},
+        {5, "7", "--time"},          {7, "28X39", "--lat"},
+        {7, "99999N1", "--lat"},     {9, "77N13", "--lon"},
+        {11, "71", "--zone"},        {11, "Indian Time", "--zone"},
+    };
+    for (const auto& c : cases) {
+        auto args = Delhi;
+        args[c.index] = c.value;
+        const auto run = RunCommand(args);
+        EXPECT_EQ(run.status, 2) << c.value;
+        EXPECT_EQ(run.out, "") << c.value;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(RunCommand({"--date", "1947-08-15"}).status, 2);
+    EXPECT_EQ(RunCommand({"--bogus"}).status, 2);
+    EXPECT_EQ(RunCommand({"--batch", "x.jsonl", "--zone", "3"}).status, 2);
+    auto twice = Delhi;
+    twice.insert(twice.end(), {"--open", "chart.gvc"});
+    EXPECT_EQ(RunCommand(twice).status, 2);
+}
+
+TEST_F(ChartCommand, ListZonesPrintsSeventyOneNumberedRows) {
+    const auto run = RunCommand({"--list-zones"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 71);
+    EXPECT_NE(run.out.find("34\tIndian Time, IST, +5.3\n"), std::string::npos);
+}
+
+TEST_F(ChartCommand, OpenComputesTheChartAFileHolds) {
+    BirthEntries entries;
+    entries.Name = "Asha Rao";
+    entries.Day = "15";
+    entries.Month = "August";
+    entries.Year = "1947";
+    entries.Hour = "0";
+    entries.Minute = "0";
+    entries.LatitudeDegrees = "28";
+    entries.LatitudeMinutes = "39";
+    entries.LongitudeDegrees = "77";
+    entries.LongitudeMinutes = "13";
+    entries.IsEast = true;
+    entries.City = "New Delhi";
+    entries.State = "Delhi";
+    entries.Country = "India";
+    const std::string path = Write("asha.gvc", WriteChartFile(entries));
+    const auto run = RunCommand({"--open", path, "--zone", "34"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, ExpectedDelhiReport());
+
+    entries.Day = "31";
+    entries.Month = "April";
+    const auto april = RunCommand({"--open", Write("april.gvc", WriteChartFile(entries)),
+                                   "--zone", "34"});
+    EXPECT_EQ(april.status, 1);
+    EXPECT_EQ(april.out, "");
+    EXPECT_EQ(april.err, "Please Enter Correct Date Or Month !\n");
+}
+
+TEST_F(ChartCommand, OpenRefusesFilesThatAreNoChart) {
+    const struct {
+        std::string bytes;
+        const char* message;
+    } cases[] = {
+        {std::string(15 * 2, ' ').replace(0, 30, std::string(15, '\r') + std::string(15, '\n')),
+         "Please Enter Your Name"},
+        {"\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n", "Please Enter Your Name"},
+        {std::string(1 << 20, '\xB6'), "Please Enter Degree of Latitude"},
+        {std::string("\x00\x01\x02\xff\xfe", 5), "Please Enter Degree of Latitude"},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCommand({"--open", Write("bad.gvc", c.bytes), "--zone", "0"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string(c.message) + "\n");
+    }
+
+    // Values the lists do not offer, and coordinates that are no whole number.
+    const std::vector<std::string> valid = {"Asha", "15", "August", "1947", "0", "0", "28",
+                                            "39", "North", "77", "13", "East", "Delhi",
+                                            "Delhi", "India"};
+    const struct {
+        std::size_t line;
+        const char* value;
+        const char* message;
+    } fields[] = {
+        {2, "Janury", "Please choose the month of birth from January to December"},
+        {1, "32", "Please choose the day of birth from 1 to 31"},
+        {3, "1899", "Please choose the year of birth from 1900 to 2050"},
+        {6, "ab", "Please enter the degrees of latitude as a whole number from -32768 to 32767"},
+        {10, "40000", "Please enter the minutes of longitude as a whole number from -32768 to 32767"},
+    };
+    for (const auto& f : fields) {
+        std::string bytes;
+        for (std::size_t i = 0; i < valid.size(); ++i) {
+            bytes += EncodeText(i == f.line ? f.value : valid[i]) + "\r\n";
+        }
+        const auto run = RunCommand({"--open", Write("field.gvc", bytes), "--zone", "0"});
+        EXPECT_EQ(run.status, 1) << f.value;
+        EXPECT_EQ(run.err, std::string(f.message) + "\n");
+    }
+
+    EXPECT_EQ(RunCommand({"--open", (folder_ / "missing.gvc").string(), "--zone", "0"}).status, 2);
+}
+
+TEST_F(ChartCommand, FailedOutputLeavesTheOldFileWhole) {
+    const std::string target = Write("kept.txt", "old report");
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    auto args = Delhi;
+    args.insert(args.end(), {"-o", target});
+    const auto run = RunCommand(args);
+    fs::permissions(folder_, fs::perms::owner_all);
+    if (::geteuid() != 0) {  // root writes anywhere
+        EXPECT_NE(run.status, 0);
+        EXPECT_NE(run.err.find(target), std::string::npos);
+    }
+    std::ifstream file(target, std::ios::binary);
+    const std::string content(std::istreambuf_iterator<char>(file), {});
+    EXPECT_TRUE(content == "old report" || run.status == 0);
+}
+
+}  // namespace
+}  // namespace grahavani
