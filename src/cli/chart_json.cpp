@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace grahavani {
 
@@ -9,122 +10,229 @@ namespace {
 
 using nlohmann::json;
 
-// Reads one field, or leaves a message in `error`.
+// The birth record's fields, in the order their problems are reported.
+enum Field {
+    Name, Day, Month, Year, Hour, Minute, ZoneHours, ZoneMinutes,
+    LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes,
+    IsEast, IsSouth, DaylightSaving, City, State, Country, FieldCount
+};
+
+constexpr std::array<std::string_view, FieldCount> FieldNames = {
+    "Name", "Day", "Month", "Year", "Hour", "Minute", "ZoneHours", "ZoneMinutes",
+    "LongitudeDegrees", "LongitudeMinutes", "LatitudeDegrees", "LatitudeMinutes",
+    "IsEast", "IsSouth", "DaylightSaving", "City", "State", "Country"};
+
+struct Absent {};
+struct OtherKind {};  // null, a fraction, an array or an object
+using FieldValue =
+    std::variant<Absent, std::string, bool, std::int64_t, std::uint64_t, OtherKind>;
+
+// Collects the top-level fields of one object as the parser meets them.
+class FieldCollector final : public nlohmann::json_sax<json> {
+public:
+    std::array<FieldValue, FieldCount> values;
+    bool topIsObject = false;
+
+    bool null() override { return Set(OtherKind{}); }
+    bool boolean(bool value) override { return Set(value); }
+    bool number_integer(number_integer_t value) override { return Set(std::int64_t{value}); }
+    bool number_unsigned(number_unsigned_t value) override { return Set(std::uint64_t{value}); }
+    bool number_float(number_float_t, const string_t&) override { return Set(OtherKind{}); }
+    bool string(string_t& value) override { return Set(std::move(value)); }
+    bool binary(binary_t&) override { return Set(OtherKind{}); }
+    bool start_object(std::size_t) override { return Open(true); }
+    bool start_array(std::size_t) override { return Open(false); }
+    bool end_object() override { return Close(); }
+    bool end_array() override { return Close(); }
+    bool key(string_t& name) override {
+        current_ = FieldCount;
+        if (depth_ == 1) {
+            for (int field = 0; field < FieldCount; ++field) {
+                if (FieldNames[static_cast<std::size_t>(field)] == name) current_ = field;
+            }
+        }
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return false;
+    }
+
+private:
+    template <typename Value>
+    bool Set(Value&& value) {
+        if (depth_ == 1 && current_ < FieldCount) {
+            values[static_cast<std::size_t>(current_)] = std::forward<Value>(value);
+        }
+        return true;
+    }
+    bool Open(bool isObject) {
+        if (depth_ == 0) topIsObject = isObject;
+        Set(OtherKind{});
+        ++depth_;
+        return true;
+    }
+    bool Close() {
+        --depth_;
+        return true;
+    }
+
+    int depth_ = 0;
+    int current_ = FieldCount;
+};
+
+// Reads the collected fields into a record, keeping the first problem found.
 class FieldReader {
 public:
-    explicit FieldReader(const json& object) : object_(object) {}
+    explicit FieldReader(const std::array<FieldValue, FieldCount>& values) : values_(values) {}
 
     const std::string& Error() const { return error_; }
 
-    std::string Text(const char* name) {
-        const json* field = Find(name);
-        if (!field) return {};
-        if (!field->is_string()) return Fail(name, "must be a text"), std::string{};
-        return field->get<std::string>();
+    std::string Text(Field field) {
+        const FieldValue* value = Find(field);
+        if (!value) return {};
+        if (const auto* text = std::get_if<std::string>(value)) return *text;
+        return Fail(field, "must be a text"), std::string{};
     }
 
-    bool Flag(const char* name) {
-        const json* field = Find(name);
-        if (!field) return false;
-        if (!field->is_boolean()) return Fail(name, "must be true or false"), false;
-        return field->get<bool>();
+    bool Flag(Field field) {
+        const FieldValue* value = Find(field);
+        if (!value) return false;
+        if (const auto* flag = std::get_if<bool>(value)) return *flag;
+        return Fail(field, "must be true or false"), false;
     }
 
-    std::int16_t Number(const char* name, std::int64_t least, std::int64_t most) {
-        const json* field = Find(name);
-        if (!field) return 0;
-        const std::string range = "must be a whole number from " + std::to_string(least) +
-                                  " to " + std::to_string(most);
-        if (!field->is_number_integer()) return Fail(name, range), 0;
-        // Unsigned numbers may lie beyond the signed range, so they are bounded first.
-        const bool inRange =
-            (!field->is_number_unsigned() ||
-             field->get<std::uint64_t>() <= static_cast<std::uint64_t>(most)) &&
-            field->get<std::int64_t>() >= least && field->get<std::int64_t>() <= most;
-        if (!inRange) return Fail(name, range), 0;
-        return static_cast<std::int16_t>(field->get<std::int64_t>());
+    std::int16_t Number(Field field, std::int64_t least, std::int64_t most) {
+        const FieldValue* value = Find(field);
+        if (!value) return 0;
+        std::optional<std::int64_t> number;
+        if (const auto* signedValue = std::get_if<std::int64_t>(value)) number = *signedValue;
+        if (const auto* unsignedValue = std::get_if<std::uint64_t>(value);
+            unsignedValue && *unsignedValue <= static_cast<std::uint64_t>(most)) {
+            number = static_cast<std::int64_t>(*unsignedValue);
+        }
+        if (!number || *number < least || *number > most) {
+            Fail(field, "must be a whole number from " + std::to_string(least) + " to " +
+                            std::to_string(most));
+            return 0;
+        }
+        return static_cast<std::int16_t>(*number);
     }
 
-    std::int16_t Coordinate(const char* name) {
-        return Number(name, std::numeric_limits<std::int16_t>::min(),
+    std::int16_t ZoneMinutes() {
+        const std::int16_t minutes = Number(Field::ZoneMinutes, 0, 30);
+        if (error_.empty() && minutes != 0 && minutes != 30) Fail(Field::ZoneMinutes, "must be 0 or 30");
+        return minutes;
+    }
+
+    std::int16_t Coordinate(Field field) {
+        return Number(field, std::numeric_limits<std::int16_t>::min(),
                       std::numeric_limits<std::int16_t>::max());
     }
 
 private:
-    const json* Find(const char* name) {
+    const FieldValue* Find(Field field) {
         if (!error_.empty()) return nullptr;
-        const auto it = object_.find(name);
-        if (it == object_.end()) {
-            error_ = std::string("missing field ") + name;
+        const FieldValue& value = values_[static_cast<std::size_t>(field)];
+        if (std::holds_alternative<Absent>(value)) {
+            error_ = "missing field " + std::string(FieldNames[static_cast<std::size_t>(field)]);
             return nullptr;
         }
-        return &*it;
+        return &value;
     }
 
-    void Fail(const char* name, const std::string& expectation) {
-        error_ = std::string("field ") + name + " " + expectation;
+    void Fail(Field field, const std::string& expectation) {
+        error_ = "field " + std::string(FieldNames[static_cast<std::size_t>(field)]) + " " +
+                 expectation;
     }
 
-    const json& object_;
+    const std::array<FieldValue, FieldCount>& values_;
     std::string error_;
 };
 
 }  // namespace
 
-std::variant<BirthRecord, std::string> BirthRecordFromJson(const json& object) {
-    if (!object.is_object()) return std::string("a line must hold one JSON object");
-    FieldReader read(object);
+std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line) {
+    FieldCollector collected;
+    if (!json::sax_parse(line, &collected)) return std::string("not valid JSON");
+    if (!collected.topIsObject) return std::string("a line must hold one JSON object");
+
+    FieldReader read(collected.values);
     BirthRecord b;
-    b.Name = read.Text("Name");
-    b.Day = read.Number("Day", 1, 31);
-    b.Month = read.Number("Month", 1, 12);
-    b.Year = read.Number("Year", 1900, 2050);
-    b.Hour = read.Number("Hour", 0, 24);
-    b.Minute = read.Number("Minute", 0, 59);
-    b.ZoneHours = read.Number("ZoneHours", 0, 13);
-    b.ZoneMinutes = read.Number("ZoneMinutes", 0, 30);
-    if (read.Error().empty() && b.ZoneMinutes != 0 && b.ZoneMinutes != 30) {
-        return std::string("field ZoneMinutes must be 0 or 30");
-    }
-    b.LongitudeDegrees = read.Coordinate("LongitudeDegrees");
-    b.LongitudeMinutes = read.Coordinate("LongitudeMinutes");
-    b.LatitudeDegrees = read.Coordinate("LatitudeDegrees");
-    b.LatitudeMinutes = read.Coordinate("LatitudeMinutes");
-    b.IsEast = read.Flag("IsEast");
-    b.IsSouth = read.Flag("IsSouth");
-    b.DaylightSaving = read.Flag("DaylightSaving");
-    b.City = read.Text("City");
-    b.State = read.Text("State");
-    b.Country = read.Text("Country");
+    b.Name = read.Text(Name);
+    b.Day = read.Number(Day, 1, 31);
+    b.Month = read.Number(Month, 1, 12);
+    b.Year = read.Number(Year, 1900, 2050);
+    b.Hour = read.Number(Hour, 0, 24);
+    b.Minute = read.Number(Minute, 0, 59);
+    b.ZoneHours = read.Number(ZoneHours, 0, 13);
+    b.ZoneMinutes = read.ZoneMinutes();
+    b.LongitudeDegrees = read.Coordinate(LongitudeDegrees);
+    b.LongitudeMinutes = read.Coordinate(LongitudeMinutes);
+    b.LatitudeDegrees = read.Coordinate(LatitudeDegrees);
+    b.LatitudeMinutes = read.Coordinate(LatitudeMinutes);
+    b.IsEast = read.Flag(IsEast);
+    b.IsSouth = read.Flag(IsSouth);
+    b.DaylightSaving = read.Flag(DaylightSaving);
+    b.City = read.Text(City);
+    b.State = read.Text(State);
+    b.Country = read.Text(Country);
     if (!read.Error().empty()) return read.Error();
     return b;
 }
 
-json ChartResultToJson(const ChartResult& c, const std::string& reportText) {
-    return json{
-        {"UniversalTimeHours", c.UniversalTimeHours},
-        {"BirthDayNumber", c.BirthDayNumber},
-        {"Centuries1900", c.Centuries1900},
-        {"AyanamsaCorrection", c.AyanamsaCorrection},
-        {"AyanamsaText", c.AyanamsaText},
-        {"AscendantDegrees", c.AscendantDegrees},
-        {"MidheavenDegrees", c.MidheavenDegrees},
-        {"AscendantText", c.AscendantText},
-        {"MidheavenText", c.MidheavenText},
-        {"PlanetTexts", c.PlanetTexts},
-        {"RahuText", c.RahuText},
-        {"KetuText", c.KetuText},
-        {"MoonPositionText", c.MoonPositionText},
-        {"MoonNakshatra", c.MoonNakshatra},
-        {"MoonRashi", c.MoonRashi},
-        {"PositionTexts", c.PositionTexts},
-        {"AyanamsaDisplay", c.AyanamsaDisplay},
-        {"LagnaSign", c.LagnaSign},
-        {"LagnaName", c.LagnaName},
-        {"NakshatraLord", c.NakshatraLord},
-        {"NakshatraPada", c.NakshatraPada},
-        {"Report", reportText},
+ChartJsonWriter::ChartJsonWriter() {
+    const ChartResult empty;
+    document_ = json{
+        {"UniversalTimeHours", 0.0}, {"BirthDayNumber", 0.0}, {"Centuries1900", 0.0},
+        {"AyanamsaCorrection", 0.0}, {"AyanamsaText", ""}, {"AscendantDegrees", 0.0},
+        {"MidheavenDegrees", 0.0}, {"AscendantText", ""}, {"MidheavenText", ""},
+        {"PlanetTexts", empty.PlanetTexts}, {"RahuText", ""}, {"KetuText", ""},
+        {"MoonPositionText", ""}, {"MoonNakshatra", ""}, {"MoonRashi", ""},
+        {"PositionTexts", empty.PositionTexts}, {"AyanamsaDisplay", ""}, {"LagnaSign", ""},
+        {"LagnaName", ""}, {"NakshatraLord", ""}, {"NakshatraPada", ""}, {"Report", ""}};
+}
+
+const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string& reportText) {
+    const auto number = [this](const char* key) -> double& {
+        return document_[key].get_ref<json::number_float_t&>();
     };
+    const auto text = [this](const char* key) -> std::string& {
+        return document_[key].get_ref<json::string_t&>();
+    };
+    const auto texts = [this](const char* key, const auto& values) {
+        auto& array = document_[key].get_ref<json::array_t&>();
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            array[i].get_ref<json::string_t&>() = values[i];
+        }
+    };
+    number("UniversalTimeHours") = c.UniversalTimeHours;
+    number("BirthDayNumber") = c.BirthDayNumber;
+    number("Centuries1900") = c.Centuries1900;
+    number("AyanamsaCorrection") = c.AyanamsaCorrection;
+    text("AyanamsaText") = c.AyanamsaText;
+    number("AscendantDegrees") = c.AscendantDegrees;
+    number("MidheavenDegrees") = c.MidheavenDegrees;
+    text("AscendantText") = c.AscendantText;
+    text("MidheavenText") = c.MidheavenText;
+    texts("PlanetTexts", c.PlanetTexts);
+    text("RahuText") = c.RahuText;
+    text("KetuText") = c.KetuText;
+    text("MoonPositionText") = c.MoonPositionText;
+    text("MoonNakshatra") = c.MoonNakshatra;
+    text("MoonRashi") = c.MoonRashi;
+    texts("PositionTexts", c.PositionTexts);
+    text("AyanamsaDisplay") = c.AyanamsaDisplay;
+    text("LagnaSign") = c.LagnaSign;
+    text("LagnaName") = c.LagnaName;
+    text("NakshatraLord") = c.NakshatraLord;
+    text("NakshatraPada") = c.NakshatraPada;
+    text("Report") = reportText;
+
+    line_.clear();
+    nlohmann::detail::serializer<json> serializer(
+        nlohmann::detail::output_adapter<char>(line_), ' ');
+    serializer.dump(document_, false, false, 0);
+    return line_;
 }
 
 }  // namespace grahavani

@@ -1,8 +1,10 @@
 #pragma once
-// Birth records and chart results as JSON objects, under the records' own field names.
+// Birth records and chart results as JSON lines, under the records' own field names.
 
 #include <nlohmann/json.hpp>
+#include <array>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "chart/birth_record.h"
@@ -10,10 +12,21 @@
 
 namespace grahavani {
 
-// The birth record of a JSON object, or a message that says which field is wrong.
-std::variant<BirthRecord, std::string> BirthRecordFromJson(const nlohmann::json& object);
+// The birth record of one JSON object, or a message that says what is wrong with it.
+// Reads the text straight into the record, without building a document first.
+std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line);
 
-// Every chart result field, and the report text under "Report".
-nlohmann::json ChartResultToJson(const ChartResult& chart, const std::string& reportText);
+// Writes chart results as JSON objects with every chart result field and "Report".
+// One document is kept and refilled, so a line costs no allocations once warm.
+class ChartJsonWriter {
+public:
+    ChartJsonWriter();
+    // The object for one chart, as one line of text without its line end.
+    const std::string& Line(const ChartResult& chart, const std::string& reportText);
+
+private:
+    nlohmann::json document_;
+    std::string line_;
+};
 
 }  // namespace grahavani

@@ -112,9 +112,16 @@ std::string ToWindows1252(std::string_view utf8, char replacement) {
 
 std::string FromWindows1252(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size());
-    for (const char byte : bytes) {
-        AppendUtf8(out, Windows1252ToCodePoint(static_cast<unsigned char>(byte)));
+    out.reserve(bytes.size() + bytes.size() / 8);
+    while (!bytes.empty()) {
+        // Copy each run of ASCII at once; only the other bytes need a lookup.
+        std::size_t ascii = 0;
+        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+        out.append(bytes.substr(0, ascii));
+        bytes.remove_prefix(ascii);
+        if (bytes.empty()) break;
+        AppendUtf8(out, Windows1252ToCodePoint(static_cast<unsigned char>(bytes.front())));
+        bytes.remove_prefix(1);
     }
     return out;
 }
