@@ -1,6 +1,7 @@
 #include "batch_charts.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <variant>
@@ -29,23 +30,46 @@ struct LineResult {
     std::string error;   // empty when the line gave a chart
 };
 
-// Reads the next line; gives false at the end of the stream. A line over the limit
-// is skipped to its end and marked too long, never held whole.
-bool ReadLine(std::streambuf& in, InputLine& line) {
-    line.text.clear();
-    line.tooLong = false;
-    int c = in.sbumpc();
-    if (c == std::char_traits<char>::eof()) return false;
-    for (; c != std::char_traits<char>::eof() && c != '\n'; c = in.sbumpc()) {
-        if (line.text.size() < MaxBatchLineBytes) {
-            line.text += static_cast<char>(c);
-        } else {
-            line.tooLong = true;
+// Splits a stream into lines through a buffer of its own. A line over the limit is
+// skipped to its end and marked too long, never held whole.
+class LineReader {
+public:
+    explicit LineReader(std::streambuf& in) : in_(in), buffer_(1 << 16) {}
+
+    // Gives false at the end of the stream.
+    bool Next(InputLine& line) {
+        line.text.clear();
+        line.tooLong = false;
+        bool sawAnything = false;
+        for (;;) {
+            if (next_ == end_ && !Refill()) return sawAnything;
+            sawAnything = true;
+            const char* newline = static_cast<const char*>(std::memchr(next_, '\n', end_ - next_));
+            const char* stop = newline ? newline : end_;
+            const std::size_t room = MaxBatchLineBytes - line.text.size();
+            const auto length = static_cast<std::size_t>(stop - next_);
+            line.text.append(next_, std::min(length, room));
+            line.tooLong = line.tooLong || length > room;
+            next_ = newline ? newline + 1 : end_;
+            if (newline) break;
         }
+        if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+        return true;
     }
-    if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
-    return true;
-}
+
+private:
+    bool Refill() {
+        const auto read = in_.sgetn(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        next_ = buffer_.data();
+        end_ = next_ + (read > 0 ? read : 0);
+        return read > 0;
+    }
+
+    std::streambuf& in_;
+    std::vector<char> buffer_;
+    const char* next_ = nullptr;
+    const char* end_ = nullptr;
+};
 
 void ComputeLine(const InputLine& line, std::size_t number, ChartJsonWriter& writer,
                  LineResult& result) {
@@ -96,9 +120,10 @@ bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
     std::vector<InputLine> lines(ChunkLines);
     std::vector<LineResult> results(ChunkLines);
     ChunkWorkers workers;
+    LineReader reader(*in.rdbuf());
     for (std::size_t firstNumber = 1;; firstNumber += ChunkLines) {
         std::size_t count = 0;
-        while (count < ChunkLines && ReadLine(*in.rdbuf(), lines[count])) ++count;
+        while (count < ChunkLines && reader.Next(lines[count])) ++count;
         if (count == 0) break;
         workers.Compute(lines, count, firstNumber, results);
         for (std::size_t i = 0; i < count; ++i) {

@@ -180,53 +180,47 @@ std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line
     return b;
 }
 
-ChartJsonWriter::ChartJsonWriter() {
+namespace {
+
+constexpr std::array<const char*, 6> NumberFields = {
+    "UniversalTimeHours", "BirthDayNumber", "Centuries1900",
+    "AyanamsaCorrection", "AscendantDegrees", "MidheavenDegrees"};
+constexpr std::array<const char*, 14> TextFields = {
+    "AyanamsaText", "AscendantText", "MidheavenText", "RahuText", "KetuText",
+    "MoonPositionText", "MoonNakshatra", "MoonRashi", "AyanamsaDisplay", "LagnaSign",
+    "LagnaName", "NakshatraLord", "NakshatraPada", "Report"};
+constexpr std::array<const char*, 2> TextListFields = {"PlanetTexts", "PositionTexts"};
+
+}  // namespace
+
+ChartJsonWriter::ChartJsonWriter() : document_(json::object()) {
     const ChartResult empty;
-    document_ = json{
-        {"UniversalTimeHours", 0.0}, {"BirthDayNumber", 0.0}, {"Centuries1900", 0.0},
-        {"AyanamsaCorrection", 0.0}, {"AyanamsaText", ""}, {"AscendantDegrees", 0.0},
-        {"MidheavenDegrees", 0.0}, {"AscendantText", ""}, {"MidheavenText", ""},
-        {"PlanetTexts", empty.PlanetTexts}, {"RahuText", ""}, {"KetuText", ""},
-        {"MoonPositionText", ""}, {"MoonNakshatra", ""}, {"MoonRashi", ""},
-        {"PositionTexts", empty.PositionTexts}, {"AyanamsaDisplay", ""}, {"LagnaSign", ""},
-        {"LagnaName", ""}, {"NakshatraLord", ""}, {"NakshatraPada", ""}, {"Report", ""}};
+    for (std::size_t i = 0; i < NumberFields.size(); ++i) {
+        numbers_[i] = &(document_[NumberFields[i]] = 0.0).get_ref<json::number_float_t&>();
+    }
+    for (std::size_t i = 0; i < TextFields.size(); ++i) {
+        texts_[i] = &(document_[TextFields[i]] = "").get_ref<json::string_t&>();
+    }
+    textLists_[0] = &(document_[TextListFields[0]] = empty.PlanetTexts);
+    textLists_[1] = &(document_[TextListFields[1]] = empty.PositionTexts);
 }
 
 const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string& reportText) {
-    const auto number = [this](const char* key) -> double& {
-        return document_[key].get_ref<json::number_float_t&>();
-    };
-    const auto text = [this](const char* key) -> std::string& {
-        return document_[key].get_ref<json::string_t&>();
-    };
-    const auto texts = [this](const char* key, const auto& values) {
-        auto& array = document_[key].get_ref<json::array_t&>();
+    const double numbers[] = {c.UniversalTimeHours, c.BirthDayNumber, c.Centuries1900,
+                              c.AyanamsaCorrection, c.AscendantDegrees, c.MidheavenDegrees};
+    for (std::size_t i = 0; i < std::size(numbers); ++i) *numbers_[i] = numbers[i];
+    const std::string* texts[TextFields.size()] = {
+        &c.AyanamsaText, &c.AscendantText, &c.MidheavenText, &c.RahuText, &c.KetuText,
+        &c.MoonPositionText, &c.MoonNakshatra, &c.MoonRashi, &c.AyanamsaDisplay, &c.LagnaSign,
+        &c.LagnaName, &c.NakshatraLord, &c.NakshatraPada, &reportText};
+    for (std::size_t i = 0; i < TextFields.size(); ++i) *texts_[i] = *texts[i];
+    const auto fill = [](json& list, const auto& values) {
         for (std::size_t i = 0; i < values.size(); ++i) {
-            array[i].get_ref<json::string_t&>() = values[i];
+            list[i].get_ref<json::string_t&>() = values[i];
         }
     };
-    number("UniversalTimeHours") = c.UniversalTimeHours;
-    number("BirthDayNumber") = c.BirthDayNumber;
-    number("Centuries1900") = c.Centuries1900;
-    number("AyanamsaCorrection") = c.AyanamsaCorrection;
-    text("AyanamsaText") = c.AyanamsaText;
-    number("AscendantDegrees") = c.AscendantDegrees;
-    number("MidheavenDegrees") = c.MidheavenDegrees;
-    text("AscendantText") = c.AscendantText;
-    text("MidheavenText") = c.MidheavenText;
-    texts("PlanetTexts", c.PlanetTexts);
-    text("RahuText") = c.RahuText;
-    text("KetuText") = c.KetuText;
-    text("MoonPositionText") = c.MoonPositionText;
-    text("MoonNakshatra") = c.MoonNakshatra;
-    text("MoonRashi") = c.MoonRashi;
-    texts("PositionTexts", c.PositionTexts);
-    text("AyanamsaDisplay") = c.AyanamsaDisplay;
-    text("LagnaSign") = c.LagnaSign;
-    text("LagnaName") = c.LagnaName;
-    text("NakshatraLord") = c.NakshatraLord;
-    text("NakshatraPada") = c.NakshatraPada;
-    text("Report") = reportText;
+    fill(*textLists_[0], c.PlanetTexts);
+    fill(*textLists_[1], c.PositionTexts);
 
     line_.clear();
     nlohmann::detail::serializer<json> serializer(

@@ -26,6 +26,10 @@ public:
 
 private:
     nlohmann::json document_;
+    // The document's values, found once: the map's nodes never move.
+    std::array<double*, 6> numbers_{};
+    std::array<std::string*, 14> texts_{};
+    std::array<nlohmann::json*, 2> textLists_{};
     std::string line_;
 };
 

@@ -10,6 +10,9 @@ namespace grahavani {
 OutputFile::OutputFile(std::string target)
     : target_(std::move(target)),
       temporary_(target_ + ".tmp-" + std::to_string(::getpid())) {
+    // A large buffer keeps a long batch to few writes.
+    buffer_.resize(1 << 20);
+    stream_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     stream_.open(temporary_, std::ios::binary | std::ios::trunc);
 }
 

@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace grahavani {
 
@@ -22,6 +23,7 @@ public:
 private:
     std::string target_;
     std::string temporary_;
+    std::vector<char> buffer_;  // declared before the stream, which writes into it
     std::ofstream stream_;
     bool committed_ = false;
 };
