@@ -14,14 +14,14 @@ build: configure
 	cmake --build $(BUILD_DIR) -j2
 
 run: build
-	$(BUILD_DIR)/src/cli/grahavani-chart --name "Asha Rao" --date 1947-08-15 --time 00:00 \
-	  --lat 28N39 --lon 77E13 --zone 34 --city "New Delhi" --state Delhi --country India
+	$(BUILD_DIR)/src/app/grahavani
 
 test: build
 	ctest --test-dir $(BUILD_DIR) -j2 --output-on-failure
 
 bench: build
 	$(BUILD_DIR)/bench/chart_benchmark
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/ui_benchmark
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,0 +1,14 @@
+#include "shell/end_program.h"
+
+#include <QCoreApplication>
+
+#include "ui/chart_session.h"
+
+namespace grahavani {
+
+void EndProgram(ChartSession& session) {
+    session.UnloadForms();
+    QCoreApplication::quit();
+}
+
+}  // namespace grahavani

@@ -1,0 +1,57 @@
+#pragma once
+// The program's one birth record and one chart result, and the windows that show
+// them: the entry form for the program's life, the main window while a chart is up.
+
+#include <memory>
+
+#include <QObject>
+#include <QPointer>
+
+#include "chart/birth_record.h"
+#include "chart/chart_result.h"
+#include "ui/chart_style.h"
+
+namespace grahavani {
+
+class frmMain;
+class MDI;
+class MessageSink;
+
+class ChartSession final : public QObject {
+    Q_OBJECT
+public:
+    explicit ChartSession(MessageSink& messages);
+    ~ChartSession() override;
+
+    frmMain& EntryForm() { return *entryForm_; }
+    // Null while no chart is on screen.
+    MDI* MainWindow() const;
+    const BirthRecord& Birth() const { return birth_; }
+    const ChartResult& Chart() const { return chart_; }
+
+    void ShowEntryForm();
+    // From the entry form to the chart on screen in the given layout. Entries that
+    // fail a check are reported and leave both records and the windows as they were.
+    void CalculateChart(ChartStyle layout);
+    // Closes the main window and shows the entry form with the fields as typed.
+    void Back();
+    // Closes every window without asking to end the program again.
+    void UnloadForms();
+
+signals:
+    // An exit command or a close box: the program should end.
+    void exitRequested();
+
+private:
+    MDI& EnsureMainWindow();
+    void RequestExit();
+
+    MessageSink& messages_;
+    BirthRecord birth_;
+    ChartResult chart_;
+    std::unique_ptr<frmMain> entryForm_;
+    QPointer<MDI> mainWindow_;
+    bool unloading_ = false;
+};
+
+}  // namespace grahavani

@@ -1,0 +1,16 @@
+#pragma once
+// The program's fonts, asked for by the names the layout was designed with.
+
+#include <QFont>
+
+namespace grahavani {
+
+// Maps Verdana and MS Sans Serif to the fonts installed here, with a Devanagari
+// fallback for names typed in Indian scripts. Call once, before any window exists.
+void RegisterFontSubstitutes();
+
+QFont VerdanaFont(double pointSize, bool bold = false);
+// The toolkit's classic default face, kept for the few controls that use it.
+QFont SansSerifFont();
+
+}  // namespace grahavani

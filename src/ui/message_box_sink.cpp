@@ -1,0 +1,11 @@
+#include "ui/message_box_sink.h"
+
+#include <QMessageBox>
+
+namespace grahavani {
+
+void MessageBoxSink::ShowInformation(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QStringLiteral("Grahavani"), text);
+}
+
+}  // namespace grahavani

@@ -1,0 +1,13 @@
+#pragma once
+// The messages as modal message boxes, titled with the program's name.
+
+#include "ui/message_sink.h"
+
+namespace grahavani {
+
+class MessageBoxSink final : public MessageSink {
+public:
+    void ShowInformation(QWidget* parent, const QString& text) override;
+};
+
+}  // namespace grahavani

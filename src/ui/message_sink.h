@@ -1,0 +1,18 @@
+#pragma once
+// Where the windows send the messages they show the user, so that tests can read
+// them instead of having a modal box block.
+
+#include <QString>
+
+class QWidget;
+
+namespace grahavani {
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // A message with the information icon and an OK button.
+    virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
+};
+
+}  // namespace grahavani
