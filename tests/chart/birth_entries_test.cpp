@@ -2,28 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "test_births.h"
+
 namespace grahavani {
 namespace {
 
-BirthEntries Complete() {
-    BirthEntries e;
-    e.Name = "Asha Rao";
-    e.Day = "15";
-    e.Month = "August";
-    e.Year = "1947";
-    e.Hour = "0";
-    e.Minute = "0";
-    e.LatitudeDegrees = "28";
-    e.LatitudeMinutes = "39";
-    e.LongitudeDegrees = "77";
-    e.LongitudeMinutes = "13";
-    e.IsEast = true;
-    e.City = "New Delhi";
-    e.State = "Delhi";
-    e.Country = "India";
-    e.TimeZoneRow = 34;
-    return e;
-}
+BirthEntries Complete() { return test::DelhiEntries(); }
 
 std::string MessageFor(const BirthEntries& e) {
     const auto problem = CheckBirthEntries(e);

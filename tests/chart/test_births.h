@@ -1,6 +1,7 @@
 #pragma once
 // Birth records of the worked examples used across the tests.
 
+#include "chart/birth_entries.h"
 #include "chart/birth_record.h"
 
 namespace grahavani::test {
@@ -34,6 +35,27 @@ inline BirthRecord Delhi1947() {
     b.State = "Delhi";
     b.Country = "India";
     return b;
+}
+
+// The same birth as the entry form holds it, zone "Indian Time, IST, +5.3".
+inline BirthEntries DelhiEntries() {
+    BirthEntries e;
+    e.Name = "Asha Rao";
+    e.Day = "15";
+    e.Month = "August";
+    e.Year = "1947";
+    e.Hour = "0";
+    e.Minute = "0";
+    e.LatitudeDegrees = "28";
+    e.LatitudeMinutes = "39";
+    e.LongitudeDegrees = "77";
+    e.LongitudeMinutes = "13";
+    e.IsEast = true;
+    e.City = "New Delhi";
+    e.State = "Delhi";
+    e.Country = "India";
+    e.TimeZoneRow = 34;
+    return e;
 }
 
 }  // namespace grahavani::test

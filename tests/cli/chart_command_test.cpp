@@ -100,21 +100,7 @@ TEST_F(ChartCommand, ListZonesPrintsSeventyOneNumberedRows) {
 }
 
 TEST_F(ChartCommand, OpenComputesTheChartAFileHolds) {
-    BirthEntries entries;
-    entries.Name = "Asha Rao";
-    entries.Day = "15";
-    entries.Month = "August";
-    entries.Year = "1947";
-    entries.Hour = "0";
-    entries.Minute = "0";
-    entries.LatitudeDegrees = "28";
-    entries.LatitudeMinutes = "39";
-    entries.LongitudeDegrees = "77";
-    entries.LongitudeMinutes = "13";
-    entries.IsEast = true;
-    entries.City = "New Delhi";
-    entries.State = "Delhi";
-    entries.Country = "India";
+    BirthEntries entries = test::DelhiEntries();
     const std::string path = Write("asha.gvc", WriteChartFile(entries));
     const auto run = RunCommand({"--open", path, "--zone", "34"});
     EXPECT_EQ(run.status, 0) << run.err;

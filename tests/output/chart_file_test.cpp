@@ -3,27 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "output/text_codec.h"
+#include "../chart/test_births.h"
 
 namespace grahavani {
 namespace {
 
 BirthEntries Sample() {
-    BirthEntries e;
+    BirthEntries e = test::DelhiEntries();
     e.Name = " Jos\u00E9 \u0930\u093E\u092E ";
-    e.Day = "15";
-    e.Month = "August";
-    e.Year = "1947";
-    e.Hour = "0";
-    e.Minute = "0";
-    e.LatitudeDegrees = "28";
-    e.LatitudeMinutes = "39";
-    e.IsSouth = false;
-    e.LongitudeDegrees = "77";
-    e.LongitudeMinutes = "13";
-    e.IsEast = true;
-    e.City = "New Delhi";
     e.State = "";
-    e.Country = "India";
     return e;
 }
 
