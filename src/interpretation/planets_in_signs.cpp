@@ -1,0 +1,51 @@
+#include "interpretation/planets_in_signs.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "interpretation/sign_summary_table.h"
+
+namespace grahavani {
+
+std::optional<std::size_t> SignOfShortPosition(std::string_view shortPosition) {
+    const auto abbreviation = shortPosition.substr(std::min<std::size_t>(3, shortPosition.size()), 3);
+    const auto row = std::ranges::find(SignSummaryTable, abbreviation, &SignSummary::abbreviation);
+    if (row == SignSummaryTable.end()) return std::nullopt;
+    return static_cast<std::size_t>(row - SignSummaryTable.begin());
+}
+
+std::vector<TextRun> PlanetsInSignsReading(const std::array<std::string, 12>& positionTexts) {
+    constexpr std::string_view LineBreak = "\r\n";
+    constexpr bool Bold = true;
+    constexpr bool Plain = false;
+    std::vector<TextRun> runs;
+    const auto add = [&runs](bool bold, std::initializer_list<std::string_view> pieces) {
+        std::string text;
+        for (const auto piece : pieces) text += piece;
+        runs.push_back({bold, std::move(text)});
+    };
+
+    for (std::size_t planet = 0; planet < ReadingPlanets.size(); ++planet) {
+        const ReadingPlanet& block = ReadingPlanets[planet];
+        // The Sun's description starts on its heading's line; every other one below it.
+        const std::string_view headingEnd = planet == 0 ? "" : LineBreak;
+        const std::string_view blockEnd = planet + 1 == ReadingPlanets.size() ? "" : "\r\n\r\n\r\n";
+        const auto sign = SignOfShortPosition(positionTexts[block.positionSlot]);
+        const SignSummary* summary = sign ? &SignSummaryTable[*sign] : nullptr;
+
+        if (summary) add(Bold, {block.headingWord, " ", summary->englishName, LineBreak});
+        if (summary) add(Plain, {PlanetSignTexts[planet][*sign], LineBreak, LineBreak});
+        add(Bold, {block.characteristicsHeading, headingEnd});
+        add(Plain, {PlanetDescriptions[planet], LineBreak, LineBreak});
+        add(Bold, {MoreAboutSignHeading, LineBreak, LineBreak});
+        add(Bold, {KeywordsHeading, LineBreak});
+        if (summary) add(Plain, {summary->keywords, LineBreak, LineBreak});
+        add(Bold, {ElementHeading, LineBreak});
+        if (summary) add(Plain, {summary->element, LineBreak, LineBreak});
+        add(Bold, {RulingPlanetHeading, LineBreak});
+        if (summary) add(Plain, {summary->rulingPlanet, blockEnd});
+    }
+    return runs;
+}
+
+}  // namespace grahavani
