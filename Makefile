@@ -13,7 +13,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j2
 
-run: build
+# Builds only the program itself, so the first start does not wait for the tests.
+run: configure
+	cmake --build $(BUILD_DIR) -j2 --target grahavani
 	$(BUILD_DIR)/src/app/grahavani
 
 test: build
