@@ -1,12 +1,16 @@
 #include "shell/start_up.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QRandomGenerator>
+#include <QSettings>
 
 #include "shell/co_brand.h"
 #include "shell/desktop_url_opener.h"
 #include "shell/end_program.h"
 #include "shell/program_icon.h"
+#include "shell/single_instance.h"
+#include "shell/update_reminder.h"
 #include "shell/web_links.h"
 #include "ui/chart_session.h"
 #include "ui/fonts.h"
@@ -25,7 +29,18 @@ int RunDesktopProgram(int argc, char* argv[]) {
     RegisterFontSubstitutes();
 
     MessageBoxSink messages;
+    SingleInstanceLock instance;
+    if (!instance.Acquire()) {
+        // No window is loaded yet, so ending the program is leaving here.
+        messages.ShowInformation(nullptr, "Application is already running");
+        return 0;
+    }
+
     DesktopUrlOpener opener;
+    const QString name = QApplication::applicationName();
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, name, name);
+    UpdateReminder(settings, QDate::currentDate(), messages, opener);
+
     ChartSession session(messages);
     QObject::connect(&session, &ChartSession::exitRequested, &session,
                      [&session] { EndProgram(session); });
