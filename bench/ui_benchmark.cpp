@@ -23,6 +23,7 @@ using grahavani::ChartSession;
 class SilentSink final : public grahavani::MessageSink {
 public:
     void ShowInformation(QWidget*, const QString&) override {}
+    bool AskYesNo(QWidget*, const QString&) override { return false; }
 };
 
 void Enter(QWidget& form, const char* box, const char* text) {

@@ -1,6 +1,6 @@
 #pragma once
-// Start-up of the desktop program: fonts, the entry form, and the event loop until
-// the program ends.
+// Start-up of the desktop program: one copy per user, the update reminder, the entry
+// form, and the event loop until the program ends.
 
 namespace grahavani {
 

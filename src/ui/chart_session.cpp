@@ -14,6 +14,12 @@ ChartSession::ChartSession(MessageSink& messages)
     : messages_(messages), entryForm_(std::make_unique<frmMain>(messages)) {
     connect(entryForm_.get(), &frmMain::calculateRequested, this, &ChartSession::CalculateChart);
     connect(entryForm_.get(), &frmMain::exitRequested, this, &ChartSession::RequestExit);
+    connect(entryForm_.get(), &frmMain::vendorPageRequested, this,
+            &ChartSession::vendorPageRequested);
+    connect(entryForm_.get(), &frmMain::aboutRequested, this,
+            [this] { emit aboutRequested(entryForm_.get()); });
+    connect(entryForm_.get(), &frmMain::coordinateSearchRequested, this,
+            &ChartSession::coordinateSearchRequested);
 }
 
 ChartSession::~ChartSession() { delete mainWindow_.data(); }
@@ -47,6 +53,9 @@ MDI& ChartSession::EnsureMainWindow() {
         mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
         connect(mainWindow_, &MDI::backRequested, this, &ChartSession::Back);
         connect(mainWindow_, &MDI::exitRequested, this, &ChartSession::RequestExit);
+        connect(mainWindow_, &MDI::vendorPageRequested, this, &ChartSession::vendorPageRequested);
+        connect(mainWindow_, &MDI::aboutRequested, this,
+                [this] { emit aboutRequested(mainWindow_); });
         // Without a window manager a maximize request does nothing: start at full size.
         mainWindow_->setGeometry(entryForm_->screen()->availableGeometry());
         mainWindow_->showMaximized();

@@ -10,6 +10,7 @@
 #include "chart/birth_record.h"
 #include "chart/chart_result.h"
 #include "ui/chart_style.h"
+#include "ui/vendor_page.h"
 
 namespace grahavani {
 
@@ -41,6 +42,10 @@ public:
 signals:
     // An exit command or a close box: the program should end.
     void exitRequested();
+    // The windows' links and Help menus, passed on to the application shell.
+    void vendorPageRequested(VendorPage page);
+    void aboutRequested(QWidget* parent);
+    void coordinateSearchRequested();
 
 private:
     MDI& EnsureMainWindow();

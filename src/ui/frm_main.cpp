@@ -18,6 +18,8 @@
 #include "chart/name_tables.h"
 #include "chart/reference_tables.h"
 #include "ui/fonts.h"
+#include "ui/help_menu.h"
+#include "ui/link_label.h"
 #include "ui/message_sink.h"
 
 namespace grahavani {
@@ -86,14 +88,9 @@ void frmMain::BuildMenus() {
     mnuExit = mnuFile->addAction("&Exit");
     mnuExit->setObjectName("mnuExit");
 
-    QMenu* mnuHelp = menuBar()->addMenu("&Help");
-    mnuHelp->setObjectName("mnuHelp");
-    mnuHelp->addAction("&Online Help")->setObjectName("mnuOnline");
-    mnuHelp->addAction("&Visit Us Online")->setObjectName("mnuVisit");
-    mnuHelp->addSeparator()->setObjectName("mnuHelpSep1");
-    mnuHelp->addAction("Check for Software &Update")->setObjectName("mnuUpdate");
-    mnuHelp->addSeparator()->setObjectName("mnuHelpSep2");
-    mnuHelp->addAction("&About Software")->setObjectName("mnuAbout");
+    AddHelpMenu(
+        menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
+        [this] { emit aboutRequested(); });
 
     connect(mnuCalculate, &QAction::triggered, this,
             [this] { emit calculateRequested(ChartStyle::South); });
@@ -193,23 +190,21 @@ void frmMain::BuildControls() {
     // Only the promotional label in front is seen.
     auto* fraFullBrand = new QWidget(form);
     fraFullBrand->setObjectName("fraFullBrand");
-    auto* brands = new QStackedLayout(fraFullBrand);
-    auto* lblCobrand = new QLabel(
+    brands_ = new QStackedLayout(fraFullBrand);
+    lblCobrand = MakeLinkLabel(
+        fraFullBrand, "lblCobrand",
         "Get this software branded for your own website. Click here for more details.",
-        fraFullBrand);
-    lblCobrand->setObjectName("lblCobrand");
-    auto* lblFullBrand = new QLabel(
+        [this] { emit vendorPageRequested(VendorPage::CoBrand); });
+    lblFullBrand = MakeLinkLabel(
+        fraFullBrand, "lblFullBrand",
         "Home Business Opportunity. Start your own Internet business and make money online. "
         "Get this software fully branded for your website. Click here for more details.",
-        fraFullBrand);
-    lblFullBrand->setObjectName("lblFullBrand");
-    for (QLabel* brand : {lblCobrand, lblFullBrand}) {
-        brand->setWordWrap(true);
-        brands->addWidget(brand);
-    }
+        [this] { emit vendorPageRequested(VendorPage::FullyBranded); });
+    brands_->addWidget(lblCobrand);
+    brands_->addWidget(lblFullBrand);
     grid->addWidget(fraFullBrand, 11, 0, 1, 5);
-    auto* Label1 = new QLabel("Visit the Grahavani web site", form);
-    Label1->setObjectName("Label1");
+    QLabel* Label1 = MakeLinkLabel(form, "Label1", "Visit the Grahavani web site",
+                                   [this] { emit vendorPageRequested(VendorPage::HomePage); });
     grid->addWidget(Label1, 12, 0, 1, 5);
     grid->setColumnStretch(4, 1);
 
@@ -220,6 +215,7 @@ void frmMain::BuildControls() {
         {lblLabel[9], txtLonMin}, {lblLabel[10], cboTimeZone}, {Label16, cboHour}};
     for (const auto& [caption, field] : buddies) caption->setBuddy(field);
 
+    connect(Command1, &QPushButton::clicked, this, &frmMain::coordinateSearchRequested);
     connect(cmdCalculate, &QPushButton::clicked, this,
             [this] { emit calculateRequested(ChartStyle::South); });
     connect(cmdCalculate2, &QPushButton::clicked, this,
@@ -264,6 +260,10 @@ BirthEntries frmMain::Entries() const {
     entries.TimeZoneRow = static_cast<std::size_t>(std::max(0, cboTimeZone->currentIndex()));
     entries.DaylightSaving = chkDST->isChecked();
     return entries;
+}
+
+void frmMain::BringBrandToFront(BrandLabel label) {
+    brands_->setCurrentWidget(label == BrandLabel::CoBrand ? lblCobrand : lblFullBrand);
 }
 
 bool frmMain::ValidateInput() {

@@ -9,6 +9,7 @@
 
 #include "chart/birth_entries.h"
 #include "ui/chart_style.h"
+#include "ui/vendor_page.h"
 
 class QAction;
 class QCheckBox;
@@ -17,10 +18,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QStackedLayout;
 
 namespace grahavani {
 
 class MessageSink;
+
+// The two promotional labels that lie on top of each other.
+enum class BrandLabel { CoBrand, FullBrand };
 
 class frmMain final : public QMainWindow {
     Q_OBJECT
@@ -33,10 +38,15 @@ public:
     // True when the check found no problem; otherwise shows it and moves the focus.
     bool PassesCheck(const std::optional<EntryProblem>& problem);
     BirthEntries Entries() const;
+    void BringBrandToFront(BrandLabel label);
 
 signals:
     void calculateRequested(ChartStyle layout);
     void exitRequested();
+    void vendorPageRequested(VendorPage page);
+    void aboutRequested();
+    // Command1: the place is checked and searched for by whoever listens.
+    void coordinateSearchRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +82,9 @@ private:
     QPushButton* cmdCalculate;
     QAction* mnuCalculate;
     QAction* mnuExit;
+    QStackedLayout* brands_;
+    QLabel* lblCobrand;
+    QLabel* lblFullBrand;
 };
 
 }  // namespace grahavani

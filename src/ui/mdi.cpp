@@ -12,6 +12,7 @@
 #include "ui/chart_colours.h"
 #include "ui/fonts.h"
 #include "ui/frm_display.h"
+#include "ui/help_menu.h"
 #include "ui/self_sizing_label.h"
 #include "ui/strip_layout.h"
 #include "ui/toolbar_icons.h"
@@ -160,14 +161,9 @@ void MDI::BuildMenus() {
                 [this, index] { ApplyChartStyle(static_cast<ChartStyle>(index)); });
     }
 
-    QMenu* mnuHelp = menuBar()->addMenu("&Help");
-    mnuHelp->setObjectName("mnuHelp");
-    mnuOnline = item(mnuHelp, "mnuOnline", "&Online Help");
-    item(mnuHelp, "mnuVisit", "&Visit Us Online");
-    mnuHelp->addSeparator();
-    item(mnuHelp, "mnuUpdate", "Check for Software &Update");
-    mnuHelp->addSeparator();
-    item(mnuHelp, "mnuAbout", "&About Software");
+    mnuOnline = AddHelpMenu(
+        menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
+        [this] { emit aboutRequested(); });
 
     connect(mnuBack, &QAction::triggered, this, &MDI::backRequested);
     connect(mnuExit, &QAction::triggered, this, &MDI::exitRequested);

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include "ui/chart_style.h"
+#include "ui/vendor_page.h"
 
 class QAction;
 class QLabel;
@@ -36,6 +37,8 @@ public:
 signals:
     void backRequested();
     void exitRequested();
+    void vendorPageRequested(VendorPage page);
+    void aboutRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -4,8 +4,17 @@
 
 namespace grahavani {
 
+namespace {
+const QString Title = QStringLiteral("Grahavani");
+}  // namespace
+
 void MessageBoxSink::ShowInformation(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QStringLiteral("Grahavani"), text);
+    QMessageBox::information(parent, Title, text);
+}
+
+bool MessageBoxSink::AskYesNo(QWidget* parent, const QString& text) {
+    return QMessageBox::information(parent, Title, text, QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 }  // namespace grahavani

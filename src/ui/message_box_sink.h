@@ -8,6 +8,7 @@ namespace grahavani {
 class MessageBoxSink final : public MessageSink {
 public:
     void ShowInformation(QWidget* parent, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& text) override;
 };
 
 }  // namespace grahavani

@@ -13,6 +13,8 @@ public:
     virtual ~MessageSink() = default;
     // A message with the information icon and an OK button.
     virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
+    // A question with the information icon and the buttons Yes and No; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
 };
 
 }  // namespace grahavani

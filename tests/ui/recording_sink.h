@@ -1,5 +1,6 @@
 #pragma once
-// A message sink that keeps the messages instead of showing them.
+// A message sink that keeps the messages and questions instead of showing them, and
+// gives the answer a test has chosen.
 
 #include <QStringList>
 
@@ -10,7 +11,13 @@ namespace grahavani::test {
 class RecordingSink final : public MessageSink {
 public:
     void ShowInformation(QWidget*, const QString& text) override { messages << text; }
+    bool AskYesNo(QWidget*, const QString& text) override {
+        questions << text;
+        return answer;
+    }
     QStringList messages;
+    QStringList questions;
+    bool answer = false;
 };
 
 }  // namespace grahavani::test

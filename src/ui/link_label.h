@@ -1,0 +1,14 @@
+#pragma once
+// A label that reads as a web link and is followed by a click or, once tabbed to,
+// by Enter.
+
+#include <functional>
+
+#include <QLabel>
+
+namespace grahavani {
+
+QLabel* MakeLinkLabel(QWidget* parent, const QString& name, const QString& text,
+                      std::function<void()> follow);
+
+}  // namespace grahavani
