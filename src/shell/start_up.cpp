@@ -21,7 +21,6 @@ namespace grahavani {
 int RunDesktopProgram(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("grahavani");
-    QApplication::setApplicationDisplayName("Grahavani");
     QApplication::setDesktopFileName("example.grahavani.Grahavani");
     QApplication::setWindowIcon(ProgramIcon());
     // The entry form stays loaded while hidden; only EndProgram ends the program.
