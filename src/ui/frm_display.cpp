@@ -72,7 +72,9 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     fraInterpretation = MakeFrame(this, "fraInterpretation");
     fraInterpretation->hide();
     interpretation_ = new InterpretationView(fraInterpretation);
-    (new QVBoxLayout(fraInterpretation))->addWidget(interpretation_);
+    auto* interpretationLayout = new QVBoxLayout(fraInterpretation);
+    interpretationLayout->setContentsMargins(0, 0, 0, 0);
+    interpretationLayout->addWidget(interpretation_);
 
     drawings_ = {new NorthIndianChart(fraChart), new SouthIndianChart(fraChart),
                  new EastIndianChart(fraChart)};

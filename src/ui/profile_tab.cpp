@@ -1,6 +1,7 @@
 #include "ui/profile_tab.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -10,8 +11,8 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-#include "ui/fonts.h"
 #include "ui/display_text.h"
+#include "ui/fonts.h"
 #include "ui/profile_pictures.h"
 #include "ui/twips.h"
 
@@ -33,8 +34,7 @@ std::vector<ProfileField> FieldsOnPage(const std::vector<ProfileField>& fields, 
 
 template <typename TextBox>
 void DescribeBox(TextBox* box, const ProfileField& field) {
-    box->setObjectName(QString::fromUtf8(field.textBox.data(),
-                                         static_cast<qsizetype>(field.textBox.size())));
+    box->setObjectName(DisplayText(field.textBox));
     box->setReadOnly(true);
     box->setFont(VerdanaFont(8.25));
     box->setAccessibleName(DisplayText(field.caption));
@@ -45,7 +45,9 @@ void DescribeBox(TextBox* box, const ProfileField& field) {
 
 ProfileTab::ProfileTab(QWidget* parent, const ProfileTabLayout& layout) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
-    column->setSpacing(TwipsToPixels(SpacingTwips));
+    const int spacing = TwipsToPixels(SpacingTwips);
+    column->setContentsMargins(spacing, spacing, spacing, spacing);
+    column->setSpacing(spacing);
 
     auto* header = new QHBoxLayout;
     picture_ = new QLabel(this);
@@ -67,13 +69,19 @@ ProfileTab::ProfileTab(QWidget* parent, const ProfileTabLayout& layout) : QWidge
 
     tabStrip_ = new QTabBar(this);
     tabStrip_->setObjectName(layout.tabStrip);
-    tabStrip_->setFont(VerdanaFont(8.25));
+    // A size smaller than the fields' so the pages' captions fit side by side.
+    tabStrip_->setFont(VerdanaFont(7.5));
     tabStrip_->setDrawBase(false);
     tabStrip_->setExpanding(false);
+    // Long nakshatra names would push the last tabs out of sight: all tabs stay in view,
+    // shortened if need be, with the whole caption in their tooltip.
+    tabStrip_->setUsesScrollButtons(false);
+    tabStrip_->setElideMode(Qt::ElideRight);
     pages_ = new QStackedWidget(this);
     pages_->setFrameShape(QFrame::StyledPanel);
     for (std::size_t page = 0; page < layout.pageCaptions.size(); ++page) {
-        tabStrip_->addTab(DisplayText(layout.pageCaptions[page]));
+        const int tab = tabStrip_->addTab(DisplayText(layout.pageCaptions[page]));
+        tabStrip_->setTabToolTip(tab, tabStrip_->tabText(tab));
         pages_->addWidget(BuildFields(pages_, FieldsOnPage(layout.fields, static_cast<int>(page) + 1)));
     }
     // The strip sits on its pages as the tabs of a tab widget do.
@@ -151,6 +159,7 @@ void ProfileTab::SelectTab(int tabNumber) { tabStrip_->setCurrentIndex(tabNumber
 
 void ProfileTab::SetTabCaption(int tabNumber, const QString& caption) {
     tabStrip_->setTabText(tabNumber - 1, caption);
+    tabStrip_->setTabToolTip(tabNumber - 1, caption);
 }
 
 void ProfileTab::SetTitle(const QString& title) { title_->setText(title); }
