@@ -6,6 +6,7 @@
 #include "chart/compute_chart.h"
 #include "ui/frm_display.h"
 #include "ui/frm_main.h"
+#include "ui/interpretation_view.h"
 #include "ui/mdi.h"
 
 namespace grahavani {
@@ -42,7 +43,13 @@ void ChartSession::CalculateChart(ChartStyle layout) {
     display.FillHeader(birth_);
     display.FillDetails(chart_);
     display.FillSignBoxes(chart_);
+    InterpretationView& interpretation = display.Interpretation();
+    interpretation.FillPlanetsInSigns(chart_);
+    interpretation.ShowNakshatraProfile(chart_.MoonNakshatra);
+    interpretation.ShowLagnaProfile(chart_.LagnaSign);
+    interpretation.ShowRashiProfile(chart_.MoonRashi);
     display.BringChartToFront();
+    interpretation.ScrollHouseDescriptionToStart();
     entryForm_->hide();
     window.StyleButton(layout)->click();
 }

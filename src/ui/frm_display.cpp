@@ -1,5 +1,6 @@
 #include "ui/frm_display.h"
 
+#include <QBoxLayout>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include "ui/east_indian_chart.h"
 #include "ui/fonts.h"
 #include "ui/header_lines.h"
+#include "ui/interpretation_view.h"
 #include "ui/north_indian_chart.h"
 #include "ui/self_sizing_label.h"
 #include "ui/sign_box_texts.h"
@@ -69,6 +71,10 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     fraChart = MakeFrame(this, "fraChart");
     fraInterpretation = MakeFrame(this, "fraInterpretation");
     fraInterpretation->hide();
+    interpretation_ = new InterpretationView(fraInterpretation);
+    auto* interpretationLayout = new QVBoxLayout(fraInterpretation);
+    interpretationLayout->setContentsMargins(0, 0, 0, 0);
+    interpretationLayout->addWidget(interpretation_);
 
     drawings_ = {new NorthIndianChart(fraChart), new SouthIndianChart(fraChart),
                  new EastIndianChart(fraChart)};

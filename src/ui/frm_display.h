@@ -17,6 +17,7 @@ class QLabel;
 namespace grahavani {
 
 class ChartDrawing;
+class InterpretationView;
 class SelfSizingLabel;
 
 class frmDisplay final : public QWidget {
@@ -29,6 +30,8 @@ public:
     void FillDetails(const ChartResult& chart);
     // The same text into the box of each sign in all three drawings.
     void FillSignBoxes(const ChartResult& chart);
+
+    InterpretationView& Interpretation() { return *interpretation_; }
 
     void BringChartToFront();
     void BringInterpretationToFront();
@@ -45,6 +48,7 @@ private:
     std::array<SelfSizingLabel*, 8> headerLines_{};
     std::array<QLabel*, 6> detailValues_{};
     std::array<QLabel*, 9> positionCells_{};
+    InterpretationView* interpretation_;
 };
 
 }  // namespace grahavani
