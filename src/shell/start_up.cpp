@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "output/qt_common_dialog.h"
 #include "shell/end_program.h"
 #include "ui/chart_session.h"
 #include "ui/fonts.h"
@@ -18,7 +19,8 @@ int RunDesktopProgram(int argc, char* argv[]) {
     RegisterFontSubstitutes();
 
     MessageBoxSink messages;
-    ChartSession session(messages);
+    QtCommonDialog dialogs;
+    ChartSession session(messages, dialogs);
     QObject::connect(&session, &ChartSession::exitRequested, &session,
                      [&session] { EndProgram(session); });
     session.ShowEntryForm();

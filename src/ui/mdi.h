@@ -36,6 +36,14 @@ public:
 signals:
     void backRequested();
     void exitRequested();
+    // The file and output commands, which outlive this window.
+    void newRequested();
+    void openRequested();
+    void saveRequested();
+    void saveAsRequested();
+    void exportRequested();
+    void printRequested();
+    void saveAsJpgRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -63,6 +71,8 @@ private:
     QAction* mnuNew;
     QAction* mnuOpen;
     QAction* mnuSave;
+    QAction* mnuSaveAs;
+    QAction* mnuExport;
     QAction* mnuPrint;
     QAction* mnuToolBar;
     QAction* mnuOnline;

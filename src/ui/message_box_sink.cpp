@@ -8,4 +8,8 @@ void MessageBoxSink::ShowInformation(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QStringLiteral("Grahavani"), text);
 }
 
+void MessageBoxSink::ShowCritical(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::critical(parent, title, text);
+}
+
 }  // namespace grahavani

@@ -13,6 +13,8 @@ public:
     virtual ~MessageSink() = default;
     // A message with the information icon and an OK button.
     virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
+    // A message with the critical (stop) icon and an OK button.
+    virtual void ShowCritical(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 }  // namespace grahavani
