@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -124,6 +125,8 @@ TEST_F(ChartPictureTest, BmpToJpegNeverReplacesAFile) {
     EXPECT_FALSE(BmpToJpeg(PathOf("in.bmp"), PathOf("new.jpg"), 100).has_value());
     const QImage written(PathOf("new.jpg"), "JPEG");
     EXPECT_EQ(written.size(), picture.size());
+    EXPECT_TRUE(QFileInfo(PathOf("new.jpg")).permissions() & QFileDevice::ReadOther)
+        << "readable like any file written under the usual umask";
     EXPECT_TRUE(BmpToJpeg(PathOf("missing.bmp"), PathOf("other.jpg"), 100).has_value());
 }
 
