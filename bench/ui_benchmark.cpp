@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "output/common_dialog.h"
 #include "ui/chart_session.h"
 #include "ui/fonts.h"
 #include "ui/frm_main.h"
@@ -24,6 +25,19 @@ class SilentSink final : public grahavani::MessageSink {
 public:
     void ShowInformation(QWidget*, const QString&) override {}
     bool AskYesNo(QWidget*, const QString&) override { return false; }
+    void ShowCritical(QWidget*, const QString&, const QString&) override {}
+};
+
+// The benchmarks open no dialog: every one is cancelled.
+class CancelledDialogs final : public grahavani::CommonDialog {
+public:
+    std::optional<QString> ShowOpen(QWidget*, const grahavani::FileDialogSettings&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> ShowSave(QWidget*, const grahavani::FileDialogSettings&) override {
+        return std::nullopt;
+    }
+    bool ShowPrinter(QWidget*, QPrinter&) override { return false; }
 };
 
 void Enter(QWidget& form, const char* box, const char* text) {
@@ -58,7 +72,8 @@ void DeleteClosedWindows() {
 // chart, the first time (a new main window) as after every Back.
 void BM_CalculateToChartDrawn(benchmark::State& state) {
     SilentSink messages;
-    ChartSession session(messages);
+    CancelledDialogs dialogs;
+    ChartSession session(messages, dialogs);
     session.ShowEntryForm();
     EnterDelhi1947(session.EntryForm());
     auto* north = session.EntryForm().findChild<QPushButton*>("cmdCalculate2");
@@ -79,7 +94,8 @@ BENCHMARK(BM_CalculateToChartDrawn)->Unit(benchmark::kMillisecond);
 void BM_StartToEntryFormShown(benchmark::State& state) {
     SilentSink messages;
     for (auto _ : state) {
-        ChartSession session(messages);
+        CancelledDialogs dialogs;
+        ChartSession session(messages, dialogs);
         session.ShowEntryForm();
         session.EntryForm().repaint();
         QCoreApplication::processEvents();

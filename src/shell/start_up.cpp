@@ -7,6 +7,7 @@
 
 #include "shell/co_brand.h"
 #include "shell/desktop_url_opener.h"
+#include "output/qt_common_dialog.h"
 #include "shell/end_program.h"
 #include "shell/program_icon.h"
 #include "shell/single_instance.h"
@@ -40,7 +41,8 @@ int RunDesktopProgram(int argc, char* argv[]) {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, name, name);
     UpdateReminder(settings, QDate::currentDate(), messages, opener);
 
-    ChartSession session(messages);
+    QtCommonDialog dialogs;
+    ChartSession session(messages, dialogs);
     QObject::connect(&session, &ChartSession::exitRequested, &session,
                      [&session] { EndProgram(session); });
     ConnectWebLinks(session, opener);

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "chart/compute_chart.h"
+#include "output/file_commands.h"
 #include "ui/frm_display.h"
 #include "ui/frm_main.h"
 #include "ui/interpretation_view.h"
@@ -11,8 +12,10 @@
 
 namespace grahavani {
 
-ChartSession::ChartSession(MessageSink& messages)
-    : messages_(messages), entryForm_(std::make_unique<frmMain>(messages)) {
+ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs)
+    : messages_(messages),
+      entryForm_(std::make_unique<frmMain>(messages)),
+      fileCommands_(std::make_unique<FileCommands>(*this, dialogs, messages)) {
     connect(entryForm_.get(), &frmMain::calculateRequested, this, &ChartSession::CalculateChart);
     connect(entryForm_.get(), &frmMain::exitRequested, this, &ChartSession::RequestExit);
     connect(entryForm_.get(), &frmMain::vendorPageRequested, this,
@@ -63,6 +66,18 @@ MDI& ChartSession::EnsureMainWindow() {
         connect(mainWindow_, &MDI::vendorPageRequested, this, &ChartSession::vendorPageRequested);
         connect(mainWindow_, &MDI::aboutRequested, this,
                 [this] { emit aboutRequested(mainWindow_); });
+        const std::pair<void (MDI::*)(), void (FileCommands::*)()> fileCommands[] = {
+            {&MDI::newRequested, &FileCommands::New},
+            {&MDI::openRequested, &FileCommands::Open},
+            {&MDI::saveRequested, &FileCommands::Save},
+            {&MDI::saveAsRequested, &FileCommands::SaveAs},
+            {&MDI::exportRequested, &FileCommands::Export},
+            {&MDI::printRequested, &FileCommands::Print},
+            {&MDI::saveAsJpgRequested, &FileCommands::SaveAsJpg}};
+        for (const auto& [request, command] : fileCommands) {
+            connect(mainWindow_, request, this,
+                    [this, command = command] { (fileCommands_.get()->*command)(); });
+        }
         // Without a window manager a maximize request does nothing: start at full size.
         mainWindow_->setGeometry(entryForm_->screen()->availableGeometry());
         mainWindow_->showMaximized();

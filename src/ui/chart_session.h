@@ -14,6 +14,8 @@
 
 namespace grahavani {
 
+class CommonDialog;
+class FileCommands;
 class frmMain;
 class MDI;
 class MessageSink;
@@ -21,10 +23,11 @@ class MessageSink;
 class ChartSession final : public QObject {
     Q_OBJECT
 public:
-    explicit ChartSession(MessageSink& messages);
+    ChartSession(MessageSink& messages, CommonDialog& dialogs);
     ~ChartSession() override;
 
     frmMain& EntryForm() { return *entryForm_; }
+    FileCommands& Files() { return *fileCommands_; }
     // Null while no chart is on screen.
     MDI* MainWindow() const;
     const BirthRecord& Birth() const { return birth_; }
@@ -55,6 +58,7 @@ private:
     BirthRecord birth_;
     ChartResult chart_;
     std::unique_ptr<frmMain> entryForm_;
+    std::unique_ptr<FileCommands> fileCommands_;  // its paths outlive the main window
     QPointer<MDI> mainWindow_;
     bool unloading_ = false;
 };

@@ -153,6 +153,14 @@ void frmDisplay::FillSignBoxes(const ChartResult& chart) {
     }
 }
 
+void frmDisplay::ClearChartTexts() {
+    for (QLabel* cell : detailValues_) cell->clear();
+    for (QLabel* cell : positionCells_) cell->clear();
+    for (ChartDrawing* drawing : drawings_) {
+        for (std::size_t sign = 0; sign < 12; ++sign) drawing->SetSignBoxText(sign, QString());
+    }
+}
+
 void frmDisplay::BringChartToFront() {
     fraInterpretation->hide();
     fraChart->show();

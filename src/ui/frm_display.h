@@ -11,7 +11,7 @@
 #include "chart/chart_result.h"
 #include "ui/chart_style.h"
 
-class QFrame;
+#include <QFrame>
 class QLabel;
 
 namespace grahavani {
@@ -30,6 +30,11 @@ public:
     void FillDetails(const ChartResult& chart);
     // The same text into the box of each sign in all three drawings.
     void FillSignBoxes(const ChartResult& chart);
+    // Empties what the calculation writes (sign boxes, details, positions), so a chart
+    // that fails its checks leaves nothing stale; the header stays.
+    void ClearChartTexts();
+    // The drawing in front, the header, the details panel and the position table.
+    QWidget& ChartFrame() { return *fraChart; }
 
     InterpretationView& Interpretation() { return *interpretation_; }
 

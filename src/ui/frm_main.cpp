@@ -266,11 +266,42 @@ void frmMain::BringBrandToFront(BrandLabel label) {
     brands_->setCurrentWidget(label == BrandLabel::CoBrand ? lblCobrand : lblFullBrand);
 }
 
+void frmMain::SetEntries(const BirthEntries& e) {
+    const auto text = [](const std::string& value) { return QString::fromStdString(value); };
+    // A value the list does not offer leaves it blank, so the checks name the list
+    // instead of the chart being computed from the entry it held before.
+    const auto pick = [&](QComboBox* list, const std::string& value) {
+        list->setCurrentIndex(list->findText(text(value)));
+    };
+    // Cutting a value to fit its box could make another number of it: leave it out.
+    const auto type = [&](QLineEdit* box, const std::string& value) {
+        const QString typed = text(value);
+        box->setText(typed.size() <= box->maxLength() ? typed : QString());
+    };
+    type(txtName, e.Name);
+    pick(cboDate, e.Day);
+    pick(cboMonth, e.Month);
+    pick(cboYear, e.Year);
+    pick(cboHour, e.Hour);
+    pick(cboMinute, e.Minute);
+    type(txtLatDeg, e.LatitudeDegrees);
+    type(txtLatMin, e.LatitudeMinutes);
+    optLat[e.IsSouth ? 1 : 0]->setChecked(true);
+    type(txtLonDeg, e.LongitudeDegrees);
+    type(txtLonMin, e.LongitudeMinutes);
+    optLong[e.IsEast ? 0 : 1]->setChecked(true);
+    type(txtCity, e.City);
+    type(txtState, e.State);
+    type(txtCountry, e.Country);
+}
+
+void frmMain::PressCalculate() { cmdCalculate->click(); }
+
 bool frmMain::ValidateInput() {
     const BirthEntries entries = Entries();
-    if (!PassesCheck(CheckRequiredFields(entries))) return false;
-    // The lists offer valid values only, so the calendar is all that is left to check.
-    return PassesCheck(CheckDate(entries));
+    // A list left blank by an opened file is caught before the calendar is read.
+    return PassesCheck(CheckRequiredFields(entries)) && PassesCheck(CheckListValues(entries)) &&
+           PassesCheck(CheckDate(entries));
 }
 
 bool frmMain::PassesCheck(const std::optional<EntryProblem>& problem) {

@@ -32,13 +32,17 @@ class frmMain final : public QMainWindow {
 public:
     frmMain(MessageSink& messages, QWidget* parent = nullptr);
 
-    // The empty-field tests, then the calendar tests; the first failure is shown and
-    // its field takes the focus.
+    // The empty-field tests, the list values, then the calendar tests; the first
+    // failure is shown and its field takes the focus.
     bool ValidateInput();
     // True when the check found no problem; otherwise shows it and moves the focus.
     bool PassesCheck(const std::optional<EntryProblem>& problem);
     BirthEntries Entries() const;
     void BringBrandToFront(BrandLabel label);
+    // Puts the entries into the fields, as opening a chart file does; the time zone
+    // and daylight saving stay as they are.
+    void SetEntries(const BirthEntries& entries);
+    void PressCalculate();
 
 signals:
     void calculateRequested(ChartStyle layout);

@@ -114,6 +114,7 @@ QWidget* MDI::BuildBottomStrip() {
                                    120, SaveAsJpgWidth);
     cmdBack = MakeStripButton(Picture1, "cmdBack", "&Back", SansSerifFont(), 120, BackWidth);
     cmdExit = MakeStripButton(Picture1, "cmdExit", "E&xit", VerdanaFont(8.25), 120, ExitWidth);
+    connect(cmdSaveAsJPG, &QPushButton::clicked, this, &MDI::saveAsJpgRequested);
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);
     connect(cmdExit, &QPushButton::clicked, this, &MDI::exitRequested);
     return Picture1;
@@ -136,9 +137,9 @@ void MDI::BuildMenus() {
     mnuOpen = item(mnuFile, "mnuOpen", "&Open");
     QMenu* mnuSaveAsText = submenu(mnuFile, "mnuSaveAsText", "Save As &Text File");
     mnuSave = item(mnuSaveAsText, "mnuSave", "&Save");
-    item(mnuSaveAsText, "mnuSaveAs", "Save &As");
+    mnuSaveAs = item(mnuSaveAsText, "mnuSaveAs", "Save &As");
     mnuFile->addSeparator();
-    item(mnuFile, "mnuExport", "&Export Chart As Text");
+    mnuExport = item(mnuFile, "mnuExport", "&Export Chart As Text");
     mnuFile->addSeparator();
     mnuPrint = item(mnuFile, "mnuPrint", "&Print");
     mnuFile->addSeparator();
@@ -165,6 +166,13 @@ void MDI::BuildMenus() {
         menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
         [this] { emit aboutRequested(); });
 
+    const std::pair<QAction*, void (MDI::*)()> fileCommands[] = {
+        {mnuNew, &MDI::newRequested},       {mnuOpen, &MDI::openRequested},
+        {mnuSave, &MDI::saveRequested},     {mnuSaveAs, &MDI::saveAsRequested},
+        {mnuExport, &MDI::exportRequested}, {mnuPrint, &MDI::printRequested}};
+    for (const auto& [command, request] : fileCommands) {
+        connect(command, &QAction::triggered, this, request);
+    }
     connect(mnuBack, &QAction::triggered, this, &MDI::backRequested);
     connect(mnuExit, &QAction::triggered, this, &MDI::exitRequested);
     connect(mnuToolBar, &QAction::triggered, this, [this](bool shown) { TB->setVisible(shown); });

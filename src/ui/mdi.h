@@ -39,6 +39,14 @@ signals:
     void exitRequested();
     void vendorPageRequested(VendorPage page);
     void aboutRequested();
+    // The file and output commands, which outlive this window.
+    void newRequested();
+    void openRequested();
+    void saveRequested();
+    void saveAsRequested();
+    void exportRequested();
+    void printRequested();
+    void saveAsJpgRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +74,8 @@ private:
     QAction* mnuNew;
     QAction* mnuOpen;
     QAction* mnuSave;
+    QAction* mnuSaveAs;
+    QAction* mnuExport;
     QAction* mnuPrint;
     QAction* mnuToolBar;
     QAction* mnuOnline;

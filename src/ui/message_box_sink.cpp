@@ -17,4 +17,8 @@ bool MessageBoxSink::AskYesNo(QWidget* parent, const QString& text) {
                                     QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+void MessageBoxSink::ShowCritical(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::critical(parent, title, text);
+}
+
 }  // namespace grahavani

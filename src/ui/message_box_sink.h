@@ -1,5 +1,5 @@
 #pragma once
-// The messages as modal message boxes, titled with the program's name.
+// The messages as modal message boxes; information is titled with the program's name.
 
 #include "ui/message_sink.h"
 
@@ -9,6 +9,7 @@ class MessageBoxSink final : public MessageSink {
 public:
     void ShowInformation(QWidget* parent, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& text) override;
+    void ShowCritical(QWidget* parent, const QString& title, const QString& text) override;
 };
 
 }  // namespace grahavani

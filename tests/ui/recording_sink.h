@@ -15,8 +15,13 @@ public:
         questions << text;
         return answer;
     }
+    void ShowCritical(QWidget*, const QString& title, const QString& text) override {
+        criticalTitles << title;
+        messages << text;
+    }
     QStringList messages;
     QStringList questions;
+    QStringList criticalTitles;
     bool answer = false;
 };
 

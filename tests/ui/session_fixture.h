@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "tests/ui/recording_sink.h"
+#include "tests/ui/scripted_dialogs.h"
 #include "ui/chart_session.h"
 #include "ui/frm_main.h"
 #include "ui/mdi.h"
@@ -58,7 +59,8 @@ protected:
     void EnterDelhi1947();
 
     RecordingSink messages;
-    ChartSession session{messages};
+    ScriptedDialogs dialogs;
+    ChartSession session{messages, dialogs};
 };
 
 }  // namespace grahavani::test
