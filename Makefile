@@ -13,9 +13,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j2
 
-# Builds only the program itself, so the first start does not wait for the tests.
+# Builds only the programs, so the first start does not wait for the tests.
 run: configure
-	cmake --build $(BUILD_DIR) -j2 --target grahavani
+	cmake --build $(BUILD_DIR) -j2 --target grahavani grahavani-chart
 	$(BUILD_DIR)/src/app/grahavani
 
 test: build
