@@ -1,6 +1,7 @@
 #include "chart_command.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -156,16 +157,23 @@ int OpenChartFile(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
+    std::error_code ignored;
     std::ifstream in(a.batchFile, std::ios::binary);
-    if (!in) {
+    if (!in || std::filesystem::is_directory(a.batchFile, ignored)) {
         err << "--batch: cannot read " << a.batchFile << "\n";
         return ExitBadArguments;
     }
     bool allComputed = true;
-    const int status = WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
-        allComputed = RunBatch(in, s, err);
-    });
-    return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
+    try {
+        const int status = WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
+            allComputed = RunBatch(in, s, err);
+        });
+        return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
+    } catch (const std::ios_base::failure& failure) {
+        // A read that fails part-way (a device, a vanished file): -o keeps its old file.
+        err << "--batch: cannot read " << a.batchFile << ": " << failure.what() << "\n";
+        return ExitBadBirthData;
+    }
 }
 
 void ListZones(std::ostream& out) {
@@ -215,7 +223,7 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
             return ExitSuccess;
         }
         if (!a.batchFile.empty()) return Batch(a, out, err);
-        if (zone->count() == 0) throw ArgumentError{"--zone is required"};
+        if (zone->count() == 0) throw ArgumentError{"--zone is required (see --help)"};
         if (!a.chartFile.empty()) return OpenChartFile(a, out, err);
         for (auto* option : {name, date, time, latitude, longitude}) {
             if (option->count() == 0) {

@@ -86,6 +86,8 @@ TEST_F(ChartCommand, BadArgumentsNameTheArgumentAndWriteNothing) {
     }
     EXPECT_EQ(RunCommand({"--date", "1947-08-15"}).status, 2);
     EXPECT_EQ(RunCommand({"--bogus"}).status, 2);
+    EXPECT_EQ(RunCommand({"--batch", folder_.string()}).status, 2);  // a folder is no batch
+    EXPECT_EQ(RunCommand({"--batch", (folder_ / "missing.jsonl").string()}).status, 2);
     EXPECT_EQ(RunCommand({"--batch", "x.jsonl", "--zone", "3"}).status, 2);
     auto twice = Delhi;
     twice.insert(twice.end(), {"--open", "chart.gvc"});
