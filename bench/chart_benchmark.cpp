@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "chart/compute_chart.h"
-#include "output/text_report.h"
+#include "formats/text_report.h"
 
 namespace {
 

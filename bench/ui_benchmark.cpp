@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "output/common_dialog.h"
-#include "ui/chart_session.h"
-#include "ui/fonts.h"
-#include "ui/frm_main.h"
-#include "ui/mdi.h"
-#include "ui/message_sink.h"
+#include "desktop/files/common_dialog.h"
+#include "desktop/ui/chart_session.h"
+#include "desktop/ui/fonts.h"
+#include "desktop/ui/frm_main.h"
+#include "desktop/ui/mdi.h"
+#include "desktop/ui/message_sink.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "chart/birth_entries.h"
+#include "model/birth_entries.h"
 #include "chart/compute_chart.h"
-#include "output/chart_file.h"
-#include "output/text_codec.h"
-#include "output/text_report.h"
+#include "formats/chart_file.h"
+#include "formats/text_codec.h"
+#include "formats/text_report.h"
 
 namespace {
 

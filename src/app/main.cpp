@@ -1,5 +1,5 @@
 // grahavani: the desktop program.
 
-#include "shell/start_up.h"
+#include "desktop/shell/start_up.h"
 
 int main(int argc, char* argv[]) { return grahavani::RunDesktopProgram(argc, argv); }

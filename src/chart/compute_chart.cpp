@@ -1,11 +1,11 @@
 #include "chart/compute_chart.h"
 
-#include "astro/ascendant.h"
-#include "astro/planets.h"
-#include "chart/name_tables.h"
-#include "chart/reference_tables.h"
-#include "chart/text_utilities.h"
-#include "vedic/moon.h"
+#include "engines/classic/ascendant.h"
+#include "engines/classic/planets.h"
+#include "model/name_tables.h"
+#include "model/reference_tables.h"
+#include "model/text_utilities.h"
+#include "engines/classic/moon.h"
 
 namespace grahavani {
 

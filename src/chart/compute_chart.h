@@ -1,8 +1,8 @@
 #pragma once
 // The one path from a filled birth record to a complete chart result.
 
-#include "chart/birth_record.h"
-#include "chart/chart_result.h"
+#include "model/birth_record.h"
+#include "model/chart_result.h"
 
 namespace grahavani {
 

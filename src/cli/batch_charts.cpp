@@ -9,8 +9,8 @@
 
 #include "chart/compute_chart.h"
 #include "chart_json.h"
-#include "output/text_report.h"
-#include "output/windows1252.h"
+#include "formats/text_report.h"
+#include "formats/windows1252.h"
 
 namespace grahavani {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "batch_charts.h"
-#include "chart/birth_entries.h"
+#include "model/birth_entries.h"
 #include "chart/compute_chart.h"
-#include "chart/reference_tables.h"
+#include "model/reference_tables.h"
 #include "command_line_values.h"
-#include "output/chart_file.h"
-#include "output/text_report.h"
+#include "formats/chart_file.h"
+#include "formats/text_report.h"
 #include "output_file.h"
 
 namespace grahavani {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <variant>
 
-#include "chart/birth_record.h"
-#include "chart/chart_result.h"
+#include "model/birth_record.h"
+#include "model/chart_result.h"
 
 namespace grahavani {
 

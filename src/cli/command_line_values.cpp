@@ -3,8 +3,8 @@
 #include <cctype>
 #include <charconv>
 
-#include "chart/name_tables.h"
-#include "chart/reference_tables.h"
+#include "model/name_tables.h"
+#include "model/reference_tables.h"
 
 namespace grahavani {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "vedic/vedic_names.h"
+#include "model/vedic_names.h"
 
 namespace grahavani {
 

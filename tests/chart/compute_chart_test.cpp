@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_births.h"
+#include "tests/chart/test_births.h"
 
 namespace grahavani {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // Birth records of the worked examples used across the tests.
 
-#include "chart/birth_entries.h"
-#include "chart/birth_record.h"
+#include "model/birth_entries.h"
+#include "model/birth_record.h"
 
 namespace grahavani::test {
 

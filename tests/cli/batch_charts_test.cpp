@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "chart/compute_chart.h"
-#include "output/text_report.h"
-#include "output/windows1252.h"
-#include "../chart/test_births.h"
+#include "formats/text_report.h"
+#include "formats/windows1252.h"
+#include "tests/chart/test_births.h"
 
 namespace grahavani {
 namespace {

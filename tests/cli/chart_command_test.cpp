@@ -5,11 +5,11 @@
 #include <unistd.h>
 
 #include "chart/compute_chart.h"
-#include "output/chart_file.h"
-#include "output/text_codec.h"
-#include "output/text_report.h"
+#include "formats/chart_file.h"
+#include "formats/text_codec.h"
+#include "formats/text_report.h"
 #include "run_command.h"
-#include "../chart/test_births.h"
+#include "tests/chart/test_births.h"
 
 namespace grahavani {
 namespace {

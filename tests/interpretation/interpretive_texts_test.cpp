@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "vedic/vedic_names.h"
+#include "model/vedic_names.h"
 
 namespace grahavani {
 namespace {

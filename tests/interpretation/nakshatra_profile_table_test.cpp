@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "vedic/vedic_names.h"
+#include "model/vedic_names.h"
 
 namespace grahavani {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "chart/name_tables.h"
+#include "model/name_tables.h"
 #include "interpretation/sign_summary_table.h"
 
 namespace grahavani {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/name_tables.h"
+#include "model/name_tables.h"
 #include "interpretation/sign_summary_table.h"
-#include "vedic/vedic_names.h"
+#include "model/vedic_names.h"
 
 namespace grahavani {
 namespace {

@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/name_tables.h"
+#include "model/name_tables.h"
 #include "interpretation/interpretive_texts.h"
 #include "interpretation/sign_summary_table.h"
-#include "vedic/vedic_names.h"
+#include "model/vedic_names.h"
 
 namespace {
 

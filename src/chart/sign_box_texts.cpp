@@ -1,0 +1,39 @@
+#include "chart/sign_box_texts.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "model/name_tables.h"
+
+namespace grahavani {
+
+namespace {
+
+std::optional<std::size_t> SignOf(std::string_view abbreviation) {
+    const auto found =
+        std::find(SignAbbreviationList.begin(), SignAbbreviationList.end(), abbreviation);
+    if (found == SignAbbreviationList.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - SignAbbreviationList.begin());
+}
+
+// Characters 4 to 6 of a short position text ("07 Tau 45") hold the sign.
+std::string_view SignAbbreviationOf(std::string_view shortPosition) {
+    return shortPosition.substr(std::min<std::size_t>(3, shortPosition.size()), 3);
+}
+
+}  // namespace
+
+SignBoxLines SignBoxTexts(const ChartResult& chart) {
+    SignBoxLines boxes;
+    if (const auto lagna = SignOf(chart.LagnaSign)) boxes[*lagna].emplace_back("Asc");
+    constexpr std::size_t PlacedBodies = 9;  // Sun to Ketu; never the ascendant or midheaven
+    for (std::size_t body = 0; body < PlacedBodies; ++body) {
+        if (const auto sign = SignOf(SignAbbreviationOf(chart.PositionTexts[body]))) {
+            boxes[*sign].emplace_back(BodyVedicNames[body]);
+        }
+    }
+    return boxes;
+}
+
+}  // namespace grahavani

@@ -1,0 +1,19 @@
+#pragma once
+// What each sign's box in the chart drawings lists: "Asc" for the lagna's sign, then
+// the bodies standing in that sign, Surya to Ketu.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/chart_result.h"
+
+namespace grahavani {
+
+using SignBoxLines = std::array<std::vector<std::string>, 12>;
+
+// Indexed by sign, 0 = Aries. A body whose short position text names no known sign,
+// and a lagna sign that is not one of the twelve, are placed nowhere.
+SignBoxLines SignBoxTexts(const ChartResult& chart);
+
+}  // namespace grahavani

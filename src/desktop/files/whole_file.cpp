@@ -1,0 +1,50 @@
+#include "desktop/files/whole_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace grahavani {
+
+std::optional<QString> WriteWholeFile(const QString& path, std::string_view bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (auto problem = WriteAllBytes(file, QByteArrayView(bytes.data(), bytes.size()))) {
+        file.cancelWriting();
+        return problem;
+    }
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
+}
+
+std::optional<QString> WriteAllBytes(QFileDevice& file, QByteArrayView bytes) {
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
+        return file.errorString();
+    }
+    // Qt takes a short write for success when it flushes, as on a full disk: count
+    // what the file holds.
+    if (file.size() != bytes.size()) {
+        return QStringLiteral("Only %1 of %2 bytes could be written: the disk may be full")
+            .arg(file.size())
+            .arg(bytes.size());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ReadFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("No such file");
+    if (!info.isFile()) return QStringLiteral("Not an ordinary file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    QByteArray start = file.read(limit);
+    if (file.error() != QFileDevice::NoError) return file.errorString();
+    bytes = std::move(start);
+    return std::nullopt;
+}
+
+QString FileProblemMessage(const QString& failure, const QString& path, const QString& reason) {
+    return QStringLiteral("%1\n%2\n\n%3").arg(failure, path, reason);
+}
+
+}  // namespace grahavani

@@ -1,0 +1,66 @@
+#pragma once
+// The program's one birth record and one chart result, and the windows that show
+// them: the entry form for the program's life, the main window while a chart is up.
+
+#include <memory>
+
+#include <QObject>
+#include <QPointer>
+
+#include "model/birth_record.h"
+#include "model/chart_result.h"
+#include "desktop/ui/chart_style.h"
+#include "desktop/ui/vendor_page.h"
+
+namespace grahavani {
+
+class CommonDialog;
+class FileCommands;
+class frmMain;
+class MDI;
+class MessageSink;
+
+class ChartSession final : public QObject {
+    Q_OBJECT
+public:
+    ChartSession(MessageSink& messages, CommonDialog& dialogs);
+    ~ChartSession() override;
+
+    frmMain& EntryForm() { return *entryForm_; }
+    FileCommands& Files() { return *fileCommands_; }
+    // Null while no chart is on screen.
+    MDI* MainWindow() const;
+    const BirthRecord& Birth() const { return birth_; }
+    const ChartResult& Chart() const { return chart_; }
+
+    void ShowEntryForm();
+    // From the entry form to the chart on screen in the given layout. Entries that
+    // fail a check are reported and leave both records and the windows as they were.
+    void CalculateChart(ChartStyle layout);
+    // Closes the main window and shows the entry form with the fields as typed.
+    void Back();
+    // Closes every window without asking to end the program again.
+    void UnloadForms();
+
+signals:
+    // An exit command or a close box: the program should end.
+    void exitRequested();
+    // The windows' links and Help menus, passed on to the application shell.
+    void vendorPageRequested(VendorPage page);
+    void aboutRequested(QWidget* parent);
+    void coordinateSearchRequested();
+
+private:
+    MDI& EnsureMainWindow();
+    void RequestExit();
+
+    MessageSink& messages_;
+    BirthRecord birth_;
+    ChartResult chart_;
+    std::unique_ptr<frmMain> entryForm_;
+    std::unique_ptr<FileCommands> fileCommands_;  // its paths outlive the main window
+    QPointer<MDI> mainWindow_;
+    bool unloading_ = false;
+};
+
+}  // namespace grahavani

@@ -1,0 +1,44 @@
+#pragma once
+// The interpretation frame's four tabs: the planets-in-signs reading and the profiles of
+// the birth nakshatra, the lagna and the rashi, each profile with its picture.
+
+#include <string>
+
+#include <QTabWidget>
+
+#include "model/chart_result.h"
+
+class QTextEdit;
+
+namespace grahavani {
+
+class ProfileTab;
+
+class InterpretationView final : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit InterpretationView(QWidget* parent);
+
+    // Each of these replaces what its tab showed; a name with no profile leaves it as it was.
+    void FillPlanetsInSigns(const ChartResult& chart);
+    void ShowNakshatraProfile(std::string nakshatra);
+    void ShowLagnaProfile(std::string lagnaSign);
+    void ShowRashiProfile(std::string moonRashi);
+    // So that the reading is seen from its first line.
+    void ScrollHouseDescriptionToStart();
+
+private slots:
+    void TS_Click();
+    void LagnaTS_Click();
+    void RashiTS_Click();
+
+private:
+    QWidget* BuildReadingTab();
+
+    QTextEdit* RTBHouseDesc;
+    ProfileTab* nakshatraTab_;
+    ProfileTab* lagnaTab_;
+    ProfileTab* rashiTab_;
+};
+
+}  // namespace grahavani

@@ -1,0 +1,50 @@
+#include "chart/sign_box_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace grahavani {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+ChartResult ChartWithLagna(const std::string& lagna) {
+    ChartResult chart;
+    chart.LagnaSign = lagna;
+    return chart;
+}
+
+TEST(SignBoxTexts, LagnaFirstThenBodiesInBodyOrder) {
+    ChartResult chart = ChartWithLagna("Lib");
+    chart.PositionTexts[1] = "03 Lib 59";  // Chandra
+    chart.PositionTexts[0] = "28 Lib 43";  // Surya
+    chart.PositionTexts[5] = "26 Gem 39";  // Guru
+    chart.PositionTexts[7] = "04 Gem 09";  // Rahu
+    chart.PositionTexts[9] = "07 Tau 45";  // the ascendant is shown by "Asc" only
+    chart.PositionTexts[10] = "21 Cap 27";  // the midheaven never
+    const SignBoxLines boxes = SignBoxTexts(chart);
+    EXPECT_EQ(boxes[6], (Lines{"Asc", "Surya", "Chandra"}));
+    EXPECT_EQ(boxes[2], (Lines{"Guru", "Rahu"}));
+    EXPECT_TRUE(boxes[1].empty());
+    EXPECT_TRUE(boxes[9].empty());
+}
+
+TEST(SignBoxTexts, UnknownSignsArePlacedNowhere) {
+    ChartResult chart = ChartWithLagna("Xyz");
+    chart.PositionTexts[0] = "";           // before any calculation
+    chart.PositionTexts[1] = "12 ari 00";  // comparisons are case-sensitive
+    chart.PositionTexts[2] = "12 Ar";      // too short to hold a sign
+    chart.PositionTexts[3] = "05 Pis 30";
+    const SignBoxLines boxes = SignBoxTexts(chart);
+    for (std::size_t sign = 0; sign < 11; ++sign) EXPECT_TRUE(boxes[sign].empty()) << sign;
+    EXPECT_EQ(boxes[11], (Lines{"Shukra"}));
+}
+
+TEST(SignBoxTexts, FiveBodiesMakeAFiveLineBox) {
+    ChartResult chart = ChartWithLagna("Pis");
+    for (std::size_t body = 2; body <= 6; ++body) chart.PositionTexts[body] = "10 Can 10";
+    EXPECT_EQ(SignBoxTexts(chart)[3], (Lines{"Budha", "Shukra", "Mangala", "Guru", "Shani"}));
+    EXPECT_EQ(SignBoxTexts(chart)[11], (Lines{"Asc"}));
+}
+
+}  // namespace
+}  // namespace grahavani

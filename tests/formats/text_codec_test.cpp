@@ -1,0 +1,54 @@
+#include "formats/text_codec.h"
+
+#include <gtest/gtest.h>
+
+namespace grahavani {
+namespace {
+
+TEST(EncodeText, ShiftsEachCodeBy85) {
+    EXPECT_EQ(EncodeText("abc"), "\xB6\xB7\xB8");
+    EXPECT_EQ(EncodeText(""), "");
+    EXPECT_EQ(EncodeText("North"), "\xA3\xC4\xC7\xC9\xBD");
+    // The euro sign is 0x80 in the code page, so it is shifted, not escaped.
+    EXPECT_EQ(EncodeText("\u20AC"), "\xD5");
+    // 170 is the last code that fits.
+    EXPECT_EQ(EncodeText("\u00AA"), "\xFF");
+}
+
+TEST(EncodeText, EscapesWhatTheShiftCannotHold) {
+    EXPECT_EQ(EncodeText("\u00E9"), "#E9;");
+    EXPECT_EQ(EncodeText("\u00AB"), "#AB;");
+    EXPECT_EQ(EncodeText("R\u0905m"), "\xA7#905;\xC2");
+    EXPECT_EQ(EncodeText("\U0001F600"), "#1F600;");
+}
+
+TEST(EncodedText, HoldsNoBlankCommaQuoteOrControlCharacter) {
+    const std::string stored = EncodeText("A, \"b\"\t\u00E9\u0915\r\n");
+    for (const char c : stored) {
+        const auto byte = static_cast<unsigned char>(c);
+        EXPECT_TRUE(byte >= 85 || byte == '#' || byte == ';' || (byte >= '0' && byte <= '9') ||
+                    (byte >= 'A' && byte <= 'F'))
+            << int(byte);
+    }
+}
+
+TEST(DecodeText, RoundTripsEveryText) {
+    for (const char* text : {"", "Asha Rao", "Jos\u00E9 M\u00FCller", "\u0930\u093E\u092E",
+                             "#E9; literal", "tab\tand\u20AC", "\u0081\u00FF\u00AA\u00AB",
+                             "\U0001F600 smile", "\x01"}) {
+        EXPECT_EQ(DecodeText(EncodeText(text)), text) << text;
+    }
+}
+
+TEST(DecodeText, DropsBytesBelow85ThatAreNoEscape) {
+    EXPECT_EQ(DecodeText("\xB6\xB7\xB8"), "abc");
+    EXPECT_EQ(DecodeText("\xB6\r\n,\x20\xB7"), "ab");
+    for (const char* malformed : {"#", "#;", "#E9", "#G1;", "#D800;", "#110000;",
+                                  "#1234567;"}) {
+        EXPECT_EQ(DecodeText(malformed), "") << malformed;
+    }
+    EXPECT_EQ(DecodeText("#0E9;"), "\u00E9");
+}
+
+}  // namespace
+}  // namespace grahavani
