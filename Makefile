@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench package clean
 
 deps:
 	scripts/install-deps
@@ -24,6 +24,11 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/chart_benchmark
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/ui_benchmark
+
+# A Debian package of the two programs, build/grahavani_<version>_amd64.deb.
+package: configure
+	cmake --build $(BUILD_DIR) -j2 --target grahavani grahavani-chart
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)
