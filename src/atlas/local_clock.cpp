@@ -18,20 +18,25 @@ constexpr std::array<const char*, 12> kMonthAbbreviations{"Jan", "Feb", "Mar", "
                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Compiled zone files (read with USE_OS_TZDB) carry only a daylight-saving flag, so date/tz gives a
-// token save; the amount is the offset less that of the nearest standard-time period, looked for
-// before the period first and then after it, as other readers of the compiled files do.
+// token save. The amount is the offset less that of the nearest standard-time period, stepping out
+// one period at a time on both sides, the earlier side first: Dublin's winter GMT comes out at -1:00,
+// Apia's first summer east of the date line at +1:00, Britain's double summer time at +2:00.
 std::int32_t DaylightSavingAmount(const date::time_zone& zone, const date::sys_info& info) {
     if (info.save == std::chrono::minutes{0}) return 0;
-    constexpr int maxPeriods = 64;
-    date::sys_info period = info;
-    for (int i = 0; i < maxPeriods && period.begin > date::sys_seconds::min() + seconds{1}; ++i) {
-        period = zone.get_info(period.begin - seconds{1});
-        if (period.save == std::chrono::minutes{0}) return static_cast<std::int32_t>((info.offset - period.offset).count());
-    }
-    period = info;
-    for (int i = 0; i < maxPeriods && period.end < date::sys_seconds::max() - seconds{1}; ++i) {
-        period = zone.get_info(period.end);
-        if (period.save == std::chrono::minutes{0}) return static_cast<std::int32_t>((info.offset - period.offset).count());
+    const auto amount = [&](const date::sys_info& standard) {
+        return static_cast<std::int32_t>((info.offset - standard.offset).count());
+    };
+    constexpr int maxSteps = 64;
+    date::sys_info before = info, after = info;
+    for (int step = 0; step < maxSteps; ++step) {
+        if (before.begin > date::sys_seconds::min() + seconds{1}) {
+            before = zone.get_info(before.begin - seconds{1});
+            if (before.save == std::chrono::minutes{0}) return amount(before);
+        }
+        if (after.end < date::sys_seconds::max() - seconds{1}) {
+            after = zone.get_info(after.end);
+            if (after.save == std::chrono::minutes{0}) return amount(after);
+        }
     }
     return static_cast<std::int32_t>(std::chrono::duration_cast<seconds>(info.save).count());
 }
