@@ -51,6 +51,10 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent) {
     QLabel* lblHomePage =
         MakeLinkLabel(this, "lblHomePage", "Click here to visit " + VendorSiteAddress,
                       [&opener] { OpenVendorPage(opener, VendorPage::HomePage); });
+    // GeoNames asks for this credit wherever its data is used.
+    QLabel* lblCredits = MakeText(
+        this, "lblCredits",
+        "Places from GeoNames (geonames.org), licensed under CC BY 4.0.");
     auto* cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
@@ -63,7 +67,8 @@ frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent) {
     grid->addWidget(Label3, 2, 1);
     grid->addWidget(lblCoBrand, 3, 1);
     grid->addWidget(lblHomePage, 4, 1);
-    grid->addWidget(cmdOK, 5, 1, Qt::AlignRight);
+    grid->addWidget(lblCredits, 5, 1);
+    grid->addWidget(cmdOK, 6, 1, Qt::AlignRight);
     setMinimumWidth(480);
     setTabOrder(cmdOK, lblCoBrand);
     setTabOrder(lblCoBrand, lblHomePage);
