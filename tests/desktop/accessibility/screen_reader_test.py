@@ -32,9 +32,10 @@ MAIN_WINDOW_BUTTONS = {
     "North Indian Style", "South Indian Style", "East Indian Style", "Show Interpretation",
     "Save As JPG", "Back", "Exit", "New", "Open", "Save", "Print", "Help"}
 
-BODIES = ["Surya / Sun", "Chandra / Moon", "Budha / Mercury", "Shukra / Venus",
-          "Mangala / Mars", "Guru / Jupiter", "Shani / Saturn", "Rahu / North Node",
-          "Ketu / South Node"]
+# Each position cell's caption, and the name its line starts with in the report.
+BODIES = {"Surya / Sun": "Sun", "Chandra / Moon": "Moon", "Budha / Mercury": "Mercury",
+          "Shukra / Venus": "Venus", "Mangala / Mars": "Mars", "Guru / Jupiter": "Jupiter",
+          "Shani / Saturn": "Saturn", "Rahu / North Node": "Rahu", "Ketu / South Node": "Ketu"}
 DETAILS = {"Ayanamsa": "Ayanamsa", "Lagna / Asc": "Lagna / Asc", "Nakshatra": "Nakshatra",
            "Rashi/Moon Sign": "Rashi / Moon Sign", "Pada": "Pada", "Lord": "Lord"}
 SIGNS = ["Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
@@ -65,11 +66,9 @@ def report_lines(chart_command):
 def expected_chart(lines):
     """Positions, details and sign boxes as the command-line report gives them."""
     positions = {}
-    for body in BODIES:
-        english = body.split(" / ")[1].split(" ")[0]  # "North Node" is reported as Rahu
-        english = {"North": "Rahu", "South": "Ketu"}.get(english, english)
-        line = next(line for line in lines if line.startswith(english + " "))
-        positions[body] = line[len(english) + 1:]
+    for body, reported in BODIES.items():
+        line = next(line for line in lines if line.startswith(reported + " "))
+        positions[body] = line[len(reported) + 1:]
     details = {}
     for caption, reported in DETAILS.items():
         line = next(line for line in lines if line.startswith(reported + ": "))
@@ -79,7 +78,7 @@ def expected_chart(lines):
     for body in BODIES:
         sign = SIGN_ABBREVIATIONS.index(positions[body].split(" ")[1])
         boxes[SIGNS[sign]].append(body.split(" / ")[0])
-    return positions, details, {sign: "\n".join(lines) for sign, lines in boxes.items()}
+    return positions, details, {sign: "\n".join(bodies) for sign, bodies in boxes.items()}
 
 
 def check_entry_form_names(form):
@@ -124,8 +123,8 @@ def fill_entry_form(form):
 def read_chart(app):
     """Positions, details and sign boxes as read from the chart display."""
     # The caption cell and the value cell it labels share the caption as name.
-    first_cell = lambda: atspi.find(app, pyatspi.ROLE_LABEL, BODIES[0],
-                                    where=atspi.labelled_by(BODIES[0]))
+    first_cell = lambda: atspi.find(app, pyatspi.ROLE_LABEL, "Surya / Sun",
+                                    where=atspi.labelled_by("Surya / Sun"))
     atspi.wait_for("the computed chart", lambda: first_cell().description)
     app.clearCache()
     labels = atspi.find_all(app, pyatspi.ROLE_LABEL)
