@@ -31,8 +31,8 @@ ChartDrawing::ChartDrawing(QWidget* parent, const QString& objectName,
         auto* box = new SelfSizingLabel(
             this, IndexedName(boxName, sign), {boxAnchors[sign].left, boxAnchors[sign].top},
             VerdanaFont(8.25), boxAlignment | Qt::AlignTop);
-        // A screen reader reads the bodies as the label's text and the sign from here.
-        box->setAccessibleDescription(QString::fromLatin1(SignNames[sign]));
+        // A screen reader names the box by its sign and reads the bodies as its description.
+        box->setAccessibleName(QString::fromLatin1(SignNames[sign]));
         signBoxes_[sign] = box;
     }
 }
@@ -50,6 +50,7 @@ void ChartDrawing::AddSignNumbers(const QString& numberName, const SignAnchors& 
 
 void ChartDrawing::SetSignBoxText(std::size_t sign, const QString& text) {
     signBoxes_[sign]->SetText(text);
+    signBoxes_[sign]->setAccessibleDescription(text);
 }
 
 void ChartDrawing::paintEvent(QPaintEvent*) {

@@ -60,6 +60,13 @@ QLabel* MakeCell(QWidget* panel, const QString& name, const QString& text, const
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// A value cell is named by, and labelled by, its caption cell; a screen reader reads the
+// value as its description.
+void ShowValue(QLabel* cell, const QString& value) {
+    cell->setText(value);
+    cell->setAccessibleDescription(value);
+}
+
 }  // namespace
 
 frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
@@ -103,9 +110,10 @@ void frmDisplay::BuildDetailsPanel() {
     QGroupBox* panel =
         MakePanel(fraChart, "fraVedic", "Other Vedic Details", {6000, 3870, 3705, 2565});
     for (std::size_t row = 0; row < detailValues_.size(); ++row) {
-        MakeCell(panel, QString(), Captions[row], {120, Tops[row], 1740, 270});
+        QLabel* caption = MakeCell(panel, QString(), Captions[row], {120, Tops[row], 1740, 270});
         detailValues_[row] = MakeCell(panel, Names[row], QString(), {1860, Tops[row], 1740, 270});
-        detailValues_[row]->setAccessibleDescription(Captions[row]);
+        detailValues_[row]->setAccessibleName(Captions[row]);
+        caption->setBuddy(detailValues_[row]);
     }
 }
 
@@ -117,11 +125,12 @@ void frmDisplay::BuildPositionTable() {
     QGroupBox* table =
         MakePanel(fraChart, "fraWestern", "Vedic Planetary Position", {9840, 3150, 3600, 3285});
     for (std::size_t body = 0; body < positionCells_.size(); ++body) {
-        MakeCell(table, QStringLiteral("PlanetName(%1)").arg(body), BodyCaptions[body],
-                 {150, Tops[body], 1935, 285});
+        QLabel* caption = MakeCell(table, QStringLiteral("PlanetName(%1)").arg(body),
+                                   BodyCaptions[body], {150, Tops[body], 1935, 285});
         positionCells_[body] = MakeCell(table, QStringLiteral("Planet(%1)").arg(body), QString(),
                                         {2070, Tops[body], 1365, 285});
-        positionCells_[body]->setAccessibleDescription(BodyCaptions[body]);
+        positionCells_[body]->setAccessibleName(BodyCaptions[body]);
+        caption->setBuddy(positionCells_[body]);
     }
 }
 
@@ -137,10 +146,10 @@ void frmDisplay::FillDetails(const ChartResult& chart) {
         &chart.AyanamsaDisplay, &chart.LagnaName,     &chart.MoonNakshatra,
         &chart.MoonRashi,       &chart.NakshatraPada, &chart.NakshatraLord};
     for (std::size_t row = 0; row < details.size(); ++row) {
-        detailValues_[row]->setText(Text(*details[row]));
+        ShowValue(detailValues_[row], Text(*details[row]));
     }
     for (std::size_t body = 0; body < positionCells_.size(); ++body) {
-        positionCells_[body]->setText(Text(chart.PositionTexts[body]));
+        ShowValue(positionCells_[body], Text(chart.PositionTexts[body]));
     }
 }
 
@@ -154,8 +163,8 @@ void frmDisplay::FillSignBoxes(const ChartResult& chart) {
 }
 
 void frmDisplay::ClearChartTexts() {
-    for (QLabel* cell : detailValues_) cell->clear();
-    for (QLabel* cell : positionCells_) cell->clear();
+    for (QLabel* cell : detailValues_) ShowValue(cell, QString());
+    for (QLabel* cell : positionCells_) ShowValue(cell, QString());
     for (ChartDrawing* drawing : drawings_) {
         for (std::size_t sign = 0; sign < 12; ++sign) drawing->SetSignBoxText(sign, QString());
     }

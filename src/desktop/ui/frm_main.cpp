@@ -17,6 +17,7 @@
 
 #include "model/name_tables.h"
 #include "model/reference_tables.h"
+#include "desktop/ui/field_list.h"
 #include "desktop/ui/fonts.h"
 #include "desktop/ui/help_menu.h"
 #include "desktop/ui/link_label.h"
@@ -41,15 +42,6 @@ QLineEdit* MakeCoordinateBox(QWidget* parent, const QString& name, const QString
     box->setMaxLength(CoordinateMaxLength);
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance("-327680") + 12);
     return box;
-}
-
-// Drop-down lists offer their entries only; nothing can be typed into them.
-QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessibleName) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setAccessibleName(accessibleName);
-    list->setEditable(false);
-    return list;
 }
 
 void AddNumbers(QComboBox* list, int first, int last) {
@@ -112,26 +104,26 @@ void frmMain::BuildControls() {
 
     // Created in tab order: name, date, time, place, coordinates, zone, buttons.
     txtName = MakeTextBox(form, "txtName", "Name");
-    cboDate = MakeList(form, "cboDate", "Date of Birth: day");
-    cboMonth = MakeList(form, "cboMonth", "Date of Birth: month");
-    cboYear = MakeList(form, "cboYear", "Date of Birth: year");
-    cboHour = MakeList(form, "cboHour", "Time of Birth: hour");
-    cboMinute = MakeList(form, "cboMinute", "Time of Birth: minute");
+    cboDate = new FieldList(form, "cboDate", "Date of Birth: Day");
+    cboMonth = new FieldList(form, "cboMonth", "Date of Birth: Month");
+    cboYear = new FieldList(form, "cboYear", "Date of Birth: Year");
+    cboHour = new FieldList(form, "cboHour", "Time of Birth: Hour");
+    cboMinute = new FieldList(form, "cboMinute", "Time of Birth: Minute");
     txtCountry = MakeTextBox(form, "txtCountry", "Country");
     txtState = MakeTextBox(form, "txtState", "State");
     txtCity = MakeTextBox(form, "txtCity", "City");
     Command1 = MakeButton(form, "Command1", "Click here to find Latitude && Longitude");
-    txtLatDeg = MakeCoordinateBox(form, "txtLatDeg", "Latitude: degrees");
-    txtLatMin = MakeCoordinateBox(form, "txtLatMin", "Latitude: minutes");
+    txtLatDeg = MakeCoordinateBox(form, "txtLatDeg", "Latitude: Degrees");
+    txtLatMin = MakeCoordinateBox(form, "txtLatMin", "Latitude: Minutes");
     auto* fraLat = new QGroupBox(form);
     fraLat->setObjectName("fraLat");
     optLat = {MakeOption(fraLat, "optLat(0)", "North"), MakeOption(fraLat, "optLat(1)", "South")};
-    txtLonDeg = MakeCoordinateBox(form, "txtLonDeg", "Longitude: degrees");
-    txtLonMin = MakeCoordinateBox(form, "txtLonMin", "Longitude: minutes");
+    txtLonDeg = MakeCoordinateBox(form, "txtLonDeg", "Longitude: Degrees");
+    txtLonMin = MakeCoordinateBox(form, "txtLonMin", "Longitude: Minutes");
     auto* fraLong = new QGroupBox(form);
     fraLong->setObjectName("fraLong");
     optLong = {MakeOption(fraLong, "optLong(0)", "East"), MakeOption(fraLong, "optLong(1)", "West")};
-    cboTimeZone = MakeList(form, "cboTimeZone", "Time Zone");
+    cboTimeZone = new FieldList(form, "cboTimeZone", "Time Zone");
     chkDST = new QCheckBox("Daylight Saving Time", form);
     chkDST->setObjectName("chkDST");
     cmdCalculate3 = MakeButton(form, "cmdCalculate3", "Get My Janam Kundali (&East Indian Style)");

@@ -135,7 +135,7 @@ TEST_F(EntryFormTest, KeyboardReachesEveryControlInOrderAndEachHasAName) {
         const QString spoken = button ? button->text() : control->accessibleName();
         EXPECT_FALSE(spoken.isEmpty()) << name.toStdString() << " has no accessible name";
     }
-    EXPECT_EQ(OnForm<QLineEdit>("txtLatDeg")->accessibleName(), "Latitude: degrees");
+    EXPECT_EQ(OnForm<QLineEdit>("txtLatDeg")->accessibleName(), "Latitude: Degrees");
 }
 
 }  // namespace

@@ -1,0 +1,182 @@
+"""The entry form and the chart display as a screen reader reads them through AT-SPI.
+
+Every control of the entry form has a name of its own that is not its current value;
+a chart computed from entries made through AT-SPI reads back exactly as the
+command-line report of the same birth data.
+
+usage: screen_reader_test.py PROGRAM CHART_COMMAND
+"""
+
+import signal
+import subprocess
+import sys
+
+import atspi_session as atspi
+from atspi_session import pyatspi
+
+# 15 August 1947, 00:00 at New Delhi; zone row 34 is "Indian Time, IST, +5.3".
+BIRTH = {"name": "Test", "day": "15", "month": "August", "year": "1947", "hour": "0",
+         "minute": "0", "lat": ("28", "39"), "lon": ("77", "13"), "zone": 34,
+         "city": "New Delhi", "state": "Delhi", "country": "India"}
+
+ENTRY_FORM_NAMES = {
+    "Name", "Date of Birth: Day", "Date of Birth: Month", "Date of Birth: Year",
+    "Time of Birth: Hour", "Time of Birth: Minute", "Country", "State", "City",
+    "Latitude: Degrees", "Latitude: Minutes", "Longitude: Degrees", "Longitude: Minutes",
+    "North", "South", "East", "West", "Time Zone", "Daylight Saving Time",
+    "Click here to find Latitude & Longitude",
+    "Get My Janam Kundali (East Indian Style)", "Get My Janam Kundali (North Indian Style)",
+    "Get My Janam Kundali (South Indian Style)"}
+
+MAIN_WINDOW_BUTTONS = {
+    "North Indian Style", "South Indian Style", "East Indian Style", "Show Interpretation",
+    "Save As JPG", "Back", "Exit", "New", "Open", "Save", "Print", "Help"}
+
+# Each position cell's caption, and the name its line starts with in the report.
+BODIES = {"Surya / Sun": "Sun", "Chandra / Moon": "Moon", "Budha / Mercury": "Mercury",
+          "Shukra / Venus": "Venus", "Mangala / Mars": "Mars", "Guru / Jupiter": "Jupiter",
+          "Shani / Saturn": "Saturn", "Rahu / North Node": "Rahu", "Ketu / South Node": "Ketu"}
+DETAILS = {"Ayanamsa": "Ayanamsa", "Lagna / Asc": "Lagna / Asc", "Nakshatra": "Nakshatra",
+           "Rashi/Moon Sign": "Rashi / Moon Sign", "Pada": "Pada", "Lord": "Lord"}
+SIGNS = ["Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
+         "Sagittarius", "Capricorn", "Aquarius", "Pisces"]
+SIGN_ABBREVIATIONS = [sign[:3] for sign in SIGNS]
+LAGNA_NAMES = ["Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya", "Thula",
+               "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"]
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def report_lines(chart_command):
+    b = BIRTH
+    arguments = [chart_command, "--name", b["name"], "--date", "1947-08-15", "--time", "00:00",
+                 "--lat", f"{b['lat'][0]}N{b['lat'][1]}", "--lon", f"{b['lon'][0]}E{b['lon'][1]}",
+                 "--zone", str(b["zone"]), "--city", b["city"], "--state", b["state"],
+                 "--country", b["country"]]
+    # The report is written in the Windows code page of the chart files.
+    output = subprocess.run(arguments, check=True, capture_output=True).stdout.decode("cp1252")
+    return [line.rstrip("\r") for line in output.splitlines()]
+
+
+def expected_chart(lines):
+    """Positions, details and sign boxes as the command-line report gives them."""
+    positions = {}
+    for body, reported in BODIES.items():
+        line = next(line for line in lines if line.startswith(reported + " "))
+        positions[body] = line[len(reported) + 1:]
+    details = {}
+    for caption, reported in DETAILS.items():
+        line = next(line for line in lines if line.startswith(reported + ": "))
+        details[caption] = line[len(reported) + 2:]
+    boxes = {sign: [] for sign in SIGNS}
+    boxes[SIGNS[LAGNA_NAMES.index(details["Lagna / Asc"])]].append("Asc")
+    for body in BODIES:
+        sign = SIGN_ABBREVIATIONS.index(positions[body].split(" ")[1])
+        boxes[SIGNS[sign]].append(body.split(" / ")[0])
+    return positions, details, {sign: "\n".join(bodies) for sign, bodies in boxes.items()}
+
+
+def check_entry_form_names(form):
+    controls = [node for node in atspi.descendants(form) if node.getRole() in atspi.CONTROL_ROLES]
+    names = [node.name for node in controls]
+    for node in controls:
+        kind = atspi.CONTROL_ROLES[node.getRole()]
+        check(node.name, f"a {kind} has no name")
+        if node.getRole() in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT) and node.name:
+            try:
+                value = atspi.text_of(node)
+            except atspi.AtspiError as error:
+                check(False, str(error))
+                continue
+            check(node.name != value, f"the {kind} {node.name!r} is named by its value")
+    duplicates = sorted({name for name in names if names.count(name) > 1})
+    check(not duplicates, f"names used twice on the entry form: {duplicates}")
+    check(set(names) == ENTRY_FORM_NAMES,
+          f"entry form names differ: missing {sorted(ENTRY_FORM_NAMES - set(names))}, "
+          f"unexpected {sorted(set(names) - ENTRY_FORM_NAMES)}")
+    for group in ("Latitude direction", "Longitude direction"):
+        check(atspi.find_all(form, pyatspi.ROLE_PANEL, group), f"no group named {group!r}")
+
+
+def fill_entry_form(form):
+    b = BIRTH
+    text = lambda name: atspi.find(form, pyatspi.ROLE_TEXT, name)
+    combo = lambda name: atspi.find(form, pyatspi.ROLE_COMBO_BOX, name)
+    for name, value in [("Name", b["name"]), ("Country", b["country"]), ("State", b["state"]),
+                        ("City", b["city"]), ("Latitude: Degrees", b["lat"][0]),
+                        ("Latitude: Minutes", b["lat"][1]), ("Longitude: Degrees", b["lon"][0]),
+                        ("Longitude: Minutes", b["lon"][1])]:
+        atspi.set_text(text(name), value)
+    for name, entry in [("Date of Birth: Day", b["day"]), ("Date of Birth: Month", b["month"]),
+                        ("Date of Birth: Year", b["year"]), ("Time of Birth: Hour", b["hour"]),
+                        ("Time of Birth: Minute", b["minute"])]:
+        atspi.pick(combo(name), entry)
+    zone = combo("Time Zone")
+    atspi.pick(zone, zone.getChildAtIndex(0).queryTable().getAccessibleAt(b["zone"], 0).name)
+
+
+def read_chart(app):
+    """Positions, details and sign boxes as read from the chart display."""
+    # The caption cell and the value cell it labels share the caption as name.
+    first_cell = lambda: atspi.find(app, pyatspi.ROLE_LABEL, "Surya / Sun",
+                                    where=atspi.labelled_by("Surya / Sun"))
+    atspi.wait_for("the computed chart", lambda: first_cell().description)
+    app.clearCache()
+    labels = atspi.find_all(app, pyatspi.ROLE_LABEL)
+    value = lambda caption: [node.description for node in labels
+                             if node.name == caption and atspi.labelled_by(caption)(node)]
+    positions = {body: value(body) for body in BODIES}
+    details = {caption: value(caption) for caption in DETAILS}
+    # Each of the three drawings has a box per sign; all must read the same.
+    boxes = {sign: [node.description for node in labels if node.name == sign] for sign in SIGNS}
+    return positions, details, boxes
+
+
+def check_main_window_buttons(app):
+    buttons = atspi.find_all(app, pyatspi.ROLE_PUSH_BUTTON)
+    check(all(button.name for button in buttons), "a button of the program has no name")
+    missing = MAIN_WINDOW_BUTTONS - {button.name for button in buttons}
+    check(not missing, f"main window buttons without their caption as name: {sorted(missing)}")
+
+
+def main():
+    program, chart_command = sys.argv[1], sys.argv[2]
+    signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(
+        atspi.AtspiError("the walk took longer than 150 s")))
+    signal.alarm(150)
+    expected_positions, expected_details, expected_boxes = expected_chart(
+        report_lines(chart_command))
+    with atspi.DesktopSession(program) as session:
+        form_button = atspi.find(session.app, pyatspi.ROLE_PUSH_BUTTON,
+                                 "Get My Janam Kundali (South Indian Style)", 20.0)
+        form = form_button.parent
+        check_entry_form_names(form)
+        if failures:  # a form that cannot be read cannot be filled either
+            return report()
+        fill_entry_form(form)
+        atspi.press(form_button)
+        positions, details, boxes = read_chart(session.app)
+        check(positions == {body: [text] for body, text in expected_positions.items()},
+              f"positions {positions} != {expected_positions}")
+        check(details == {caption: [text] for caption, text in expected_details.items()},
+              f"details {details} != {expected_details}")
+        check(boxes == {sign: [text] * 3 for sign, text in expected_boxes.items()},
+              f"sign boxes {boxes} != {expected_boxes}")
+        check_main_window_buttons(session.app)
+    return report()
+
+
+def report():
+    for failure in failures:
+        print("FAIL:", failure)
+    print("screen reader walk:", "passed" if not failures else f"{len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
