@@ -345,6 +345,7 @@ TEST_F(FileCommandsTest, SaveAsJpgWritesTheDisplayAtItsSize) {
     EXPECT_EQ(dialogs.shown[0].defaultSuffix, "JPG");
     EXPECT_TRUE(dialogs.shown[0].fileName.isEmpty());
     EXPECT_EQ(dialogs.shown[1].fileName, PathOf("asha"));
+    EXPECT_FALSE(dialogs.shown[0].confirmOverwrite) << "a picture never replaces a file";
     EXPECT_EQ(FolderEntries(), (QStringList{"asha.jpg", "asha_001.jpg"}));
     const QWidget* display = OnMainWindow<QWidget>("frmDisplay");
     const QImage picture(PathOf("asha.jpg"));
