@@ -12,6 +12,13 @@ constexpr int Shift = 85;
 constexpr unsigned char LargestShiftedCode = 255 - Shift;
 constexpr std::size_t LongestEscapeDigits = 6;
 
+// Every stored value fills a one-line box, so a line break, tab or NUL is never text.
+bool IsControlCharacter(char32_t codePoint) { return codePoint < 0x20 || codePoint == 0x7F; }
+
+void AppendUnlessControl(std::string& text, char32_t codePoint) {
+    if (!IsControlCharacter(codePoint)) AppendUtf8(text, codePoint);
+}
+
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -62,14 +69,15 @@ std::string DecodeText(std::string_view stored) {
     for (std::size_t i = 0; i < stored.size();) {
         const auto byte = static_cast<unsigned char>(stored[i]);
         if (byte >= Shift) {
-            AppendUtf8(text, Windows1252ToCodePoint(static_cast<unsigned char>(byte - Shift)));
+            AppendUnlessControl(text,
+                                Windows1252ToCodePoint(static_cast<unsigned char>(byte - Shift)));
             ++i;
             continue;
         }
         std::size_t length = 0;
         char32_t codePoint = 0;
         if (ReadEscape(stored.substr(i), length, codePoint)) {
-            AppendUtf8(text, codePoint);
+            AppendUnlessControl(text, codePoint);
             i += length;
         } else {
             ++i;  // a byte below the shift stands for nothing

@@ -5,7 +5,7 @@
 // that would not fit (code 171 or more, or not in the code page at all) is stored
 // as "#", its code point in upper-case hexadecimal, and ";". Those bytes all lie
 // below 85, so a reader that only knows the shift drops them, and every text
-// survives the round trip: DecodeText(EncodeText(t)) == t.
+// without control characters survives the round trip: DecodeText(EncodeText(t)) == t.
 
 #include <string>
 #include <string_view>
@@ -14,7 +14,8 @@ namespace grahavani {
 
 // UTF-8 text to stored bytes.
 std::string EncodeText(std::string_view text);
-// Stored bytes to UTF-8 text; bytes below 85 that are not a well-formed escape are dropped.
+// Stored bytes to UTF-8 text; bytes below 85 that are not a well-formed escape are dropped,
+// and so are C0 control characters and DEL, shifted or escaped.
 std::string DecodeText(std::string_view stored);
 
 }  // namespace grahavani

@@ -34,8 +34,8 @@ TEST(EncodedText, HoldsNoBlankCommaQuoteOrControlCharacter) {
 
 TEST(DecodeText, RoundTripsEveryText) {
     for (const char* text : {"", "Asha Rao", "Jos\u00E9 M\u00FCller", "\u0930\u093E\u092E",
-                             "#E9; literal", "tab\tand\u20AC", "\u0081\u00FF\u00AA\u00AB",
-                             "\U0001F600 smile", "\x01"}) {
+                             "#E9; literal", "and\u20AC", "\u0081\u00FF\u00AA\u00AB",
+                             "\U0001F600 smile"}) {
         EXPECT_EQ(DecodeText(EncodeText(text)), text) << text;
     }
 }
@@ -48,6 +48,20 @@ TEST(DecodeText, DropsBytesBelow85ThatAreNoEscape) {
         EXPECT_EQ(DecodeText(malformed), "") << malformed;
     }
     EXPECT_EQ(DecodeText("#0E9;"), "\u00E9");
+}
+
+TEST(DecodeText, DropsControlCharactersShiftedOrEscaped) {
+    // Shifted bytes are code + 85: 0x62 is CR, 0x5F LF, 0x5E tab, 0x55 NUL, 0xD4 DEL.
+    const struct {
+        const char* stored;
+        const char* text;
+    } cases[] = {
+        {"\xB6\x62\x5F\xB7", "ab"},   {"\xB6#D;#A;\xB7", "ab"}, {"#0;", ""},
+        {"\x55\x5E\xD4", ""},          {"#1F;#7F;#9;", ""},      {"\xB6#20;\xB7", "a b"},
+        {"#7E;#80;\xD3", "~\u0080~"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DecodeText(c.stored), c.text) << c.stored;
+    EXPECT_EQ(DecodeText(EncodeText("tab\tand\r\nnul\x01")), "tabandnul");
 }
 
 }  // namespace

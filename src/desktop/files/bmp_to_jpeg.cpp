@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -14,10 +15,25 @@ namespace grahavani {
 
 namespace {
 
+// The process's umask, read without setting it: umask(2) can only be read by
+// replacing it, which would leave other threads creating files under a wrong one.
+mode_t CurrentUmask() {
+    constexpr mode_t Usual = S_IWGRP | S_IWOTH;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) return Usual;
+    // A file of /proc reports no size, so it is read whole rather than up to its end.
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (!line.startsWith("Umask:")) continue;
+        bool valid = false;
+        const uint mask = line.mid(6).trimmed().toUInt(&valid, 8);
+        return valid ? static_cast<mode_t>(mask & 0777) : Usual;
+    }
+    return Usual;
+}
+
 // What a newly created file gets: read and write for all, less the user's umask.
 QFileDevice::Permissions OrdinaryFilePermissions() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    const mode_t mask = CurrentUmask();
     const struct {
         mode_t bit;
         QFileDevice::Permission permission;

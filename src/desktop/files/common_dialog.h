@@ -16,6 +16,8 @@ struct FileDialogSettings {
     QString filter;         // "Description (*.ext)"
     QString defaultSuffix;  // added to a name typed without one
     QString fileName;       // shown when the dialog opens
+    // Off where the command never replaces a file, so asking "replace it?" would mislead.
+    bool confirmOverwrite = true;
 };
 
 class CommonDialog {
@@ -23,7 +25,8 @@ public:
     virtual ~CommonDialog() = default;
     // An existing file, or nothing when cancelled.
     virtual std::optional<QString> ShowOpen(QWidget* parent, const FileDialogSettings& settings) = 0;
-    // A path in an existing folder, confirmed if it replaces a file; nothing when cancelled.
+    // A path in an existing folder, confirmed if it replaces a file and the settings ask for
+    // that; nothing when cancelled.
     virtual std::optional<QString> ShowSave(QWidget* parent, const FileDialogSettings& settings) = 0;
     // True when confirmed; the printer then holds the choices made.
     virtual bool ShowPrinter(QWidget* parent, QPrinter& printer) = 0;

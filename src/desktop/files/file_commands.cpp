@@ -90,8 +90,9 @@ void FileCommands::SaveAsJpg() {
     if (!window) return;
     // Grabbed before the dialog opens, so the dialog is not in the picture.
     const QImage picture = window->Display().grab().toImage();
-    const auto chosen =
-        dialogs_.ShowSave(window, {QString(), "JPEG Image (*.jpg)", "JPG", lastPictureName_});
+    // The picture is numbered rather than replacing a file, so the dialog does not ask.
+    const auto chosen = dialogs_.ShowSave(
+        window, {QString(), "JPEG Image (*.jpg)", "JPG", lastPictureName_, false});
     if (!chosen || chosen->isEmpty()) return;
     lastPictureName_ = *chosen;
     SaveChartPicture(picture, *chosen, messages_, window);

@@ -17,6 +17,7 @@ std::optional<QString> ShowFileDialog(QWidget* parent, const FileDialogSettings&
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(settings.filter);
     dialog.setDefaultSuffix(settings.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite);
     if (!settings.fileName.isEmpty()) dialog.selectFile(settings.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

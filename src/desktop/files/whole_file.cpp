@@ -1,7 +1,12 @@
 #include "desktop/files/whole_file.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace grahavani {
@@ -32,11 +37,24 @@ std::optional<QString> WriteAllBytes(QFileDevice& file, QByteArrayView bytes) {
 }
 
 std::optional<QString> ReadFileStart(const QString& path, qint64 limit, QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("No such file");
-    if (!info.isFile()) return QStringLiteral("Not an ordinary file");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    // Opened first and checked after, so nothing can be swapped in between; opening a
+    // pipe without a writer would block without O_NONBLOCK, which an ordinary file ignores.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        if (errno == ENOENT) return QStringLiteral("No such file");
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return QStringLiteral("Not an ordinary file");
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return file.errorString();
+    }
     QByteArray start = file.read(limit);
     if (file.error() != QFileDevice::NoError) return file.errorString();
     bytes = std::move(start);

@@ -25,12 +25,14 @@ ChartDrawing::ChartDrawing(QWidget* parent, const QString& objectName,
                            Qt::Alignment boxAlignment, const SignAnchors& boxAnchors)
     : QWidget(parent) {
     setObjectName(objectName);
+    SetChartColours(*this, ChartGround, ChartText);
     setGeometry(TwipsRect(geometryTwips.x(), geometryTwips.y(), geometryTwips.width(),
                           geometryTwips.height()));
     for (std::size_t sign = 0; sign < signBoxes_.size(); ++sign) {
         auto* box = new SelfSizingLabel(
             this, IndexedName(boxName, sign), {boxAnchors[sign].left, boxAnchors[sign].top},
             VerdanaFont(8.25), boxAlignment | Qt::AlignTop);
+        SetChartColours(*box, ChartGround, ChartText);
         // A screen reader names the box by its sign and reads the bodies as its description.
         box->setAccessibleName(QString::fromLatin1(SignNames[sign]));
         signBoxes_[sign] = box;
@@ -42,6 +44,7 @@ void ChartDrawing::AddSignNumbers(const QString& numberName, const SignAnchors& 
         auto* number = new SelfSizingLabel(this, IndexedName(numberName, sign),
                                            {numberAnchors[sign].left, numberAnchors[sign].top},
                                            VerdanaFont(8.25));
+        SetChartColours(*number, ChartGround, ChartText);
         number->SetText(QString::number(sign + 1));
         number->setAccessibleDescription(QString::fromLatin1(SignNames[sign]));
         number->lower();  // the sign boxes stay readable where they grow over a number

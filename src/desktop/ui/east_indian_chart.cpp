@@ -1,6 +1,7 @@
 #include "desktop/ui/east_indian_chart.h"
 
 #include <algorithm>
+#include <array>
 
 #include <QPainter>
 
@@ -15,6 +16,15 @@ constexpr SignAnchors BoxAnchors = {{{1920, 0}, {840, 0}, {120, 720}, {120, 1920
                                      {4200, 3600}, {3600, 1920}, {4440, 840}, {3600, 0}}};
 
 constexpr int SquareTwips = 1755;
+
+// The corner squares' diagonals as the drawing stores them, from the outer corners
+// towards the centre square; they miss the ideal corners by up to 3 pixels.
+constexpr std::array<std::array<TwipsAnchor, 2>, 4> DiagonalEnds = {{
+    {{{0, 0}, {1775, 1775}}},
+    {{{3495, 1750}, {5250, 0}}},
+    {{{0, 5230}, {1755, 3480}}},
+    {{{3495, 3495}, {5280, 5280}}},
+}};
 
 }  // namespace
 
@@ -32,11 +42,9 @@ void EastIndianChart::PaintLines(QPainter& painter) const {
         painter.drawLine(line, 0, line, last);
         painter.drawLine(0, line, last, line);
     }
-    // Each corner square's diagonal runs from the outer corner to the centre square.
-    painter.drawLine(0, 0, near, near);
-    painter.drawLine(last, 0, far, near);
-    painter.drawLine(0, last, near, far);
-    painter.drawLine(last, last, far, far);
+    for (const auto& [from, to] : DiagonalEnds) {
+        painter.drawLine(TwipsPoint(from.left, from.top), TwipsPoint(to.left, to.top));
+    }
 }
 
 }  // namespace grahavani

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "desktop/ui/chart_colours.h"
 #include "desktop/ui/east_indian_chart.h"
 #include "desktop/ui/fonts.h"
 #include "chart/header_lines.h"
@@ -19,10 +20,15 @@ namespace grahavani {
 
 namespace {
 
+// Black on white, filled, whatever the desktop's scheme.
 void MakeWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
+    SetChartColours(*widget, ChartPaper, ChartText);
+    widget->setAutoFillBackground(true);
+}
+
+// White and filled; the interpretation's tabs on it keep the desktop's text colours.
+void MakeWhiteGround(QWidget* widget) {
+    SetChartGround(*widget, ChartPaper);
     widget->setAutoFillBackground(true);
 }
 
@@ -30,7 +36,6 @@ QFrame* MakeFrame(QWidget* parent, const QString& name) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
     frame->setGeometry(TwipsRect(840, 0, 13575, 6735));
-    MakeWhite(frame);
     return frame;
 }
 
@@ -73,10 +78,12 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     setObjectName("frmDisplay");
     setFixedSize(TwipsSize(14715, 6840));
     setFont(VerdanaFont(8.25));
-    MakeWhite(this);
+    MakeWhiteGround(this);
 
     fraChart = MakeFrame(this, "fraChart");
+    MakeWhite(fraChart);
     fraInterpretation = MakeFrame(this, "fraInterpretation");
+    MakeWhiteGround(fraInterpretation);
     fraInterpretation->hide();
     interpretation_ = new InterpretationView(fraInterpretation);
     auto* interpretationLayout = new QVBoxLayout(fraInterpretation);
@@ -98,6 +105,7 @@ void frmDisplay::BuildHeader() {
     for (std::size_t line = 0; line < headerLines_.size(); ++line) {
         headerLines_[line] = new SelfSizingLabel(fraChart, Names[line], {6000, Tops[line]},
                                                  VerdanaFont(8.25, true));
+        SetChartColours(*headerLines_[line], ChartPaper, ChartText);
     }
 }
 

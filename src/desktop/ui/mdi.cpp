@@ -26,10 +26,7 @@ QWidget* MakeStrip(QWidget* parent, const QString& name, int heightTwips) {
     auto* strip = new QWidget(parent);
     strip->setObjectName(name);
     strip->setFixedHeight(TwipsToPixels(heightTwips));
-    QPalette palette = strip->palette();
-    palette.setColor(QPalette::Window, ChartGround);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    strip->setPalette(palette);
+    SetChartColours(*strip, ChartGround, ChartText);
     strip->setAutoFillBackground(true);
     return strip;
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -128,6 +129,27 @@ TEST_F(ChartPictureTest, BmpToJpegNeverReplacesAFile) {
     EXPECT_TRUE(QFileInfo(PathOf("new.jpg")).permissions() & QFileDevice::ReadOther)
         << "readable like any file written under the usual umask";
     EXPECT_TRUE(BmpToJpeg(PathOf("missing.bmp"), PathOf("other.jpg"), 100).has_value());
+}
+
+TEST_F(ChartPictureTest, BmpToJpegGivesWhatTheUmaskAllows) {
+    ASSERT_TRUE(picture.save(PathOf("in.bmp"), "BMP"));
+    using P = QFileDevice;
+    const P::Permissions ownerOnly = P::ReadOwner | P::WriteOwner | P::ReadUser | P::WriteUser;
+    const struct {
+        mode_t umask;
+        P::Permissions permissions;
+    } cases[] = {{077, ownerOnly},
+                 {022, ownerOnly | P::ReadGroup | P::ReadOther},
+                 {002, ownerOnly | P::ReadGroup | P::WriteGroup | P::ReadOther}};
+    const mode_t original = ::umask(0);
+    for (const auto& c : cases) {
+        ::umask(c.umask);
+        const QString jpg = PathOf(QStringLiteral("mask%1.jpg").arg(c.umask, 0, 8));
+        EXPECT_FALSE(BmpToJpeg(PathOf("in.bmp"), jpg, 100).has_value());
+        EXPECT_EQ(QFileInfo(jpg).permissions(), c.permissions) << c.umask;
+        EXPECT_EQ(::umask(c.umask), c.umask) << "the umask stays as it was";
+    }
+    ::umask(original);
 }
 
 }  // namespace

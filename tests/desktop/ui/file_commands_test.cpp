@@ -1,5 +1,6 @@
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -212,7 +213,8 @@ TEST_F(FileCommandsTest, WhatIsNoChartFileEndsInAValidationMessage) {
 TEST_F(FileCommandsTest, AnOpenThatCannotReadChangesNothing) {
     const QString chart = Text("Planet(0)");
     QDir(folder.path()).mkdir("folder.gvc");
-    for (const QString& path : {PathOf("missing.gvc"), PathOf("folder.gvc")}) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(PathOf("pipe.gvc")).constData(), 0600), 0);
+    for (const QString& path : {PathOf("missing.gvc"), PathOf("folder.gvc"), PathOf("pipe.gvc")}) {
         messages.messages.clear();
         Open(path);
         ASSERT_EQ(messages.messages.size(), 1);
@@ -343,6 +345,7 @@ TEST_F(FileCommandsTest, SaveAsJpgWritesTheDisplayAtItsSize) {
     EXPECT_EQ(dialogs.shown[0].defaultSuffix, "JPG");
     EXPECT_TRUE(dialogs.shown[0].fileName.isEmpty());
     EXPECT_EQ(dialogs.shown[1].fileName, PathOf("asha"));
+    EXPECT_FALSE(dialogs.shown[0].confirmOverwrite) << "a picture never replaces a file";
     EXPECT_EQ(FolderEntries(), (QStringList{"asha.jpg", "asha_001.jpg"}));
     const QWidget* display = OnMainWindow<QWidget>("frmDisplay");
     const QImage picture(PathOf("asha.jpg"));
