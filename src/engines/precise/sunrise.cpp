@@ -7,8 +7,12 @@
 namespace grahavani {
 namespace {
 
+// The standard atmosphere at sea level: hectopascals, degrees Celsius.
+constexpr double StandardPressure = 1013.25;
+constexpr double StandardTemperature = 15;
+
 // The library keeps its settings per thread, so each thread names the folder once. Without the
-// files there the library's own analytic ephemeris stands in.
+// files there the library falls back to its own analytic ephemeris by itself.
 void UseEphemerisFolderInThisThread() {
     thread_local bool named = false;
     if (named) return;
@@ -34,14 +38,10 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
     double geographic[3] = {longitudeEast, latitude, 0};
     double rise[10] = {};
     char error[AS_MAXCH] = {};
-    // Pressure and temperature 0 leave the library's standard atmosphere; without
-    // SE_BIT_DISC_CENTER the upper limb is taken.
-    int32 status = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE,
-                                  geographic, 0, 0, rise, error);
-    if (status == ERR) {
-        status = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_MOSEPH, SE_CALC_RISE, geographic,
-                                0, 0, rise, error);
-    }
+    // Without SE_BIT_DISC_CENTER the library takes the upper limb; the refraction is that of
+    // the standard atmosphere, as swetest assumes.
+    const int32 status = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE,
+                                        geographic, StandardPressure, StandardTemperature, rise, error);
     if (status == ERR) return {std::nullopt, error};
     if (status == -2 || rise[0] >= midnight + 1) {
         return {std::nullopt, "The Sun does not rise on this day at this place."};

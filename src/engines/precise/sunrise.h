@@ -1,6 +1,7 @@
 #pragma once
 // The sunrise of a civil day at a place, from the Swiss Ephemeris: the moment the Sun's upper
-// limb meets the horizon, with standard refraction, for an observer at sea level.
+// limb meets the horizon, with the refraction of the standard atmosphere (1013.25 hPa,
+// 15 °C), for an observer at sea level.
 
 #include <date/date.h>
 
