@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace grahavani {
@@ -23,20 +22,26 @@ std::optional<std::chrono::seconds> LocalSeconds(double julianDayUT, int clockOf
     return std::chrono::seconds{steps * step};
 }
 
+// Digits written by hand: a chart writes some two hundred of these texts, and a formatted print
+// costs more than the whole chart.
+void WriteDigits(char* end, int value, int count) {
+    for (int i = 0; i < count; ++i, value /= 10) *--end = static_cast<char>('0' + value % 10);
+}
+
 std::string Format(std::chrono::seconds local, bool withSeconds) {
     const auto day = date::floor<date::days>(date::sys_seconds{local});
     const date::year_month_day ymd{day};
+    const int year = static_cast<int>(ymd.year());
+    if (year < 0 || year > 9999) return {};
     const date::hh_mm_ss clock{date::sys_seconds{local} - day};
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d", static_cast<int>(ymd.year()),
-                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
-                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()));
-    std::string formatted = text;
-    if (withSeconds) {
-        std::snprintf(text, sizeof text, ":%02d", static_cast<int>(clock.seconds().count()));
-        formatted += text;
-    }
-    return formatted;
+    std::string text = withSeconds ? "0000-00-00T00:00:00" : "0000-00-00T00:00";
+    WriteDigits(&text[4], year, 4);
+    WriteDigits(&text[7], static_cast<int>(unsigned(ymd.month())), 2);
+    WriteDigits(&text[10], static_cast<int>(unsigned(ymd.day())), 2);
+    WriteDigits(&text[13], static_cast<int>(clock.hours().count()), 2);
+    WriteDigits(&text[16], static_cast<int>(clock.minutes().count()), 2);
+    if (withSeconds) WriteDigits(&text[19], static_cast<int>(clock.seconds().count()), 2);
+    return text;
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace grahavani {
 date::year_month_day LocalDateOf(double julianDayUT, int clockOffsetSeconds);
 
 // "YYYY-MM-DDTHH:MM", rounded to the nearest minute; empty for an instant that is not a
-// finite date within ten thousand years of ours.
+// finite date in the years 0000 to 9999.
 std::string FormatLocalMinute(double julianDayUT, int clockOffsetSeconds);
 // "YYYY-MM-DDTHH:MM:SS", rounded to the nearest second; empty like the above.
 std::string FormatLocalSecond(double julianDayUT, int clockOffsetSeconds);

@@ -27,6 +27,8 @@ TEST(LocalTimeTexts, ShiftByTheClockAndRoundToTheMinuteOrSecond) {
         {j2000 + 30.6 / 86400, 0, "2000-01-01T12:01", "2000-01-01T12:00:31"},
         {j2000 + 11.9999 / 24, 0, "2000-01-02T00:00", "2000-01-02T00:00:00"},
         {j2000 - 1e7, 3600, "", ""},
+        {1721059.5, 0, "0000-01-01T00:00", "0000-01-01T00:00:00"},
+        {1721059.5 - 1e-3, 0, "", ""},  // the last minutes of the year -1
         {std::numeric_limits<double>::quiet_NaN(), 0, "", ""},
     };
     for (const Case& c : cases) {
