@@ -1,0 +1,23 @@
+#pragma once
+// The sunrise of a civil day at a place, from the Swiss Ephemeris: the moment the Sun's upper
+// limb meets the horizon, with the refraction of the standard atmosphere (1013.25 hPa,
+// 15 °C), for an observer at sea level.
+
+#include <date/date.h>
+
+#include <optional>
+#include <string>
+
+namespace grahavani {
+
+struct SunriseSearch {
+    std::optional<double> JulianDayUT;  // none where the Sun does not rise that day
+    std::string Reason;                 // why there is none; empty when found
+};
+
+// The first sunrise from local midnight of the date on a clock `clockOffsetSeconds` ahead of
+// UT, before the next local midnight. Latitude north-positive, longitude east-positive, degrees.
+SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds, double latitude,
+                          double longitudeEast);
+
+}  // namespace grahavani

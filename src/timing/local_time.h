@@ -1,0 +1,21 @@
+#pragma once
+// Instants as Julian days (UT) turned into the birth place's clock: its civil date and
+// ISO 8601 texts without an offset suffix, since they are the place's local time.
+
+#include <date/date.h>
+
+#include <string>
+
+namespace grahavani {
+
+// The civil date on the local clock at the instant rounded to the second, so that a
+// birth at local midnight stays on its own date; 1970-01-01 for an instant out of range.
+date::year_month_day LocalDateOf(double julianDayUT, int clockOffsetSeconds);
+
+// "YYYY-MM-DDTHH:MM", rounded to the nearest minute; empty for an instant that is not a
+// finite date in the years 0000 to 9999.
+std::string FormatLocalMinute(double julianDayUT, int clockOffsetSeconds);
+// "YYYY-MM-DDTHH:MM:SS", rounded to the nearest second; empty like the above.
+std::string FormatLocalSecond(double julianDayUT, int clockOffsetSeconds);
+
+}  // namespace grahavani
