@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/name_tables.h"
+
 namespace grahavani {
 namespace {
 
@@ -37,6 +39,14 @@ std::optional<SignedCoordinates> EnteredCoordinates(const BirthEntries& entries)
     const auto longitude = EnteredAngle(entries.LongitudeDegrees, entries.LongitudeMinutes, !entries.IsEast);
     if (!latitude || !longitude) return std::nullopt;
     return SignedCoordinates{*latitude, *longitude};
+}
+
+std::optional<LocalDateTime> EnteredLocalTime(const BirthEntries& entries) {
+    if (CheckListValues(entries) || CheckDate(entries)) return std::nullopt;
+    const auto number = [](const std::string& text) { return ParseWholeNumber16(text).value_or(0); };
+    int month = 1;
+    while (MonthNames[static_cast<std::size_t>(month - 1)] != entries.Month) ++month;
+    return LocalDateTime{number(entries.Year), month, number(entries.Day), number(entries.Hour), number(entries.Minute), 0};
 }
 
 }  // namespace grahavani

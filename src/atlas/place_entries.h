@@ -1,10 +1,11 @@
 #pragma once
-// An atlas place as the entry form holds it: its names and its coordinates in whole degrees and
-// minutes with their directions.
+// An atlas place as the entry form holds it (names, whole degrees and minutes, directions), and
+// the entries' place and time as the atlas reads them.
 
 #include <optional>
 
 #include "atlas/atlas_data.h"
+#include "atlas/local_clock.h"
 #include "model/birth_entries.h"
 
 namespace grahavani {
@@ -20,5 +21,8 @@ struct SignedCoordinates {
 
 // The entries' coordinates with their directions; none when a coordinate is no whole number.
 std::optional<SignedCoordinates> EnteredCoordinates(const BirthEntries& entries);
+
+// The entries' date and time; none while the lists hold no valid date.
+std::optional<LocalDateTime> EnteredLocalTime(const BirthEntries& entries);
 
 }  // namespace grahavani
