@@ -133,6 +133,8 @@ void AtlasZoneChoice::ShowExtraRow(const ExtraZoneRow& row) {
 
 void AtlasZoneChoice::Say(const QString& text) {
     lblAtlasZone->setText(text);
+    // A screen reader gives a label's name; what it says is its description.
+    lblAtlasZone->setAccessibleDescription(text);
     lblAtlasZone->setVisible(!text.isEmpty());
 }
 

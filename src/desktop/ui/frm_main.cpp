@@ -231,12 +231,13 @@ void frmMain::ConnectAtlas() {
     }
     connect(atlasZone_, &AtlasZoneChoice::refreshRequested, atlasZone_, refresh);
     connect(atlasZone_, &AtlasZoneChoice::suggestRequested, atlasZone_, [this] { atlasZone_->Suggest(Entries()); });
-    // A place or coordinate typed by hand is no longer the atlas's.
+    // A place or coordinate changed after the choice, by hand or a screen reader, is no longer
+    // the atlas's; EnterPlace follows the place only once its fields are in.
     for (QLineEdit* box : {txtCity, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
-        connect(box, &QLineEdit::textEdited, atlasZone_, &AtlasZoneChoice::Forget);
+        connect(box, &QLineEdit::textChanged, atlasZone_, &AtlasZoneChoice::Forget);
     }
     for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
-        connect(option, &QRadioButton::clicked, atlasZone_, &AtlasZoneChoice::Forget);
+        connect(option, &QRadioButton::toggled, atlasZone_, &AtlasZoneChoice::Forget);
     }
 }
 
