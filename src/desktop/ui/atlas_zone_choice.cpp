@@ -54,7 +54,7 @@ AtlasZoneChoice::AtlasZoneChoice(QWidget* parent, QComboBox& zoneList, QCheckBox
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(lblAtlasZone, 1);
     row->addWidget(fraRepeatedHour);
-    row->addWidget(cmdSuggestZone);
+    row->addWidget(cmdSuggestZone, 0, Qt::AlignRight);
 
     connect(cmdSuggestZone, &QPushButton::clicked, this, &AtlasZoneChoice::suggestRequested);
     // The entries' time is the form's: it calls Refresh with them.
