@@ -1,6 +1,7 @@
 #include "model/birth_entries.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 #include "model/name_tables.h"
@@ -62,7 +63,8 @@ std::optional<EntryProblem> CheckListValues(const BirthEntries& e) {
         return Problem("Please choose the hour of birth from 0 to 24", EntryField::Hour);
     if (!NumberInList(e.Minute, 0, 59))
         return Problem("Please choose the minute of birth from 0 to 59", EntryField::Minute);
-    if (e.TimeZoneRow >= TimeZoneCount)
+    const bool extraRow = e.TimeZoneRow == TimeZoneCount && e.ExtraZone;
+    if (e.TimeZoneRow >= TimeZoneCount && !extraRow)
         return Problem("Please choose a time zone from the list", EntryField::TimeZone);
     return std::nullopt;
 }
@@ -134,9 +136,16 @@ BirthRecord ToBirthRecord(const BirthEntries& e) {
     birth.Hour = number(e.Hour);
     birth.Minute = number(e.Minute);
     // Only the zone's magnitudes are kept: the hemisphere gives its direction.
-    const std::size_t zone = e.TimeZoneRow < TimeZoneCount ? e.TimeZoneRow : 0;
-    birth.ZoneHours = static_cast<std::int16_t>(std::abs(TimeZoneHours(zone)));
-    birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(TimeZoneMinutes(zone)));
+    if (e.TimeZoneRow == TimeZoneCount && e.ExtraZone) {
+        // Whole minutes, as the zone table holds them; a half-minute rounds away from zero.
+        const long minutes = std::lround(std::abs(e.ExtraZone->OffsetSeconds) / 60.0);
+        birth.ZoneHours = static_cast<std::int16_t>(minutes / 60);
+        birth.ZoneMinutes = static_cast<std::int16_t>(minutes % 60);
+    } else {
+        const std::size_t zone = e.TimeZoneRow < TimeZoneCount ? e.TimeZoneRow : 0;
+        birth.ZoneHours = static_cast<std::int16_t>(std::abs(TimeZoneHours(zone)));
+        birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(TimeZoneMinutes(zone)));
+    }
     birth.LongitudeDegrees = number(e.LongitudeDegrees);
     birth.LongitudeMinutes = number(e.LongitudeMinutes);
     birth.LatitudeDegrees = number(e.LatitudeDegrees);

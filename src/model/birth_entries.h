@@ -11,6 +11,12 @@
 
 namespace grahavani {
 
+// A zone the table does not offer, added after its rows for a clock the atlas found.
+struct ExtraZoneRow {
+    std::string Text;               // "Kolkata 1943, war time, +6:30"
+    std::int32_t OffsetSeconds = 0;  // ahead of universal time positive, exact
+};
+
 struct BirthEntries {
     std::string Name;
     std::string Day;     // "1" ... "31"
@@ -27,8 +33,11 @@ struct BirthEntries {
     std::string City;
     std::string State;
     std::string Country;
-    std::size_t TimeZoneRow = 0;
+    std::size_t TimeZoneRow = 0;  // TimeZoneCount picks the extra row
     bool DaylightSaving = false;
+    std::optional<ExtraZoneRow> ExtraZone;
+    // The exact offset of the chosen row when the atlas chose it; empty for a row picked by hand.
+    std::optional<std::int32_t> ZoneOffsetSeconds;
 };
 
 enum class EntryField {

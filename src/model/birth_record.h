@@ -14,7 +14,7 @@ struct BirthRecord {
     std::int16_t Hour = 0;         // 0-24
     std::int16_t Minute = 0;       // 0-59
     std::int16_t ZoneHours = 0;    // magnitude only: the hemisphere gives the direction
-    std::int16_t ZoneMinutes = 0;  // 0 or 30, magnitude only
+    std::int16_t ZoneMinutes = 0;  // whole minutes, magnitude only
     std::int16_t LongitudeDegrees = 0;
     std::int16_t LongitudeMinutes = 0;
     std::int16_t LatitudeDegrees = 0;

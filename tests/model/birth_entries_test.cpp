@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/reference_tables.h"
 #include "tests/chart/test_births.h"
 
 namespace grahavani {
@@ -116,6 +117,30 @@ TEST(ToBirthRecord, KeepsZoneMagnitudesAndTrimsPlaces) {
     e.TimeZoneRow = 50;  // Newfoundland, -3.5
     EXPECT_EQ(ToBirthRecord(e).ZoneHours, 3);
     EXPECT_EQ(ToBirthRecord(e).ZoneMinutes, 30);
+}
+
+// The row after the table's is a zone only when the entries carry its numbers; the classic
+// engine gets its offset's magnitude in whole minutes (5:21:10 is 321.17 minutes, 5:21).
+TEST(ToBirthRecord, TakesTheExtraZoneRowRoundedToWholeMinutes) {
+    const struct {
+        std::int32_t offsetSeconds;
+        int hours, minutes;
+    } cases[] = {{6 * 3600 + 30 * 60, 6, 30}, {5 * 3600 + 45 * 60, 5, 45}, {19270, 5, 21},
+                 {-(3 * 3600 + 29 * 60 + 30), 3, 30}, {14 * 3600, 14, 0}};
+    for (const auto& c : cases) {
+        BirthEntries e = Complete();
+        e.TimeZoneRow = TimeZoneCount;
+        EXPECT_EQ(CheckBirthEntries(e)->focus, EntryField::TimeZone) << "no numbers, no row";
+        e.ExtraZone = ExtraZoneRow{"Somewhere", c.offsetSeconds};
+        EXPECT_FALSE(CheckBirthEntries(e)) << c.offsetSeconds;
+        const BirthRecord b = ToBirthRecord(e);
+        EXPECT_EQ(b.ZoneHours, c.hours) << c.offsetSeconds;
+        EXPECT_EQ(b.ZoneMinutes, c.minutes) << c.offsetSeconds;
+    }
+    BirthEntries e = Complete();
+    e.TimeZoneRow = TimeZoneCount + 1;
+    e.ExtraZone = ExtraZoneRow{"Somewhere", 0};
+    EXPECT_TRUE(CheckBirthEntries(e));
 }
 
 }  // namespace

@@ -15,13 +15,16 @@
 #include <QRadioButton>
 #include <QStackedLayout>
 
+#include "atlas/place_entries.h"
 #include "model/name_tables.h"
 #include "model/reference_tables.h"
+#include "desktop/ui/atlas_zone_choice.h"
 #include "desktop/ui/field_list.h"
 #include "desktop/ui/fonts.h"
 #include "desktop/ui/help_menu.h"
 #include "desktop/ui/link_label.h"
 #include "desktop/ui/message_sink.h"
+#include "desktop/ui/place_completer.h"
 
 namespace grahavani {
 
@@ -126,6 +129,7 @@ void frmMain::BuildControls() {
     cboTimeZone = new FieldList(form, "cboTimeZone", "Time Zone");
     chkDST = new QCheckBox("Daylight Saving Time", form);
     chkDST->setObjectName("chkDST");
+    atlasZone_ = new AtlasZoneChoice(form, *cboTimeZone, *chkDST, messages_);
     cmdCalculate3 = MakeButton(form, "cmdCalculate3", "Get My Janam Kundali (&East Indian Style)");
     cmdCalculate2 = MakeButton(form, "cmdCalculate2", "Get My Janam Kundali (&North Indian Style)");
     cmdCalculate = MakeButton(form, "cmdCalculate", "Get My Janam Kundali (&South Indian Style)");
@@ -172,12 +176,13 @@ void frmMain::BuildControls() {
     grid->addWidget(label(10, "Time Zone"), 9, 0);
     grid->addWidget(cboTimeZone, 9, 1, 1, 3);
     grid->addWidget(chkDST, 9, 4);
+    grid->addWidget(atlasZone_, 10, 1, 1, 4);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdCalculate3, cmdCalculate2, cmdCalculate}) {
         buttons->addWidget(button);
     }
-    grid->addLayout(buttons, 10, 0, 1, 5);
+    grid->addLayout(buttons, 11, 0, 1, 5);
 
     // Only the promotional label in front is seen.
     auto* fraFullBrand = new QWidget(form);
@@ -194,10 +199,10 @@ void frmMain::BuildControls() {
         [this] { emit vendorPageRequested(VendorPage::FullyBranded); });
     brands_->addWidget(lblCobrand);
     brands_->addWidget(lblFullBrand);
-    grid->addWidget(fraFullBrand, 11, 0, 1, 5);
+    grid->addWidget(fraFullBrand, 12, 0, 1, 5);
     QLabel* Label1 = MakeLinkLabel(form, "Label1", "Visit the Grahavani web site",
                                    [this] { emit vendorPageRequested(VendorPage::HomePage); });
-    grid->addWidget(Label1, 12, 0, 1, 5);
+    grid->addWidget(Label1, 13, 0, 1, 5);
     grid->setColumnStretch(4, 1);
 
     const std::pair<QLabel*, QWidget*> buddies[] = {
@@ -214,6 +219,33 @@ void frmMain::BuildControls() {
             [this] { emit calculateRequested(ChartStyle::North); });
     connect(cmdCalculate3, &QPushButton::clicked, this,
             [this] { emit calculateRequested(ChartStyle::East); });
+    ConnectAtlas();
+}
+
+void frmMain::ConnectAtlas() {
+    auto* completer = new PlaceCompleter(txtCity);
+    connect(completer, &PlaceCompleter::placeChosen, this, &frmMain::EnterPlace);
+    const auto refresh = [this] { atlasZone_->Refresh(Entries()); };
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute}) {
+        connect(list, &QComboBox::currentIndexChanged, atlasZone_, refresh);
+    }
+    connect(atlasZone_, &AtlasZoneChoice::refreshRequested, atlasZone_, refresh);
+    connect(atlasZone_, &AtlasZoneChoice::suggestRequested, atlasZone_, [this] { atlasZone_->Suggest(Entries()); });
+    // A place or coordinate changed after the choice, by hand or a screen reader, is no longer
+    // the atlas's; EnterPlace follows the place only once its fields are in.
+    for (QLineEdit* box : {txtCity, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        connect(box, &QLineEdit::textChanged, atlasZone_, &AtlasZoneChoice::Forget);
+    }
+    for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
+        connect(option, &QRadioButton::toggled, atlasZone_, &AtlasZoneChoice::Forget);
+    }
+}
+
+void frmMain::EnterPlace(const AtlasPlace& place) {
+    BirthEntries entries = Entries();
+    EnterAtlasPlace(place, entries);
+    SetEntries(entries);
+    atlasZone_->Follow(place, Entries());
 }
 
 void frmMain::FillLists() {
@@ -251,6 +283,7 @@ BirthEntries frmMain::Entries() const {
     entries.Country = text(txtCountry->text());
     entries.TimeZoneRow = static_cast<std::size_t>(std::max(0, cboTimeZone->currentIndex()));
     entries.DaylightSaving = chkDST->isChecked();
+    atlasZone_->AddZoneNumbers(entries);
     return entries;
 }
 
@@ -285,6 +318,7 @@ void frmMain::SetEntries(const BirthEntries& e) {
     type(txtCity, e.City);
     type(txtState, e.State);
     type(txtCountry, e.Country);
+    atlasZone_->Forget();
 }
 
 void frmMain::PressCalculate() { cmdCalculate->click(); }

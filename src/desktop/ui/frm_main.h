@@ -22,7 +22,9 @@ class QStackedLayout;
 
 namespace grahavani {
 
+class AtlasZoneChoice;
 class MessageSink;
+struct AtlasPlace;
 
 // The two promotional labels that lie on top of each other.
 enum class BrandLabel { CoBrand, FullBrand };
@@ -60,6 +62,9 @@ private:
     void BuildControls();
     void FillLists();
     QWidget* FieldWidget(EntryField field) const;
+    // Fills the place's fields from the atlas and lets its clock history pick the zone.
+    void EnterPlace(const AtlasPlace& place);
+    void ConnectAtlas();
 
     MessageSink& messages_;
 
@@ -81,6 +86,7 @@ private:
     std::array<QRadioButton*, 2> optLong{};  // 0 East, 1 West
     QCheckBox* chkDST;
     QComboBox* cboTimeZone;
+    AtlasZoneChoice* atlasZone_;
     QPushButton* cmdCalculate3;
     QPushButton* cmdCalculate2;
     QPushButton* cmdCalculate;

@@ -140,6 +140,35 @@ def pick(combo, entry):
     raise AtspiError(f"{combo.name!r} offers no entry {entry!r}")
 
 
+def _program_display(app):
+    """The X display and its key file the program draws on, from the program's environment."""
+    with open(f"/proc/{app.get_process_id()}/environ", "rb") as file:
+        entries = dict(entry.split(b"=", 1) for entry in file.read().split(b"\0") if b"=" in entry)
+    return {name: entries[name.encode()].decode() for name in ("DISPLAY", "XAUTHORITY")
+            if name.encode() in entries}
+
+
+def type_into(app, node, text="", keys=()):
+    """Types into a control with the keyboard, as a user does: a screen reader sets no keys."""
+    environment = dict(os.environ, **_program_display(app))
+    if not node.getState().contains(pyatspi.STATE_FOCUSED):
+        # Without a window manager only a click gives a window the keyboard.
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                        "click", "1"], env=environment, check=True)
+        wait_for(f"{node.name!r} to take the focus",
+                 lambda: node.getState().contains(pyatspi.STATE_FOCUSED), 5.0)
+    if text:
+        subprocess.run(["xdotool", "type", "--delay", "60", text], env=environment, check=True)
+    for key in keys:
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "key", key], env=environment, check=True)
+
+
+def is_checked(node):
+    return node.getState().contains(pyatspi.STATE_CHECKED)
+
+
 class DesktopSession:
     """The program started under Xvfb with fresh settings, and its AT-SPI application."""
 

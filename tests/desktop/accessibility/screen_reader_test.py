@@ -23,7 +23,8 @@ ENTRY_FORM_NAMES = {
     "Name", "Date of Birth: Day", "Date of Birth: Month", "Date of Birth: Year",
     "Time of Birth: Hour", "Time of Birth: Minute", "Country", "State", "City",
     "Latitude: Degrees", "Latitude: Minutes", "Longitude: Degrees", "Longitude: Minutes",
-    "North", "South", "East", "West", "Time Zone", "Daylight Saving Time",
+    "North", "South", "East", "West", "Time Zone", "Daylight Saving Time", "Suggest zone",
+    "Earlier", "Later",
     "Click here to find Latitude & Longitude",
     "Get My Janam Kundali (East Indian Style)", "Get My Janam Kundali (North Indian Style)",
     "Get My Janam Kundali (South Indian Style)"}
@@ -120,6 +121,48 @@ def fill_entry_form(form):
     atspi.pick(zone, zone.getChildAtIndex(0).queryTable().getAccessibleAt(b["zone"], 0).name)
 
 
+# A city typed and chosen from the list of matching places: the fields it fills (coordinates
+# rounded to whole minutes), the zone row chosen or added, the tick and the line under the zone.
+ATLAS_CHOICES = [
+    {"typed": "Kolk", "year": "1943", "fields": {
+        "City": "Kolkata", "State": "State of West Bengal", "Country": "India",
+        "Latitude: Degrees": "22", "Latitude: Minutes": "34",
+        "Longitude: Degrees": "88", "Longitude: Minutes": "22"},
+     "checked": {"North": True, "East": True, "Daylight Saving Time": True},
+     "zone": "Indian Time, IST, +5.3", "found": "Asia/Kolkata on 15 Aug 1943: +6:30, war time"},
+    {"typed": "Kathm", "year": "2000", "fields": {"City": "Kathmandu", "Country": "Nepal"},
+     "checked": {"Daylight Saving Time": False},
+     "zone": "Kathmandu 2000, standard time, +5:45",
+     "found": "Asia/Kathmandu on 15 Aug 2000: +5:45, standard time"},
+]
+
+
+def walk_atlas_choices(app, form):
+    combo = lambda name: atspi.find(form, pyatspi.ROLE_COMBO_BOX, name)
+    text = lambda name: atspi.text_of(atspi.find(form, pyatspi.ROLE_TEXT, name))
+    for name, entry in [("Date of Birth: Day", "15"), ("Date of Birth: Month", "August"),
+                        ("Time of Birth: Hour", "12")]:
+        atspi.pick(combo(name), entry)
+    for choice in ATLAS_CHOICES:
+        atspi.pick(combo("Date of Birth: Year"), choice["year"])
+        city = atspi.find(form, pyatspi.ROLE_TEXT, "City")
+        atspi.set_text(city, "")
+        atspi.type_into(app, city, choice["typed"])
+        atspi.wait_for(f"{choice['typed']!r} typed", lambda: text("City") == choice["typed"], 5.0)
+        atspi.type_into(app, city, keys=["Down", "Return"])
+        atspi.wait_for(f"{choice['typed']!r} to be chosen", lambda: text("City") == choice["fields"]["City"], 5.0)
+        for name, value in choice["fields"].items():
+            check(text(name) == value, f"after choosing {choice['typed']!r}, {name} reads {text(name)!r}")
+        for name, checked in choice["checked"].items():
+            node = (atspi.find_all(form, pyatspi.ROLE_RADIO_BUTTON, name)
+                    + atspi.find_all(form, pyatspi.ROLE_CHECK_BOX, name))[0]
+            check(atspi.is_checked(node) == checked, f"after {choice['typed']!r}, {name} checked is not {checked}")
+        zone = atspi.text_of(combo("Time Zone"))
+        check(zone == choice["zone"], f"after {choice['typed']!r} the zone reads {zone!r}")
+        found = atspi.find(form, pyatspi.ROLE_LABEL, "Time zone found").description
+        check(found == choice["found"], f"after {choice['typed']!r} the atlas line reads {found!r}")
+
+
 def read_chart(app):
     """Positions, details and sign boxes as read from the chart display."""
     # The caption cell and the value cell it labels share the caption as name.
@@ -158,6 +201,7 @@ def main():
         check_entry_form_names(form)
         if failures:  # a form that cannot be read cannot be filled either
             return report()
+        walk_atlas_choices(session.app, form)
         fill_entry_form(form)
         atspi.press(form_button)
         positions, details, boxes = read_chart(session.app)

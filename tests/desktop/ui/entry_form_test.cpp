@@ -119,6 +119,7 @@ TEST_F(EntryFormTest, KeyboardReachesEveryControlInOrderAndEachHasAName) {
         "cboMinute", "txtCountry", "txtState",  "txtCity",     "Command1",
         "txtLatDeg", "txtLatMin", "optLat(0)",  "optLat(1)",   "txtLonDeg",
         "txtLonMin", "optLong(0)", "optLong(1)", "cboTimeZone", "chkDST",
+        "lblAtlasZone", "optEarlier", "optLater", "cmdSuggestZone",
         "cmdCalculate3", "cmdCalculate2", "cmdCalculate", "lblCobrand", "lblFullBrand",
         "Label1"};
     QStringList order;

@@ -1,0 +1,65 @@
+#pragma once
+// The zone the atlas finds for the entry form's place and time: it picks the zone row and the
+// daylight-saving tick (or adds one extra row), says what it found on a line under the zone row,
+// lets the user pick the earlier or later of a repeated hour, and suggests a zone for typed
+// coordinates from the nearest atlas place.
+
+#include <optional>
+
+#include <QWidget>
+
+#include "atlas/atlas_data.h"
+#include "atlas/zone_row_choice.h"
+#include "model/birth_entries.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace grahavani {
+
+class MessageSink;
+
+class AtlasZoneChoice final : public QWidget {
+    Q_OBJECT
+public:
+    AtlasZoneChoice(QWidget* parent, QComboBox& zoneList, QCheckBox& daylightSaving, MessageSink& messages);
+
+    // The place whose clock history the zone follows from now on, read at the entries' time.
+    void Follow(const AtlasPlace& place, const BirthEntries& entries);
+    // Reads the followed place's clock again, as after a change of date or time.
+    void Refresh(const BirthEntries& entries);
+    // Back to a zone picked by hand: the line clears, the rows stay.
+    void Forget();
+    // The nearest atlas place to the typed coordinates, within the typed country.
+    void Suggest(const BirthEntries& entries);
+    // The extra row's numbers and the exact offset of a row the atlas chose.
+    void AddZoneNumbers(BirthEntries& entries) const;
+
+signals:
+    void suggestRequested();
+    // The earlier or later of a repeated hour was picked.
+    void refreshRequested();
+
+private:
+    void ShowExtraRow(const ExtraZoneRow& row);
+    void Say(const QString& text);
+
+    QComboBox& zoneList_;
+    QCheckBox& daylightSaving_;
+    MessageSink& messages_;
+    QLabel* lblAtlasZone;
+    QGroupBox* fraRepeatedHour;
+    QRadioButton* optEarlier;
+    QRadioButton* optLater;
+    QPushButton* cmdSuggestZone;
+    const AtlasPlace* place_ = nullptr;
+    bool suggested_ = false;  // the place is the nearest one, not the one chosen
+    std::optional<ExtraZoneRow> extraRow_;
+    std::optional<ZoneRowChoice> choice_;
+};
+
+}  // namespace grahavani

@@ -1,0 +1,28 @@
+#include "atlas/zone_direction.h"
+
+#include <gtest/gtest.h>
+
+namespace grahavani {
+namespace {
+
+TEST(ClassicReadsZoneBackwards, WhenTheClockRunsAgainstTheHemisphere) {
+    const struct {
+        std::int32_t offsetSeconds;
+        bool isEast;
+        bool backwards;
+    } cases[] = {{3600, false, true},     // Madrid
+                 {3600, true, false},     // Berlin
+                 {-18000, false, false},  // New York
+                 {-3600, true, true},     // a clock behind Greenwich east of it
+                 {0, true, false},        {0, false, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClassicReadsZoneBackwards(c.offsetSeconds, c.isEast), c.backwards)
+            << c.offsetSeconds << (c.isEast ? " east" : " west");
+    }
+    EXPECT_EQ(ClassicZoneWarningText("Madrid", 3600, false),
+              "Madrid lies west of Greenwich, but its clock is +1:00. The classic ephemeris will read its "
+              "time zone backwards, as -1:00. Switch to the precise engine to read the zone as it is.");
+}
+
+}  // namespace
+}  // namespace grahavani
