@@ -133,10 +133,12 @@ BirthRecord ToBirthRecord(const BirthEntries& e) {
     birth.Year = number(e.Year);
     birth.Hour = number(e.Hour);
     birth.Minute = number(e.Minute);
-    // Only the zone's magnitudes are kept: the hemisphere gives its direction.
+    // The classic engine keeps to the magnitudes, its hemisphere rule giving the direction.
     const std::size_t zone = e.TimeZoneRow < TimeZoneCount ? e.TimeZoneRow : 0;
     birth.ZoneHours = static_cast<std::int16_t>(std::abs(TimeZoneHours(zone)));
     birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(TimeZoneMinutes(zone)));
+    // The row itself knows the direction: its values take local time to UT.
+    birth.ZoneOffsetSeconds = -(TimeZoneHours(zone) * 60 + TimeZoneMinutes(zone)) * 60;
     birth.LongitudeDegrees = number(e.LongitudeDegrees);
     birth.LongitudeMinutes = number(e.LongitudeMinutes);
     birth.LatitudeDegrees = number(e.LatitudeDegrees);
