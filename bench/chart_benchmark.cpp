@@ -1,5 +1,7 @@
-// Throughput of the chart engine: one chart computed and its report written.
+// Throughput of the chart engines: one chart computed and its report written, and beside
+// the precise engine the bare Swiss Ephemeris calls it makes, as the yardstick for its cost.
 #include <benchmark/benchmark.h>
+#include <swephexp.h>
 
 #include "chart/compute_chart.h"
 #include "formats/text_report.h"
@@ -16,6 +18,7 @@ grahavani::BirthRecord BirthOf(std::int64_t i) {
     b.Minute = static_cast<std::int16_t>(i % 60);
     b.ZoneHours = 5;
     b.ZoneMinutes = 30;
+    b.ZoneOffsetSeconds = 19800;
     b.LongitudeDegrees = 77;
     b.LongitudeMinutes = 13;
     b.IsEast = true;
@@ -27,19 +30,53 @@ grahavani::BirthRecord BirthOf(std::int64_t i) {
     return b;
 }
 
-void ComputeChartAndReport(benchmark::State& state) {
+std::vector<grahavani::BirthRecord> Births() {
     std::vector<grahavani::BirthRecord> births;
     for (std::int64_t i = 0; i < 1024; ++i) births.push_back(BirthOf(i * 7919));
+    return births;
+}
+
+void ComputeChartAndReport(benchmark::State& state, grahavani::Engine engine) {
+    const auto births = Births();
     grahavani::ChartResult chart;
     std::size_t next = 0;
     for (auto _ : state) {
         const grahavani::BirthRecord& birth = births[next++ % births.size()];
-        grahavani::ComputeChart(birth, chart);
+        grahavani::ComputeChart(birth, chart, {engine, grahavani::LunarNode::Mean});
         benchmark::DoNotOptimize(grahavani::BuildTextReport(birth, chart));
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(ComputeChartAndReport);
+BENCHMARK_CAPTURE(ComputeChartAndReport, Classic, grahavani::Engine::Classic);
+BENCHMARK_CAPTURE(ComputeChartAndReport, Precise, grahavani::Engine::Precise);
+
+// The library alone for the same births: seven bodies, the node, the houses and the
+// ayanamsa at a Julian day formed from the universal time.
+void BareSwissEphemeris(benchmark::State& state) {
+    const auto births = Births();
+    swe_set_ephe_path(nullptr);
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    char error[AS_MAXCH];
+    double values[6], cusps[13], angles[10], ayanamsa = 0;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const grahavani::BirthRecord& b = births[next++ % births.size()];
+        const double jd = swe_julday(b.Year, b.Month, b.Day, b.Hour + b.Minute / 60.0 - 5.5,
+                                     SE_GREG_CAL);
+        for (int body = SE_SUN; body <= SE_SATURN; ++body) {
+            const int speed = body >= SE_MERCURY ? SEFLG_SPEED : 0;
+            swe_calc_ut(jd, body, SEFLG_SWIEPH | SEFLG_SIDEREAL | speed, values, error);
+            benchmark::DoNotOptimize(values[0]);
+        }
+        swe_calc_ut(jd, SE_MEAN_NODE, SEFLG_SWIEPH | SEFLG_SIDEREAL, values, error);
+        swe_houses_ex(jd, SEFLG_SIDEREAL, b.LatitudeDegrees + b.LatitudeMinutes / 60.0,
+                      b.LongitudeDegrees + b.LongitudeMinutes / 60.0, 'E', cusps, angles);
+        swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &ayanamsa, error);
+        benchmark::DoNotOptimize(values[0] + angles[0] + ayanamsa);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BareSwissEphemeris);
 
 }  // namespace
 
