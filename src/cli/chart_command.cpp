@@ -221,7 +221,8 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* listZones = app.add_flag("--list-zones", a.listZones, "Print the time zones with their numbers");
     app.add_option("--engine", a.chart.engine, "classic (the default) or precise (Swiss Ephemeris)")
         ->transform(CLI::CheckedTransformer(
-            std::map<std::string, Engine>{{"classic", Engine::Classic}, {"precise", Engine::Precise}}));
+            std::map<std::string, Engine>{{std::string(EngineName(Engine::Classic)), Engine::Classic},
+                                          {std::string(EngineName(Engine::Precise)), Engine::Precise}}));
     app.add_option("--node", a.chart.node, "Rahu of the precise engine: mean (the default) or true")
         ->transform(CLI::CheckedTransformer(
             std::map<std::string, LunarNode>{{"mean", LunarNode::Mean}, {"true", LunarNode::True}}));

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 namespace grahavani {
@@ -16,17 +15,11 @@ struct ChartOptions {
     LunarNode node = LunarNode::Mean;
 };
 
+// "classic" or "precise", as the JSON output and grahavani-chart's --engine name them.
 inline constexpr std::array<std::string_view, 2> EngineNames = {"classic", "precise"};
-inline constexpr std::array<std::string_view, 2> LunarNodeNames = {"mean", "true"};
 
 inline std::string_view EngineName(Engine engine) {
     return EngineNames[static_cast<std::size_t>(engine)];
-}
-
-inline std::optional<Engine> EngineNamed(std::string_view name) {
-    if (name == EngineNames[0]) return Engine::Classic;
-    if (name == EngineNames[1]) return Engine::Precise;
-    return std::nullopt;
 }
 
 }  // namespace grahavani
