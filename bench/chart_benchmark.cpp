@@ -1,6 +1,8 @@
-// Throughput of the chart engine: one chart computed and its report written; the same with
-// the dasha, navamsa and panchang added; and the sunrise search on its own.
+// Throughput of the chart engines: one chart computed and its report written, beside the
+// precise engine the bare Swiss Ephemeris calls it makes as the yardstick for its cost; the
+// chart with the dasha, navamsa and panchang added; and the sunrise search on its own.
 #include <benchmark/benchmark.h>
+#include <swephexp.h>
 
 #include <array>
 
@@ -24,6 +26,7 @@ grahavani::BirthRecord BirthOf(std::int64_t i) {
     b.Minute = static_cast<std::int16_t>(i % 60);
     b.ZoneHours = 5;
     b.ZoneMinutes = 30;
+    b.ZoneOffsetSeconds = 19800;
     b.LongitudeDegrees = 77;
     b.LongitudeMinutes = 13;
     b.IsEast = true;
@@ -41,44 +44,59 @@ std::vector<grahavani::BirthRecord> Births() {
     return births;
 }
 
-void ComputeChartAndReport(benchmark::State& state) {
-    const std::vector<grahavani::BirthRecord> births = Births();
+void ComputeChartAndReport(benchmark::State& state, grahavani::Engine engine) {
+    const auto births = Births();
     grahavani::ChartResult chart;
     std::size_t next = 0;
     for (auto _ : state) {
         const grahavani::BirthRecord& birth = births[next++ % births.size()];
-        grahavani::ComputeChart(birth, chart);
+        grahavani::ComputeChart(birth, chart, {engine, grahavani::LunarNode::Mean});
         benchmark::DoNotOptimize(grahavani::BuildTextReport(birth, chart));
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(ComputeChartAndReport);
+BENCHMARK_CAPTURE(ComputeChartAndReport, Classic, grahavani::Engine::Classic);
+BENCHMARK_CAPTURE(ComputeChartAndReport, Precise, grahavani::Engine::Precise);
 
-// The longitudes and the instant of a chart, spread over the zodiac and the years from the
-// chart's own numbers: as cheap as reading them from the chart.
-struct TimingInputs {
-    std::array<double, 11> Longitudes;
-    double BirthJulianDayUT = 0;
-};
-
-TimingInputs TimingInputsOf(const grahavani::ChartResult& chart) {
-    TimingInputs inputs;
-    for (std::size_t body = 0; body < inputs.Longitudes.size(); ++body) {
-        inputs.Longitudes[body] = chart.AscendantDegrees + 37.7 * static_cast<double>(body);
+// The library alone for the same births: seven bodies, the node, the houses and the
+// ayanamsa at a Julian day formed from the universal time.
+void BareSwissEphemeris(benchmark::State& state) {
+    const auto births = Births();
+    swe_set_ephe_path(nullptr);
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    char error[AS_MAXCH];
+    double values[6], cusps[13], angles[10], ayanamsa = 0;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const grahavani::BirthRecord& b = births[next++ % births.size()];
+        const double jd = swe_julday(b.Year, b.Month, b.Day, b.Hour + b.Minute / 60.0 - 5.5,
+                                     SE_GREG_CAL);
+        for (int body = SE_SUN; body <= SE_SATURN; ++body) {
+            const int speed = body >= SE_MERCURY ? SEFLG_SPEED : 0;
+            swe_calc_ut(jd, body, SEFLG_SWIEPH | SEFLG_SIDEREAL | speed, values, error);
+            benchmark::DoNotOptimize(values[0]);
+        }
+        swe_calc_ut(jd, SE_MEAN_NODE, SEFLG_SWIEPH | SEFLG_SIDEREAL, values, error);
+        swe_houses_ex(jd, SEFLG_SIDEREAL, b.LatitudeDegrees + b.LatitudeMinutes / 60.0,
+                      b.LongitudeDegrees + b.LongitudeMinutes / 60.0, 'E', cusps, angles);
+        swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &ayanamsa, error);
+        benchmark::DoNotOptimize(values[0] + angles[0] + ayanamsa);
     }
-    inputs.BirthJulianDayUT = 2415020 + chart.BirthDayNumber;
-    return inputs;
+    state.SetItemsProcessed(state.iterations());
 }
+BENCHMARK(BareSwissEphemeris);
 
 constexpr int IndianOffset = 19800;
 
 // The dasha, navamsa and panchang of a chart, without the sunrise.
-void ComputeTiming(const TimingInputs& in) {
-    benchmark::DoNotOptimize(grahavani::ComputeNavamsa(in.Longitudes));
-    benchmark::DoNotOptimize(grahavani::ComputeVimshottari(in.Longitudes[1], in.BirthJulianDayUT,
-                                                           grahavani::DashaYear::Julian));
+void ComputeTiming(const grahavani::ChartResult& chart) {
+    const auto& longitudes = chart.Longitudes;
+    benchmark::DoNotOptimize(grahavani::ComputeNavamsa(longitudes));
+    benchmark::DoNotOptimize(grahavani::ComputeVimshottari(
+        longitudes[grahavani::MoonBody], chart.JulianDayUT, grahavani::DashaYear::Julian));
     benchmark::DoNotOptimize(grahavani::ComputePanchang(
-        in.Longitudes[0], in.Longitudes[1], in.BirthJulianDayUT, IndianOffset, std::nullopt));
+        longitudes[grahavani::SunBody], longitudes[grahavani::MoonBody], chart.JulianDayUT,
+        IndianOffset, std::nullopt));
 }
 
 void ComputeChartReportAndTiming(benchmark::State& state) {
@@ -89,7 +107,7 @@ void ComputeChartReportAndTiming(benchmark::State& state) {
         const grahavani::BirthRecord& birth = births[next++ % births.size()];
         grahavani::ComputeChart(birth, chart);
         benchmark::DoNotOptimize(grahavani::BuildTextReport(birth, chart));
-        ComputeTiming(TimingInputsOf(chart));
+        ComputeTiming(chart);
     }
     state.SetItemsProcessed(state.iterations());
 }

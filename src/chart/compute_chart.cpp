@@ -1,19 +1,21 @@
 #include "chart/compute_chart.h"
 
-#include "engines/classic/ascendant.h"
-#include "engines/classic/planets.h"
+#include "chart/longitude_texts.h"
+#include "engines/classic/classic_engine.h"
+#include "engines/precise/precise_engine.h"
 #include "model/name_tables.h"
 #include "model/reference_tables.h"
 #include "model/text_utilities.h"
-#include "engines/classic/moon.h"
 
 namespace grahavani {
 
-void ComputeChart(const BirthRecord& birth, ChartResult& chart) {
-    // The planets reuse the ascendant's ayanamsa, and the position list needs the Moon.
-    ComputeAscendant(birth, chart);
-    ComputeMoon(birth, chart);
-    ComputePlanets(birth, chart);
+void ComputeChart(const BirthRecord& birth, ChartResult& chart, const ChartOptions& options) {
+    if (options.engine == Engine::Precise) {
+        ComputePreciseEngine(birth, options, chart);
+        WriteLongitudeTexts(chart);
+    } else {
+        ComputeClassicEngine(birth, options, chart);
+    }
 
     chart.AyanamsaDisplay = chart.AyanamsaText.substr(chart.AyanamsaText.empty() ? 0 : 1);
     chart.LagnaSign = std::string(LastCharacters(chart.AscendantText, 3));

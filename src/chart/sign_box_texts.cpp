@@ -30,7 +30,10 @@ SignBoxLines SignBoxTexts(const ChartResult& chart) {
     constexpr std::size_t PlacedBodies = 9;  // Sun to Ketu; never the ascendant or midheaven
     for (std::size_t body = 0; body < PlacedBodies; ++body) {
         if (const auto sign = SignOf(SignAbbreviationOf(chart.PositionTexts[body]))) {
-            boxes[*sign].emplace_back(BodyVedicNames[body]);
+            // A retrograde body is marked "R" after its name.
+            std::string name(BodyVedicNames[body]);
+            if (chart.Retrograde[body]) name += " R";
+            boxes[*sign].push_back(std::move(name));
         }
     }
     return boxes;

@@ -1,6 +1,6 @@
 #pragma once
 // What each sign's box in the chart drawings lists: "Asc" for the lagna's sign, then
-// the bodies standing in that sign, Surya to Ketu.
+// the bodies standing in that sign, Surya to Ketu, a retrograde one as "Budha R".
 
 #include <array>
 #include <string>

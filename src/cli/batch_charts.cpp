@@ -9,6 +9,7 @@
 
 #include "chart/compute_chart.h"
 #include "chart_json.h"
+#include "engines/precise/birth_instant.h"
 #include "formats/text_report.h"
 #include "formats/windows1252.h"
 
@@ -71,16 +72,20 @@ private:
     const char* end_ = nullptr;
 };
 
-void ComputeLine(const InputLine& line, std::size_t number, ChartJsonWriter& writer,
-                 LineResult& result) {
+void ComputeLine(const InputLine& line, std::size_t number, const ChartOptions& options,
+                 ChartJsonWriter& writer, LineResult& result) {
     result.error.clear();
     auto record = line.tooLong
                       ? std::variant<BirthRecord, std::string>(
                             "line is longer than " + std::to_string(MaxBatchLineBytes) + " bytes")
                       : BirthRecordFromJson(line.text);
+    if (const auto* birth = std::get_if<BirthRecord>(&record);
+        birth && options.engine == Engine::Precise) {
+        if (auto problem = CheckPreciseBirthRecord(*birth)) record = std::move(*problem);
+    }
     if (const auto* birth = std::get_if<BirthRecord>(&record)) {
         ChartResult chart;  // each line is a chart of its own
-        ComputeChart(*birth, chart);
+        ComputeChart(*birth, chart, options);
         result.output = writer.Line(chart, FromWindows1252(BuildTextReport(*birth, chart)));
         return;
     }
@@ -90,8 +95,9 @@ void ComputeLine(const InputLine& line, std::size_t number, ChartJsonWriter& wri
 
 class ChunkWorkers {
 public:
-    ChunkWorkers()
-        : writers_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8)) {}
+    explicit ChunkWorkers(const ChartOptions& options)
+        : options_(options),
+          writers_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8)) {}
 
     // Computes lines [0, count) of the chunk whose first line has the given number.
     void Compute(const std::vector<InputLine>& lines, std::size_t count, std::size_t firstNumber,
@@ -99,7 +105,7 @@ public:
         const std::size_t workers = std::min(writers_.size(), std::max<std::size_t>(count / 64, 1));
         const auto computeShare = [&](std::size_t worker) {
             for (std::size_t i = count * worker / workers; i < count * (worker + 1) / workers; ++i) {
-                ComputeLine(lines[i], firstNumber + i, writers_[worker], results[i]);
+                ComputeLine(lines[i], firstNumber + i, options_, writers_[worker], results[i]);
             }
         };
         std::vector<std::jthread> threads;
@@ -110,16 +116,18 @@ public:
     }
 
 private:
+    ChartOptions options_;
     std::vector<ChartJsonWriter> writers_;
 };
 
 }  // namespace
 
-bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+              const ChartOptions& options) {
     bool allComputed = true;
     std::vector<InputLine> lines(ChunkLines);
     std::vector<LineResult> results(ChunkLines);
-    ChunkWorkers workers;
+    ChunkWorkers workers(options);
     LineReader reader(*in.rdbuf());
     for (std::size_t firstNumber = 1;; firstNumber += ChunkLines) {
         std::size_t count = 0;

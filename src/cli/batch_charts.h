@@ -7,12 +7,15 @@
 #include <istream>
 #include <ostream>
 
+#include "model/chart_options.h"
+
 namespace grahavani {
 
 inline constexpr std::size_t MaxBatchLineBytes = 1 << 20;
 
 // Writes a chart or {"line": N, "error": "..."} for each input line; tells `err`
 // about each bad line. Returns whether every line gave a chart.
-bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+              const ChartOptions& options = {});
 
 }  // namespace grahavani

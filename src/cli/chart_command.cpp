@@ -3,11 +3,15 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "batch_charts.h"
+#include "chart_json.h"
+#include "engines/precise/birth_instant.h"
+#include "formats/windows1252.h"
 #include "model/birth_entries.h"
 #include "chart/compute_chart.h"
 #include "model/reference_tables.h"
@@ -25,6 +29,8 @@ struct Arguments {
     bool daylightSaving = false;
     std::string outputPath, chartFile, batchFile;
     bool listZones = false;
+    ChartOptions chart;
+    bool json = false;
 };
 
 // A message for a bad argument: exit status 2, nothing written.
@@ -138,9 +144,20 @@ int WriteResult(const std::string& outputPath, std::ostream& out, std::ostream& 
 int WriteReport(const BirthEntries& entries, const Arguments& a, std::ostream& out,
                 std::ostream& err) {
     const BirthRecord birth = ToBirthRecord(entries);
+    if (a.chart.engine == Engine::Precise) {
+        if (const auto problem = CheckPreciseBirthRecord(birth)) {
+            err << "grahavani-chart: " << *problem << "\n";
+            return ExitBadBirthData;
+        }
+    }
     ChartResult chart;
-    ComputeChart(birth, chart);
+    ComputeChart(birth, chart, a.chart);
     const std::string report = BuildTextReport(birth, chart);
+    if (a.json) {
+        ChartJsonWriter writer;
+        const std::string line = writer.Line(chart, FromWindows1252(report)) + "\n";
+        return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << line; });
+    }
     return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << report; });
 }
 
@@ -166,7 +183,7 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
     bool allComputed = true;
     try {
         const int status = WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
-            allComputed = RunBatch(in, s, err);
+            allComputed = RunBatch(in, s, err, a.chart);
         });
         return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
     } catch (const std::ios_base::failure& failure) {
@@ -202,6 +219,14 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* open = app.add_option("--open", a.chartFile, "Compute the chart a .gvc chart file holds");
     auto* batch = app.add_option("--batch", a.batchFile, "Compute one chart per JSON line of FILE");
     auto* listZones = app.add_flag("--list-zones", a.listZones, "Print the time zones with their numbers");
+    app.add_option("--engine", a.chart.engine, "classic (the default) or precise (Swiss Ephemeris)")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, Engine>{{std::string(EngineName(Engine::Classic)), Engine::Classic},
+                                          {std::string(EngineName(Engine::Precise)), Engine::Precise}}));
+    app.add_option("--node", a.chart.node, "Rahu of the precise engine: mean (the default) or true")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, LunarNode>{{"mean", LunarNode::Mean}, {"true", LunarNode::True}}));
+    app.add_flag("--json", a.json, "Write the chart as one JSON line, as --batch does");
 
     for (auto* option : {name, date, time, latitude, longitude, city, state, country}) {
         option->excludes(open)->excludes(batch)->excludes(listZones);

@@ -1,6 +1,12 @@
 #include "chart_json.h"
 
+#include "model/name_tables.h"
+
+#include <chrono>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -10,16 +16,18 @@ namespace {
 
 using nlohmann::json;
 
+constexpr std::int64_t MaxZoneOffsetMinutes = 14 * 60;
+
 // The birth record's fields, in the order their problems are reported.
 enum Field {
-    Name, Day, Month, Year, Hour, Minute, ZoneHours, ZoneMinutes,
+    Name, Day, Month, Year, Hour, Minute, ZoneHours, ZoneMinutes, ZoneOffsetMinutes,
     LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes,
     IsEast, IsSouth, DaylightSaving, City, State, Country, FieldCount
 };
 
 constexpr std::array<std::string_view, FieldCount> FieldNames = {
     "Name", "Day", "Month", "Year", "Hour", "Minute", "ZoneHours", "ZoneMinutes",
-    "LongitudeDegrees", "LongitudeMinutes", "LatitudeDegrees", "LatitudeMinutes",
+    "ZoneOffsetMinutes", "LongitudeDegrees", "LongitudeMinutes", "LatitudeDegrees", "LatitudeMinutes",
     "IsEast", "IsSouth", "DaylightSaving", "City", "State", "Country"};
 
 struct Absent {};
@@ -86,6 +94,10 @@ public:
     explicit FieldReader(const std::array<FieldValue, FieldCount>& values) : values_(values) {}
 
     const std::string& Error() const { return error_; }
+
+    bool Present(Field field) const {
+        return !std::holds_alternative<Absent>(values_[static_cast<std::size_t>(field)]);
+    }
 
     std::string Text(Field field) {
         const FieldValue* value = Find(field);
@@ -164,8 +176,17 @@ std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line
     b.Year = read.Number(Year, 1900, 2050);
     b.Hour = read.Number(Hour, 0, 24);
     b.Minute = read.Number(Minute, 0, 59);
-    b.ZoneHours = read.Number(ZoneHours, 0, 13);
-    b.ZoneMinutes = read.ZoneMinutes();
+    // A signed offset stands in for the zone's magnitudes, which it fills.
+    const bool signedOffset = read.Present(ZoneOffsetMinutes);
+    if (!signedOffset || read.Present(ZoneHours)) b.ZoneHours = read.Number(ZoneHours, 0, 13);
+    if (!signedOffset || read.Present(ZoneMinutes)) b.ZoneMinutes = read.ZoneMinutes();
+    if (signedOffset) {
+        const std::int16_t offset = read.Number(ZoneOffsetMinutes, -MaxZoneOffsetMinutes,
+                                                MaxZoneOffsetMinutes);
+        b.ZoneOffsetSeconds = offset * 60;
+        b.ZoneHours = static_cast<std::int16_t>(std::abs(offset) / 60);
+        b.ZoneMinutes = static_cast<std::int16_t>(std::abs(offset) % 60);
+    }
     b.LongitudeDegrees = read.Coordinate(LongitudeDegrees);
     b.LongitudeMinutes = read.Coordinate(LongitudeMinutes);
     b.LatitudeDegrees = read.Coordinate(LatitudeDegrees);
@@ -182,14 +203,33 @@ std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line
 
 namespace {
 
-constexpr std::array<const char*, 6> NumberFields = {
+constexpr std::array<const char*, 8> NumberFields = {
     "UniversalTimeHours", "BirthDayNumber", "Centuries1900",
-    "AyanamsaCorrection", "AscendantDegrees", "MidheavenDegrees"};
-constexpr std::array<const char*, 14> TextFields = {
+    "AyanamsaCorrection", "AscendantDegrees", "MidheavenDegrees", "JulianDayUT", "Ayanamsa"};
+constexpr std::array<const char*, 17> TextFields = {
     "AyanamsaText", "AscendantText", "MidheavenText", "RahuText", "KetuText",
     "MoonPositionText", "MoonNakshatra", "MoonRashi", "AyanamsaDisplay", "LagnaSign",
-    "LagnaName", "NakshatraLord", "NakshatraPada", "Report"};
+    "LagnaName", "NakshatraLord", "NakshatraPada", "Report", "Engine", "Ephemeris",
+    "UniversalTime"};
 constexpr std::array<const char*, 2> TextListFields = {"PlanetTexts", "PositionTexts"};
+constexpr std::array<std::size_t, 5> RetrogradeBodies = {
+    MercuryBody, VenusBody, MarsBody, JupiterBody, SaturnBody};
+
+// "1947-08-14T18:30:00Z": the instant of a Julian day, to the nearest second.
+std::string UniversalTimeText(double julianDayUT) {
+    using namespace std::chrono;
+    const auto sinceEpoch = std::llround((julianDayUT - 2440587.5) * 86400);
+    const sys_seconds instant{seconds{sinceEpoch}};
+    const sys_days date = floor<days>(instant);
+    const year_month_day ymd(date);
+    const hh_mm_ss clock(instant - date);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(ymd.year()),
+                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
+                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
+    return text;
+}
 
 }  // namespace
 
@@ -203,17 +243,51 @@ ChartJsonWriter::ChartJsonWriter() : document_(json::object()) {
     }
     textLists_[0] = &(document_[TextListFields[0]] = empty.PlanetTexts);
     textLists_[1] = &(document_[TextListFields[1]] = empty.PositionTexts);
+    json& longitudes = document_["Longitudes"] = json::object();
+    for (std::size_t body = 0; body < BodyCount; ++body) {
+        longitudes_[body] =
+            &(longitudes[std::string(BodyNames[body])] = 0.0).get_ref<json::number_float_t&>();
+    }
+    zoneSignFromHemisphere_ =
+        &(document_["ZoneSignFromHemisphere"] = true).get_ref<json::boolean_t&>();
+}
+
+void ChartJsonWriter::FillRetrograde(const ChartResult& c) {
+    // Only the precise engine knows which planets move backwards.
+    const bool wanted = c.ComputedBy == Engine::Precise;
+    if (!wanted) {
+        if (retrograde_[0]) document_.erase("Retrograde");
+        retrograde_ = {};
+        return;
+    }
+    if (!retrograde_[0]) {
+        json& flags = document_["Retrograde"] = json::object();
+        for (std::size_t i = 0; i < RetrogradeBodies.size(); ++i) {
+            retrograde_[i] = &(flags[std::string(BodyNames[RetrogradeBodies[i]])] = false)
+                                  .get_ref<json::boolean_t&>();
+        }
+    }
+    for (std::size_t i = 0; i < RetrogradeBodies.size(); ++i) {
+        *retrograde_[i] = c.Retrograde[RetrogradeBodies[i]];
+    }
 }
 
 const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string& reportText) {
     const double numbers[] = {c.UniversalTimeHours, c.BirthDayNumber, c.Centuries1900,
-                              c.AyanamsaCorrection, c.AscendantDegrees, c.MidheavenDegrees};
+                              c.AyanamsaCorrection, c.AscendantDegrees, c.MidheavenDegrees,
+                              c.JulianDayUT, c.AyanamsaDegrees};
     for (std::size_t i = 0; i < std::size(numbers); ++i) *numbers_[i] = numbers[i];
+    const std::string engine(EngineName(c.ComputedBy));
+    const std::string universalTime = UniversalTimeText(c.JulianDayUT);
     const std::string* texts[TextFields.size()] = {
         &c.AyanamsaText, &c.AscendantText, &c.MidheavenText, &c.RahuText, &c.KetuText,
         &c.MoonPositionText, &c.MoonNakshatra, &c.MoonRashi, &c.AyanamsaDisplay, &c.LagnaSign,
-        &c.LagnaName, &c.NakshatraLord, &c.NakshatraPada, &reportText};
+        &c.LagnaName, &c.NakshatraLord, &c.NakshatraPada, &reportText, &engine, &c.Ephemeris,
+        &universalTime};
     for (std::size_t i = 0; i < TextFields.size(); ++i) *texts_[i] = *texts[i];
+    for (std::size_t body = 0; body < BodyCount; ++body) *longitudes_[body] = c.Longitudes[body];
+    *zoneSignFromHemisphere_ = c.ZoneSignFromHemisphere;
+    FillRetrograde(c);
     const auto fill = [](json& list, const auto& values) {
         for (std::size_t i = 0; i < values.size(); ++i) {
             list[i].get_ref<json::string_t&>() = values[i];

@@ -16,7 +16,9 @@ namespace grahavani {
 // Reads the text straight into the record, without building a document first.
 std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line);
 
-// Writes chart results as JSON objects with every chart result field and "Report".
+// Writes chart results as JSON objects with the chart result's fields and "Report": the
+// texts, the day counts, the engine and its ephemeris, "UniversalTime" (ISO 8601),
+// "Longitudes" by body name and, for the precise engine, "Retrograde" of the five planets.
 // One document is kept and refilled, so a line costs no allocations once warm.
 class ChartJsonWriter {
 public:
@@ -27,9 +29,14 @@ public:
 private:
     nlohmann::json document_;
     // The document's values, found once: the map's nodes never move.
-    std::array<double*, 6> numbers_{};
-    std::array<std::string*, 14> texts_{};
+    void FillRetrograde(const ChartResult& chart);
+
+    std::array<double*, 8> numbers_{};
+    std::array<std::string*, 17> texts_{};
     std::array<nlohmann::json*, 2> textLists_{};
+    std::array<double*, BodyCount> longitudes_{};
+    bool* zoneSignFromHemisphere_ = nullptr;
+    std::array<bool*, 5> retrograde_{};  // set while the document holds "Retrograde"
     std::string line_;
 };
 

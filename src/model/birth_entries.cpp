@@ -135,16 +135,21 @@ BirthRecord ToBirthRecord(const BirthEntries& e) {
     birth.Year = number(e.Year);
     birth.Hour = number(e.Hour);
     birth.Minute = number(e.Minute);
-    // Only the zone's magnitudes are kept: the hemisphere gives its direction.
+    // The classic engine keeps to the magnitudes, its hemisphere rule giving the direction;
+    // the precise engine takes the signed offset, exact to the second where the atlas gave it.
     if (e.TimeZoneRow == TimeZoneCount && e.ExtraZone) {
         // Whole minutes, as the zone table holds them; a half-minute rounds away from zero.
         const long minutes = std::lround(std::abs(e.ExtraZone->OffsetSeconds) / 60.0);
         birth.ZoneHours = static_cast<std::int16_t>(minutes / 60);
         birth.ZoneMinutes = static_cast<std::int16_t>(minutes % 60);
+        birth.ZoneOffsetSeconds = e.ExtraZone->OffsetSeconds;
     } else {
         const std::size_t zone = e.TimeZoneRow < TimeZoneCount ? e.TimeZoneRow : 0;
         birth.ZoneHours = static_cast<std::int16_t>(std::abs(TimeZoneHours(zone)));
         birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(TimeZoneMinutes(zone)));
+        // The row itself knows the direction: its values take local time to UT.
+        birth.ZoneOffsetSeconds =
+            e.ZoneOffsetSeconds.value_or(-(TimeZoneHours(zone) * 60 + TimeZoneMinutes(zone)) * 60);
     }
     birth.LongitudeDegrees = number(e.LongitudeDegrees);
     birth.LongitudeMinutes = number(e.LongitudeMinutes);

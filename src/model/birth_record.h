@@ -2,6 +2,7 @@
 // The birth data of one chart as the user entered it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace grahavani {
@@ -15,6 +16,9 @@ struct BirthRecord {
     std::int16_t Minute = 0;       // 0-59
     std::int16_t ZoneHours = 0;    // magnitude only: the hemisphere gives the direction
     std::int16_t ZoneMinutes = 0;  // whole minutes, magnitude only
+    // Signed seconds ahead of universal time (+19800 for India), when the source knows the
+    // sign. The precise engine uses it; the classic engine keeps to the magnitudes above.
+    std::optional<std::int32_t> ZoneOffsetSeconds;
     std::int16_t LongitudeDegrees = 0;
     std::int16_t LongitudeMinutes = 0;
     std::int16_t LatitudeDegrees = 0;

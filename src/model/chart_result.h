@@ -1,10 +1,23 @@
 #pragma once
-// Everything the calculation derives from a birth record. Positions travel as texts.
+// Everything the calculation derives from a birth record. Positions travel as texts;
+// the numbers they come from travel beside them.
 
 #include <array>
 #include <string>
 
+#include "model/chart_options.h"
+
 namespace grahavani {
+
+// The order of Longitudes and Retrograde, that of BodyNames.
+enum BodyOrder : std::size_t {
+    SunBody, MoonBody, MercuryBody, VenusBody, MarsBody, JupiterBody, SaturnBody,
+    RahuBody, KetuBody, AscendantPoint, MidheavenPoint, BodyCount
+};
+
+// The body of each row of PlanetTexts.
+inline constexpr std::array<std::size_t, 6> PlanetTextBodies = {
+    MercuryBody, VenusBody, SunBody, MarsBody, JupiterBody, SaturnBody};
 
 struct ChartResult {
     double UniversalTimeHours = 0;
@@ -28,6 +41,15 @@ struct ChartResult {
     std::string LagnaName;
     std::string NakshatraLord;
     std::string NakshatraPada;
+
+    // The engine's own numbers, in BodyOrder: sidereal degrees in [0, 360).
+    std::array<double, BodyCount> Longitudes{};
+    std::array<bool, BodyCount> Retrograde{};  // only the precise engine sets any
+    double JulianDayUT = 0;
+    double AyanamsaDegrees = 0;  // the amount subtracted from tropical longitudes
+    Engine ComputedBy = Engine::Classic;
+    std::string Ephemeris;  // "classic", "JPL files" or "Moshier"
+    bool ZoneSignFromHemisphere = true;  // false when the record carried a signed offset
 };
 
 }  // namespace grahavani

@@ -30,6 +30,21 @@ TEST(ComputeChart, Delhi1947) {
     EXPECT_EQ(chart.PositionTexts[10], "21 Cap 27");
 }
 
+TEST(ComputeChart, PreciseTextsComeFromThePreciseLongitudes) {
+    // Longitudes of swetest -b14.8.1947 -ut18:30:00 -sid1 -p0123456m -fPl -head and
+    // -house77.216667,28.65,E: Asc 37.7601104, Moon 93.9835684 (Pushya), Mercury 103.6742773.
+    ChartResult chart;
+    ComputeChart(test::Delhi1947(), chart, {Engine::Precise, LunarNode::Mean});
+    EXPECT_EQ(chart.AscendantText, "7\u00B0 45' 36\" Tau");
+    EXPECT_EQ(chart.PositionTexts[1], "03 Can 59");
+    EXPECT_EQ(chart.PositionTexts[2], "13 Can 40");
+    EXPECT_EQ(chart.MoonNakshatra, "Pushya");
+    EXPECT_EQ(chart.MoonRashi, "Kataka");
+    EXPECT_EQ(chart.NakshatraLord, "Saturn");
+    EXPECT_EQ(chart.AyanamsaDisplay, "23\u00B0 7' 18\"");
+    EXPECT_EQ(chart.PositionTexts[11], "");
+}
+
 TEST(ComputeChart, SagittariusIsDhanushForTheLagnaAndDhanusForTheMoon) {
     // Search the hours of a few days for an ascendant and a Moon in Sagittarius.
     bool lagnaSeen = false, rashiSeen = false;

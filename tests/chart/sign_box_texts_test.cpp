@@ -46,5 +46,13 @@ TEST(SignBoxTexts, FiveBodiesMakeAFiveLineBox) {
     EXPECT_EQ(SignBoxTexts(chart)[11], (Lines{"Asc"}));
 }
 
+TEST(SignBoxTexts, RetrogradeBodiesCarryAnR) {
+    ChartResult chart = ChartWithLagna("Pis");
+    chart.PositionTexts[2] = "10 Can 10";
+    chart.PositionTexts[6] = "10 Can 10";
+    chart.Retrograde[6] = true;
+    EXPECT_EQ(SignBoxTexts(chart)[3], (Lines{"Budha", "Shani R"}));
+}
+
 }  // namespace
 }  // namespace grahavani

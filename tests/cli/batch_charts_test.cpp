@@ -42,7 +42,7 @@ TEST(RunBatch, OneChartPerLineWithEveryResultField) {
     ChartResult chart;
     ComputeChart(test::Delhi1947(), chart);
     const json& line = lines[0];
-    EXPECT_EQ(line.size(), 22u);
+    EXPECT_EQ(line.size(), 29u);  // the classic engine gives no "Retrograde"
     EXPECT_EQ(line["AscendantText"], chart.AscendantText);
     EXPECT_EQ(line["PositionTexts"], json(chart.PositionTexts));
     EXPECT_EQ(line["PlanetTexts"].size(), 6u);
@@ -85,6 +85,40 @@ TEST(RunBatch, BadLinesGiveErrorsInTheirPlace) {
     EXPECT_EQ(lines[2]["error"], "field Day must be a whole number from 1 to 31");
     EXPECT_TRUE(lines[9].contains("Report"));
     EXPECT_NE(err.str().find("line 7: field LatitudeDegrees"), std::string::npos);
+}
+
+TEST(RunBatch, ASignedZoneOffsetStandsInForTheMagnitudes) {
+    // Madrid in summer, 12:00 at +1 h with daylight saving: 10:00 UT. The classic engine
+    // keeps its hemisphere rule with the magnitude, so west of Greenwich it adds the hour.
+    json madrid = DelhiJson();
+    madrid.erase("ZoneHours");
+    madrid.erase("ZoneMinutes");
+    madrid.update(json{{"Day", 15}, {"Month", 7}, {"Year", 1990}, {"Hour", 12},
+                       {"ZoneOffsetMinutes", 60}, {"DaylightSaving", true},
+                       {"LongitudeDegrees", 3}, {"LongitudeMinutes", 42}, {"IsEast", false}});
+    json tooFar = madrid;
+    tooFar["ZoneOffsetMinutes"] = -841;
+    json leapDay1900 = DelhiJson();
+    leapDay1900.update(json{{"Day", 29}, {"Month", 2}, {"Year", 1900}});
+    const std::string input = madrid.dump() + "\n" + tooFar.dump() + "\n" + leapDay1900.dump();
+
+    const struct {
+        Engine engine;
+        const char* madridTime;
+        bool leapDayComputed;
+    } rows[] = {{Engine::Classic, "1990-07-15T12:00:00Z", true},
+                {Engine::Precise, "1990-07-15T10:00:00Z", false}};
+    for (const auto& row : rows) {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        EXPECT_FALSE(RunBatch(in, out, err, {row.engine, LunarNode::Mean}));
+        const auto lines = Lines(out.str());
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[0]["Engine"], EngineName(row.engine));
+        EXPECT_EQ(lines[0]["UniversalTime"], row.madridTime);
+        EXPECT_EQ(lines[1]["error"], "field ZoneOffsetMinutes must be a whole number from -840 to 840");
+        EXPECT_EQ(lines[2].contains("Report"), row.leapDayComputed);
+    }
 }
 
 TEST(RunBatch, RefusesAnOverlongLineWithoutHoldingIt) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <fstream>
 #include <unistd.h>
 
@@ -177,6 +179,60 @@ TEST_F(ChartCommand, FailedOutputLeavesTheOldFileWhole) {
     std::ifstream file(target, std::ios::binary);
     const std::string content(std::istreambuf_iterator<char>(file), {});
     EXPECT_TRUE(content == "old report" || run.status == 0);
+}
+
+TEST_F(ChartCommand, EngineAndJsonOptions) {
+    // Precise values: swetest -b14.8.1947 -ut18:30:00 -sid1 -p0 -fPl -head gives the Sun
+    // at 117.9890172.
+    const struct {
+        std::vector<std::string> extra;
+        int status;
+        const char* engine;  // of the JSON line; null for a report or a message
+        const char* universalTime;
+    } rows[] = {
+        {{"--json"}, 0, "classic", "1947-08-14T18:30:00Z"},
+        {{"--json", "--engine", "precise"}, 0, "precise", "1947-08-14T18:30:00Z"},
+        {{"--json", "--engine", "precise", "--node", "true"}, 0, "precise", "1947-08-14T18:30:00Z"},
+        {{"--engine", "precise"}, 0, nullptr, nullptr},
+        {{"--engine", "exact"}, 2, nullptr, nullptr},
+        {{"--node", "osculating"}, 2, nullptr, nullptr},
+    };
+    for (const auto& row : rows) {
+        auto args = Delhi;
+        args.insert(args.end(), row.extra.begin(), row.extra.end());
+        const auto run = RunCommand(args);
+        SCOPED_TRACE(args.back());
+        ASSERT_EQ(run.status, row.status) << run.err;
+        if (row.status != 0) {
+            EXPECT_EQ(run.out, "");
+        } else if (!row.engine) {
+            // The same report, from other positions.
+            const std::string classic = ExpectedDelhiReport();
+            EXPECT_NE(run.out, classic);
+            EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'),
+                      std::count(classic.begin(), classic.end(), '\n'));
+        } else {
+            const auto line = nlohmann::json::parse(run.out);
+            EXPECT_EQ(line["Engine"], row.engine);
+            EXPECT_EQ(line["UniversalTime"], row.universalTime);
+            EXPECT_EQ(line["Longitudes"].size(), 11u);
+            EXPECT_EQ(line.contains("Retrograde"), std::string(row.engine) == "precise");
+            if (line.contains("Retrograde")) {
+                EXPECT_NEAR(line["Longitudes"]["Sun"].get<double>(), 117.9890172, 1e-6);
+            }
+        }
+    }
+}
+
+TEST_F(ChartCommand, PreciseEngineRefusesADayTheCalendarLacks) {
+    auto args = Delhi;
+    args[3] = "1900-02-29";
+    EXPECT_EQ(RunCommand(args).status, 0);  // the classic rule lets it pass
+    args.insert(args.end(), {"--engine", "precise"});
+    const auto run = RunCommand(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("29 February 1900"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engines/chart_engine.h"
 #include "engines/classic/angle_helpers.h"
 #include "chart/position_texts.h"
 #include "engines/classic/time_conversion.h"
@@ -52,6 +53,8 @@ void ComputeAscendant(const BirthRecord& birth, ChartResult& chart) {
     chart.AscendantDegrees = NormalizeDegrees(ascendant + ayanamsa);
     chart.MidheavenDegrees = NormalizeDegrees(midheaven + ayanamsa);
     chart.AscendantText = FormatSignPosition(chart.AscendantDegrees);
+    chart.Longitudes[AscendantPoint] = WithinOneTurn(chart.AscendantDegrees);
+    chart.Longitudes[MidheavenPoint] = WithinOneTurn(chart.MidheavenDegrees);
     chart.MidheavenText = FormatSignPosition(chart.MidheavenDegrees);
 }
 

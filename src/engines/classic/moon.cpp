@@ -2,12 +2,10 @@
 
 #include <cmath>
 
+#include "chart/moon_texts.h"
+#include "engines/chart_engine.h"
 #include "engines/classic/angle_helpers.h"
-#include "chart/position_texts.h"
 #include "engines/classic/time_conversion.h"
-#include "model/name_tables.h"
-#include "model/text_utilities.h"
-#include "model/vedic_names.h"
 
 namespace grahavani {
 
@@ -67,20 +65,8 @@ void ComputeMoon(const BirthRecord& birth, ChartResult& chart) {
     double sidereal = TropicalMoonLongitude(T) + MoonAyanamsaCorrection(T);
     if (sidereal < 0) sidereal += 360;
 
-    chart.MoonPositionText = FormatSignPosition(sidereal);
-
-    const double mansion = std::floor(sidereal * 60 / 800);
-    if (mansion >= 0 && mansion < 27) {
-        chart.MoonNakshatra = NakshatraNames[static_cast<std::size_t>(mansion)];
-    }
-
-    const std::string_view sign = LastCharacters(TrimBlanks(chart.MoonPositionText), 3);
-    for (std::size_t s = 0; s < SignAbbreviationList.size(); ++s) {
-        if (SignAbbreviationList[s] == sign) {
-            chart.MoonRashi = RashiNames[s];
-            break;
-        }
-    }
+    chart.Longitudes[MoonBody] = WithinOneTurn(sidereal);
+    WriteMoonTexts(sidereal, chart);
 }
 
 }  // namespace grahavani

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "engines/chart_engine.h"
 #include "engines/classic/angle_helpers.h"
 #include "chart/position_texts.h"
 #include "engines/classic/time_conversion.h"
@@ -125,8 +126,10 @@ void ComputePlanets(const BirthRecord& birth, ChartResult& chart) {
     const double d = J2000DayNumber(birth.Year, birth.Month, birth.Day, chart.UniversalTimeHours);
     const HeliocentricPosition earth = EarthPosition(d);
     for (int row = 0; row < 6; ++row) {
-        chart.PlanetTexts[static_cast<std::size_t>(row)] = FormatSignPosition(SubtractAyanamsa(
-            GeocentricLongitudeSeenFrom(earth, row, d), chart.AyanamsaCorrection));
+        const double sidereal = SubtractAyanamsa(GeocentricLongitudeSeenFrom(earth, row, d),
+                                                 chart.AyanamsaCorrection);
+        chart.PlanetTexts[static_cast<std::size_t>(row)] = FormatSignPosition(sidereal);
+        chart.Longitudes[PlanetTextBodies[static_cast<std::size_t>(row)]] = WithinOneTurn(sidereal);
     }
 
     // Mean ascending node; its conversion back to degrees uses pi to four decimals.
@@ -140,6 +143,8 @@ void ComputePlanets(const BirthRecord& birth, ChartResult& chart) {
     double ketu = rahu + 180;
     while (ketu > 360) ketu -= 360;
     chart.KetuText = FormatSignPosition(std::fabs(ketu));
+    chart.Longitudes[RahuBody] = WithinOneTurn(rahu);
+    chart.Longitudes[KetuBody] = WithinOneTurn(std::fabs(ketu));
 
     BuildPositionTexts(chart);
 }

@@ -36,6 +36,7 @@ void ComputeTime(const BirthRecord& birth, ChartResult& chart) {
     chart.BirthDayNumber = JulianDayNumber(birth.Month, birth.Day, birth.Year);
     chart.Centuries1900 =
         (chart.BirthDayNumber - 2415020 + chart.UniversalTimeHours / 24 - 0.5) / 36525;
+    chart.JulianDayUT = chart.BirthDayNumber - 0.5 + chart.UniversalTimeHours / 24;
 }
 
 }  // namespace grahavani

@@ -15,7 +15,7 @@ double UniversalTime(const BirthRecord& birth);
 double JulianDayNumber(double month, double day, double year);
 // Days from noon UT, 1 January 2000, without the Gregorian century rule.
 double J2000DayNumber(double year, double month, double day, double ut);
-// Writes UniversalTimeHours, BirthDayNumber and Centuries1900.
+// Writes UniversalTimeHours, BirthDayNumber, Centuries1900 and JulianDayUT.
 void ComputeTime(const BirthRecord& birth, ChartResult& chart);
 
 }  // namespace grahavani

@@ -1,0 +1,98 @@
+#include "engines/precise/precise_engine.h"
+
+#include <swephexp.h>
+
+#include <array>
+
+#include "engines/precise/birth_instant.h"
+
+namespace grahavani {
+
+namespace {
+
+// The library keeps its settings and open files per thread: each thread sets them on
+// first use and closes its files when it ends.
+class ThreadEphemeris {
+public:
+    ThreadEphemeris() {
+        swe_set_ephe_path(nullptr);  // the library's own folder, or SE_EPHE_PATH
+        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    }
+    ~ThreadEphemeris() { swe_close(); }
+    ThreadEphemeris(const ThreadEphemeris&) = delete;
+    ThreadEphemeris& operator=(const ThreadEphemeris&) = delete;
+};
+
+void PrepareThread() { thread_local const ThreadEphemeris ephemeris; }
+
+constexpr int SiderealFlags = SEFLG_SWIEPH | SEFLG_SIDEREAL;
+
+struct BodyRequest {
+    std::size_t body;
+    int planet;
+    bool needsSpeed;  // only the five planets are ever retrograde
+};
+
+constexpr std::array<BodyRequest, 7> Bodies = {{
+    {SunBody, SE_SUN, false},
+    {MoonBody, SE_MOON, false},
+    {MercuryBody, SE_MERCURY, true},
+    {VenusBody, SE_VENUS, true},
+    {MarsBody, SE_MARS, true},
+    {JupiterBody, SE_JUPITER, true},
+    {SaturnBody, SE_SATURN, true},
+}};
+
+// Equal houses give the ascendant and midheaven at every latitude, the poles included.
+constexpr int HouseSystem = 'E';
+
+}  // namespace
+
+void ComputePreciseEngine(const BirthRecord& birth, const ChartOptions& options,
+                          ChartResult& chart) {
+    PrepareThread();
+    const BirthInstant instant = UniversalInstant(birth);
+    const int y = static_cast<int>(instant.universalDate.year());
+    const int m = static_cast<int>(static_cast<unsigned>(instant.universalDate.month()));
+    const int d = static_cast<int>(static_cast<unsigned>(instant.universalDate.day()));
+    const double hours = static_cast<double>(instant.secondsOfDay.count()) / 3600;
+    const double jd = swe_julday(y, m, d, hours, SE_GREG_CAL);
+
+    char error[AS_MAXCH];
+    bool allFromFiles = true;
+    double values[6];
+    for (const BodyRequest& request : Bodies) {
+        const int flags = SiderealFlags | (request.needsSpeed ? SEFLG_SPEED : 0);
+        const int used = swe_calc_ut(jd, request.planet, flags, values, error);
+        allFromFiles = allFromFiles && used >= 0 && (used & SEFLG_SWIEPH) != 0;
+        chart.Longitudes[request.body] = values[0];
+        chart.Retrograde[request.body] = request.needsSpeed && values[3] < 0;
+    }
+    const int node = options.node == LunarNode::True ? SE_TRUE_NODE : SE_MEAN_NODE;
+    swe_calc_ut(jd, node, SiderealFlags, values, error);
+    chart.Longitudes[RahuBody] = values[0];
+    chart.Longitudes[KetuBody] = WithinOneTurn(values[0] + 180);
+    chart.Retrograde[RahuBody] = chart.Retrograde[KetuBody] = false;
+
+    double cusps[13];
+    double angles[10];
+    swe_houses_ex(jd, SEFLG_SIDEREAL, NorthLatitude(birth), EastLongitude(birth), HouseSystem,
+                  cusps, angles);
+    chart.Longitudes[AscendantPoint] = angles[SE_ASC];
+    chart.Longitudes[MidheavenPoint] = angles[SE_MC];
+    chart.Retrograde[AscendantPoint] = chart.Retrograde[MidheavenPoint] = false;
+
+    double ayanamsa = 0;
+    swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &ayanamsa, error);
+
+    chart.JulianDayUT = jd;
+    chart.UniversalTimeHours = hours;
+    chart.BirthDayNumber = swe_julday(y, m, d, 12, SE_GREG_CAL);
+    chart.Centuries1900 = (jd - 2415020) / 36525;
+    chart.AyanamsaDegrees = ayanamsa;
+    chart.ComputedBy = Engine::Precise;
+    chart.Ephemeris = allFromFiles ? "JPL files" : "Moshier";
+    chart.ZoneSignFromHemisphere = instant.zoneSignFromHemisphere;
+}
+
+}  // namespace grahavani

@@ -1,0 +1,226 @@
+#include "engines/precise/precise_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "chart/compute_chart.h"
+#include "engines/precise/birth_instant.h"
+#include "formats/text_report.h"
+#include "tests/chart/test_births.h"
+
+namespace grahavani {
+namespace {
+
+using namespace std::chrono;
+
+BirthRecord Birth(int year, int month, int day, int hour, int minute, std::optional<int> offsetMinutes,
+                  int lonDegrees, int lonMinutes, bool east, int latDegrees, int latMinutes,
+                  bool south, bool daylightSaving = false) {
+    BirthRecord b;
+    b.Name = "Test";
+    b.Year = static_cast<std::int16_t>(year);
+    b.Month = static_cast<std::int16_t>(month);
+    b.Day = static_cast<std::int16_t>(day);
+    b.Hour = static_cast<std::int16_t>(hour);
+    b.Minute = static_cast<std::int16_t>(minute);
+    if (offsetMinutes) {
+        b.ZoneOffsetSeconds = *offsetMinutes * 60;
+        b.ZoneHours = static_cast<std::int16_t>(std::abs(*offsetMinutes) / 60);
+        b.ZoneMinutes = static_cast<std::int16_t>(std::abs(*offsetMinutes) % 60);
+    }
+    b.LongitudeDegrees = static_cast<std::int16_t>(lonDegrees);
+    b.LongitudeMinutes = static_cast<std::int16_t>(lonMinutes);
+    b.IsEast = east;
+    b.LatitudeDegrees = static_cast<std::int16_t>(latDegrees);
+    b.LatitudeMinutes = static_cast<std::int16_t>(latMinutes);
+    b.IsSouth = south;
+    b.DaylightSaving = daylightSaving;
+    return b;
+}
+
+BirthRecord Magnitudes(BirthRecord birth, int zoneHours, int zoneMinutes) {
+    birth.ZoneHours = static_cast<std::int16_t>(zoneHours);
+    birth.ZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
+    return birth;
+}
+
+struct SwetestChart {
+    const char* what;
+    BirthRecord birth;
+    sys_seconds universal;
+    // Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, mean node, Ascendant, MC.
+    std::array<double, 10> longitudes;
+    bool saturnRetrograde;
+};
+
+// Each row from Debian's swetest 2.10.03 at the row's universal time:
+//   swetest -bD.M.Y -utH:M:S -sid1 -p0123456m -fPl -head       (bodies and mean node)
+//   swetest -bD.M.Y -utH:M:S -sid1 -p -house<lon>,<lat>,E -fPl -head   (Ascendant, MC)
+//   swetest -bD.M.Y -utH:M:S -sid1 -p6 -fPs -head               (Saturn's speed)
+std::vector<SwetestChart> SwetestCharts() {
+    return {
+        {"Delhi 1947, 00:00 IST", test::Delhi1947(), sys_days{1947y / 8 / 14} + 18h + 30min,
+         {117.9890172, 93.9835684, 103.6742773, 112.5611955, 67.4562377, 205.8776851,
+          110.4730506, 35.0697247, 37.7601104, 291.4609457}, false},
+        {"noon UT 1 January 2000 at Greenwich", test::NoonJ2000(), sys_days{2000y / 1 / 1} + 12h,
+         {256.5156962, 199.4705287, 248.0360545, 217.7125659, 304.1100801, 1.3998653, 16.5424410,
+          101.1874236, 347.5206771, 255.7578653}, true},
+        {"Madrid in summer: west, +1 zone, daylight saving",
+         Birth(1990, 7, 15, 12, 0, 60, 3, 42, false, 40, 25, false, true),
+         sys_days{1990y / 7 / 15} + 10h,
+         {88.9379046, 358.3591815, 102.8877540, 60.5825834, 8.1575259, 88.8017085, 268.2410148,
+          284.3852416, 147.7567453, 56.4355680}, true},
+        {"Apia before the date line moved, -10 h",
+         Birth(2011, 12, 29, 12, 0, -600, 171, 45, false, 13, 50, true),
+         sys_days{2011y / 12 / 29} + 22h,
+         {253.8054736, 317.6729163, 233.0681064, 287.2350220, 145.5626824, 6.3630011, 184.1258614,
+          229.0603589, 322.4698326, 233.3272380}, false},
+        {"Apia after the date line moved, +14 h",
+         Birth(2011, 12, 31, 12, 0, 840, 171, 45, false, 13, 50, true),
+         sys_days{2011y / 12 / 30} + 22h,
+         {254.8247252, 330.0011517, 234.3689389, 288.4633295, 145.8173679, 6.3786582, 184.1910266,
+          229.0073669, 323.4346671, 234.2391098}, false},
+        {"Tokyo 00:30 on New Year's Day, the previous day in UT",
+         Birth(2020, 1, 1, 0, 30, 540, 139, 46, true, 35, 41, false),
+         sys_days{2019y / 12 / 31} + 15h + 30min,
+         {255.5165765, 317.7824338, 249.6940123, 289.8434797, 214.0146232, 252.4568642,
+          267.2216872, 74.1261141, 174.1429190, 86.2406686}, false},
+        {"Delhi 00:30 on 1 January 1900, the year before in UT",
+         Birth(1900, 1, 1, 0, 30, 330, 77, 13, true, 28, 39, false),
+         sys_days{1899y / 12 / 31} + 19h,
+         {257.4755377, 246.9742062, 236.2670414, 283.6500131, 261.2418947, 218.6298088,
+          245.2272059, 236.7069739, 168.2745808, 78.7531825}, false},
+        {"New York 23:00 on 31 December 2050, the year after in UT",
+         Birth(2050, 12, 31, 23, 0, -300, 74, 0, false, 40, 43, false),
+         sys_days{2051y / 1 / 1} + 4h,
+         {256.0944392, 122.2721305, 233.7216232, 209.3149690, 341.0031211, 131.1112006,
+          283.2312776, 194.0703581, 152.8662637, 62.4664310}, false},
+    };
+}
+
+// swetest prints seven decimals; the coordinates given to it were rounded to six.
+constexpr double Tolerance = 0.1 / 3600;
+
+TEST(PreciseEngine, AgreesWithSwetest) {
+    for (const SwetestChart& row : SwetestCharts()) {
+        SCOPED_TRACE(row.what);
+        ASSERT_EQ(CheckPreciseBirthRecord(row.birth), std::nullopt);
+        const BirthInstant instant = UniversalInstant(row.birth);
+        EXPECT_EQ(sys_days(instant.universalDate) + instant.secondsOfDay, row.universal);
+
+        ChartResult chart;
+        ComputePreciseEngine(row.birth, {Engine::Precise, LunarNode::Mean}, chart);
+        constexpr std::size_t Bodies[10] = {SunBody,     MoonBody,   MercuryBody, VenusBody,
+                                            MarsBody,    JupiterBody, SaturnBody, RahuBody,
+                                            AscendantPoint, MidheavenPoint};
+        for (std::size_t i = 0; i < 10; ++i) {
+            EXPECT_NEAR(chart.Longitudes[Bodies[i]], row.longitudes[i], Tolerance) << i;
+        }
+        EXPECT_NEAR(chart.Longitudes[KetuBody], std::fmod(row.longitudes[7] + 180, 360), Tolerance);
+        EXPECT_EQ(chart.Retrograde[SaturnBody], row.saturnRetrograde);
+        EXPECT_FALSE(chart.Retrograde[MercuryBody] || chart.Retrograde[RahuBody]);
+        EXPECT_EQ(chart.Ephemeris, "JPL files");
+        EXPECT_EQ(chart.ZoneSignFromHemisphere, !row.birth.ZoneOffsetSeconds.has_value());
+    }
+}
+
+TEST(PreciseEngine, TrueNodeOnRequest) {
+    // swetest -b1.1.2000 -ut12:00:00 -sid1 -pt -fPl -head
+    ChartResult chart;
+    ComputePreciseEngine(test::NoonJ2000(), {Engine::Precise, LunarNode::True}, chart);
+    EXPECT_NEAR(chart.Longitudes[RahuBody], 100.1008014, Tolerance);
+}
+
+TEST(UniversalInstant, ZoneSignComesFromTheRecordOrElseTheHemisphere) {
+    const struct {
+        const char* what;
+        BirthRecord birth;
+        sys_seconds universal;
+        bool signFromHemisphere;
+    } rows[] = {
+        // Magnitudes only: east of Greenwich the clock is ahead, west of it behind.
+        {"east, magnitudes", Magnitudes(Birth(2000, 3, 1, 0, 15, std::nullopt, 77, 13, true, 0, 0, false), 5, 30),
+         sys_days{2000y / 2 / 29} + 18h + 45min, true},
+        {"west, magnitudes", Magnitudes(Birth(2000, 2, 28, 22, 0, std::nullopt, 74, 0, false, 0, 0, false), 5, 0),
+         sys_days{2000y / 2 / 29} + 3h, true},
+        {"west by a negative east longitude",
+         Magnitudes(Birth(2000, 2, 28, 22, 0, std::nullopt, -74, 0, true, 0, 0, false), 5, 0),
+         sys_days{2000y / 2 / 29} + 3h, true},
+        // A signed offset wins over the hemisphere: Madrid is west but an hour ahead.
+        {"west, ahead", Birth(2000, 1, 1, 0, 30, 60, 3, 42, false, 40, 25, false),
+         sys_days{1999y / 12 / 31} + 23h + 30min, false},
+        {"hour 24 is the next day", Birth(2000, 12, 31, 24, 0, 0, 0, 0, false, 0, 0, false),
+         sys_days{2001y / 1 / 1}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const BirthInstant instant = UniversalInstant(row.birth);
+        EXPECT_EQ(sys_days(instant.universalDate) + instant.secondsOfDay, row.universal);
+        EXPECT_EQ(instant.zoneSignFromHemisphere, row.signFromHemisphere);
+    }
+}
+
+TEST(CheckPreciseBirthRecord, RefusesDaysAndPlacesThatDoNotExist) {
+    const struct {
+        BirthRecord birth;
+        std::optional<std::string> message;
+    } rows[] = {
+        {Birth(1900, 2, 29, 0, 0, 0, 0, 0, false, 0, 0, false),
+         "29 February 1900 is not a date of the Gregorian calendar"},
+        {Birth(2021, 4, 31, 0, 0, 0, 0, 0, false, 0, 0, false),
+         "31 April 2021 is not a date of the Gregorian calendar"},
+        {Birth(2000, 2, 29, 0, 0, 0, 0, 0, false, 0, 0, false), std::nullopt},
+        {Birth(2000, 1, 1, 0, 0, 0, 0, 0, false, 90, 1, true),
+         "the latitude must lie within 90 degrees of the equator"},
+        {Birth(2000, 1, 1, 0, 0, 0, 180, 30, true, 0, 0, false),
+         "the longitude must lie within 180 degrees of Greenwich"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(CheckPreciseBirthRecord(row.birth), row.message);
+}
+
+// Every text and number of a chart, as bytes.
+std::string ChartBytes(const BirthRecord& birth) {
+    ChartResult chart;
+    ComputeChart(birth, chart, {Engine::Precise, LunarNode::Mean});
+    std::string bytes = BuildTextReport(birth, chart);
+    bytes.append(reinterpret_cast<const char*>(chart.Longitudes.data()),
+                 sizeof(double) * chart.Longitudes.size());
+    return bytes;
+}
+
+TEST(PreciseEngine, TwoThreadsGiveTheBytesOfOne) {
+    std::vector<BirthRecord> births;
+    for (int i = 0; i < 200; ++i) {
+        births.push_back(Birth(1900 + i % 151, 1 + i % 12, 1 + i % 28, i % 24, i % 60,
+                               (i % 29 - 14) * 60, i % 180, i % 60, i % 2 == 0, i % 70, 0, i % 3 == 0));
+    }
+    std::vector<std::string> alone(births.size()), shared(births.size());
+    for (std::size_t i = 0; i < births.size(); ++i) alone[i] = ChartBytes(births[i]);
+    {
+        const auto half = [&](std::size_t first) {
+            for (std::size_t i = first; i < births.size(); i += 2) shared[i] = ChartBytes(births[i]);
+        };
+        std::jthread a(half, 0), b(half, 1);
+    }
+    EXPECT_EQ(alone, shared);
+}
+
+TEST(PreciseEngine, WithoutTheFilesFallsBackToMoshierAndSaysSo) {
+    // A thread of its own reads the folder afresh; the analytic theory is within about 1".
+    const std::string empty = testing::TempDir() + "/no-ephemeris-files";
+    std::filesystem::create_directories(empty);
+    ChartResult chart;
+    setenv("SE_EPHE_PATH", empty.c_str(), 1);
+    std::jthread([&] {
+        ComputePreciseEngine(test::NoonJ2000(), {Engine::Precise, LunarNode::Mean}, chart);
+    }).join();
+    unsetenv("SE_EPHE_PATH");
+    EXPECT_EQ(chart.Ephemeris, "Moshier");
+    EXPECT_NEAR(chart.Longitudes[MoonBody], 199.4705287, 2.0 / 3600);
+}
+
+}  // namespace
+}  // namespace grahavani
