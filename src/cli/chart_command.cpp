@@ -120,9 +120,12 @@ std::string ReadChartFileBytes(const std::string& path) {
 // Checks standard output once everything is written to it: output that did not
 // arrive is a failure.
 int FinishStandardOutput(std::ostream& out, std::ostream& err, int status) {
-    errno = 0;
-    out.flush();
-    if (out.good()) return status;
+    // A write that failed already left its reason in errno; else the flush leaves it.
+    if (out.good()) {
+        errno = 0;
+        out.flush();
+        if (out.good()) return status;
+    }
     const int reason = errno ? errno : EIO;
     err << "grahavani-chart: cannot write standard output: " << std::strerror(reason) << "\n";
     return ExitBadBirthData;
