@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 #include <thread>
-#include <utility>
 #include <variant>
 #include <vector>
 
@@ -89,11 +88,12 @@ private:
     bool ended_ = false;
 };
 
-// One core's share of a chunk: its lines' output, end to end, and their errors.
+// One core's share of a chunk: its lines' output and the messages about its bad
+// lines, each end to end, so a chunk costs few writes however many lines are bad.
 struct WorkerShare {
     ChartJsonWriter writer;
     std::string output;
-    std::vector<std::pair<std::size_t, std::string>> errors;  // line number, message
+    std::string messages;
 
     void Compute(std::string_view text, const LineSpan& line, std::size_t number) {
         auto record = line.tooLong
@@ -105,20 +105,21 @@ struct WorkerShare {
             ComputeChart(*birth, chart);
             output += writer.Line(chart, FromWindows1252(BuildTextReport(*birth, chart)));
         } else {
-            auto& error = std::get<std::string>(record);
+            const auto& error = std::get<std::string>(record);
             output += nlohmann::json{{"line", number}, {"error", error}}.dump();
-            errors.emplace_back(number, std::move(error));
+            messages += "line " + std::to_string(number) + ": " + error + '\n';
         }
         output += '\n';
     }
 
     void Clear() {
-        if (output.capacity() > KeptOutputBytes) {
-            std::string().swap(output);
-        } else {
-            output.clear();
+        for (std::string* text : {&output, &messages}) {
+            if (text->capacity() > KeptOutputBytes) {
+                std::string().swap(*text);
+            } else {
+                text->clear();
+            }
         }
-        errors.clear();
     }
 };
 
@@ -146,10 +147,8 @@ public:
         bool allComputed = true;
         for (std::size_t worker = 0; worker < workers; ++worker) {
             WorkerShare& share = shares_[worker];
-            for (const auto& [number, message] : share.errors) {
-                err << "line " << number << ": " << message << '\n';
-            }
-            allComputed = allComputed && share.errors.empty();
+            err.write(share.messages.data(), static_cast<std::streamsize>(share.messages.size()));
+            allComputed = allComputed && share.messages.empty();
             out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
             share.Clear();
         }
