@@ -31,18 +31,28 @@ const fs::path& Folder() {
     static const fs::path folder = [] {
         std::string name = (fs::temp_directory_path() / "grahavani-fuzz-XXXXXX").string();
         if (!::mkdtemp(name.data())) std::abort();
-        fs::current_path(name);
         return fs::path(name);
     }();
     return folder;
 }
 
-// The folder as every run starts: the two input files and nothing else.
-void ResetFolder() {
-    for (const auto& entry : fs::directory_iterator(Folder())) fs::remove_all(entry.path());
-    std::ofstream("chart.gvc", std::ios::binary) << ChartFileBytes;
-    std::ofstream("births.jsonl", std::ios::binary) << BatchBytes;
-}
+// Enters the folder as every run starts, the two input files and nothing else in it;
+// leaves it at the end, so the fuzzer's own files stay where it was started.
+class InFolder {
+public:
+    InFolder() : started_(fs::current_path()) {
+        for (const auto& entry : fs::directory_iterator(Folder())) fs::remove_all(entry.path());
+        fs::current_path(Folder());
+        std::ofstream("chart.gvc", std::ios::binary) << ChartFileBytes;
+        std::ofstream("births.jsonl", std::ios::binary) << BatchBytes;
+    }
+    ~InFolder() { fs::current_path(started_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    fs::path started_;
+};
 
 }  // namespace
 
@@ -58,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<const char*> argv;
     for (const auto& arg : args) argv.push_back(arg.c_str());
 
-    ResetFolder();
+    const InFolder folder;
     std::ostringstream out, err;
     const int status =
         grahavani::RunChartCommand(static_cast<int>(argv.size()), argv.data(), out, err);
