@@ -27,13 +27,21 @@ constexpr const char* BatchBytes =
     "\"LatitudeDegrees\":28,\"LatitudeMinutes\":39,\"IsEast\":true,\"IsSouth\":false,"
     "\"DaylightSaving\":false,\"City\":\"C\",\"State\":\"S\",\"Country\":\"I\"}\nnot json\n";
 
+// A folder of its own under the temporary folder, removed when the fuzzer ends.
 const fs::path& Folder() {
-    static const fs::path folder = [] {
-        std::string name = (fs::temp_directory_path() / "grahavani-fuzz-XXXXXX").string();
-        if (!::mkdtemp(name.data())) std::abort();
-        return fs::path(name);
-    }();
-    return folder;
+    static const struct OwnFolder {
+        OwnFolder() {
+            std::string name = (fs::temp_directory_path() / "grahavani-fuzz-XXXXXX").string();
+            if (!::mkdtemp(name.data())) std::abort();
+            path = name;
+        }
+        ~OwnFolder() {
+            std::error_code ignored;
+            fs::remove_all(path, ignored);
+        }
+        fs::path path;
+    } folder;
+    return folder.path;
 }
 
 // Enters the folder as every run starts, the two input files and nothing else in it;
