@@ -17,18 +17,27 @@ namespace grahavani {
 
 namespace {
 
-// Lines are read and written in chunks of this many; the charts of a chunk are shared
-// out among the cores, and the results keep the order of the input.
+// Lines are read and written in chunks of at most this many lines and about this many
+// bytes; the charts of a chunk are shared out among the cores, and the results keep
+// the order of the input. Ordinary records fill a chunk by count long before its bytes.
 constexpr std::size_t ChunkLines = 2048;
+constexpr std::size_t ChunkBytes = 1 << 20;
+// A worker's output of one chunk is a few megabytes at most; a larger buffer, left by
+// lines of long names, is given back rather than kept for the rest of the stream.
+constexpr std::size_t KeptOutputBytes = 4 << 20;
 
-struct InputLine {
-    std::string text;
+struct LineSpan {
+    std::size_t offset = 0;  // in the chunk's text
+    std::size_t length = 0;
     bool tooLong = false;
 };
 
-struct LineResult {
-    std::string output;  // the JSON object, without its line end
-    std::string error;   // empty when the line gave a chart
+// The lines of one chunk, held end to end in one buffer that never grows past
+// ChunkBytes plus one line.
+struct Chunk {
+    Chunk() { text.reserve(ChunkBytes + MaxBatchLineBytes + 1); }
+    std::string text;
+    std::vector<LineSpan> lines;
 };
 
 // Splits a stream into lines through a buffer of its own. A line over the limit is
@@ -37,87 +46,125 @@ class LineReader {
 public:
     explicit LineReader(std::streambuf& in) : in_(in), buffer_(1 << 16) {}
 
-    // Gives false at the end of the stream.
-    bool Next(InputLine& line) {
-        line.text.clear();
-        line.tooLong = false;
+    // Appends the next line to `text`; gives false at the end of the stream.
+    bool Next(std::string& text, LineSpan& line) {
+        line = {text.size(), 0, false};
         bool sawAnything = false;
         for (;;) {
-            if (next_ == end_ && !Refill()) return sawAnything;
+            if (next_ == end_ && !Refill()) break;
             sawAnything = true;
             const char* newline = static_cast<const char*>(std::memchr(next_, '\n', end_ - next_));
             const char* stop = newline ? newline : end_;
-            const std::size_t room = MaxBatchLineBytes - line.text.size();
-            const auto length = static_cast<std::size_t>(stop - next_);
-            line.text.append(next_, std::min(length, room));
-            line.tooLong = line.tooLong || length > room;
+            if (!line.tooLong) {
+                const std::size_t room = MaxBatchLineBytes + 1 - (text.size() - line.offset);
+                text.append(next_, std::min<std::size_t>(stop - next_, room));
+                if (text.size() - line.offset > MaxBatchLineBytes) {
+                    line.tooLong = true;
+                    text.resize(line.offset);
+                }
+            }
             next_ = newline ? newline + 1 : end_;
             if (newline) break;
         }
-        if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+        if (!sawAnything) return false;
+        if (text.size() > line.offset && text.back() == '\r') text.pop_back();
+        line.length = text.size() - line.offset;
         return true;
     }
 
 private:
     bool Refill() {
+        if (ended_) return false;
         const auto read = in_.sgetn(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
         next_ = buffer_.data();
         end_ = next_ + (read > 0 ? read : 0);
-        return read > 0;
+        ended_ = read <= 0;
+        return !ended_;
     }
 
     std::streambuf& in_;
     std::vector<char> buffer_;
     const char* next_ = nullptr;
     const char* end_ = nullptr;
+    bool ended_ = false;
 };
 
-void ComputeLine(const InputLine& line, std::size_t number, const ChartOptions& options,
-                 ChartJsonWriter& writer, LineResult& result) {
-    result.error.clear();
-    auto record = line.tooLong
-                      ? std::variant<BirthRecord, std::string>(
-                            "line is longer than " + std::to_string(MaxBatchLineBytes) + " bytes")
-                      : BirthRecordFromJson(line.text);
-    if (const auto* birth = std::get_if<BirthRecord>(&record);
-        birth && options.engine == Engine::Precise) {
-        if (auto problem = CheckPreciseBirthRecord(*birth)) record = std::move(*problem);
+// One core's share of a chunk: its lines' output and the messages about its bad
+// lines, each end to end, so a chunk costs few writes however many lines are bad.
+struct WorkerShare {
+    ChartJsonWriter writer;
+    std::string output;
+    std::string messages;
+
+    void Compute(std::string_view text, const LineSpan& line, std::size_t number,
+                 const ChartOptions& options) {
+        auto record = line.tooLong
+                          ? std::variant<BirthRecord, std::string>(
+                                "line is longer than " + std::to_string(MaxBatchLineBytes) + " bytes")
+                          : BirthRecordFromJson(text.substr(line.offset, line.length));
+        if (const auto* birth = std::get_if<BirthRecord>(&record);
+            birth && options.engine == Engine::Precise) {
+            if (auto problem = CheckPreciseBirthRecord(*birth)) record = std::move(*problem);
+        }
+        if (const auto* birth = std::get_if<BirthRecord>(&record)) {
+            ChartResult chart;  // each line is a chart of its own
+            ComputeChart(*birth, chart, options);
+            output += writer.Line(chart, FromWindows1252(BuildTextReport(*birth, chart)));
+        } else {
+            const auto& error = std::get<std::string>(record);
+            output += nlohmann::json{{"line", number}, {"error", error}}.dump();
+            messages += "line " + std::to_string(number) + ": " + error + '\n';
+        }
+        output += '\n';
     }
-    if (const auto* birth = std::get_if<BirthRecord>(&record)) {
-        ChartResult chart;  // each line is a chart of its own
-        ComputeChart(*birth, chart, options);
-        result.output = writer.Line(chart, FromWindows1252(BuildTextReport(*birth, chart)));
-        return;
+
+    void Clear() {
+        for (std::string* text : {&output, &messages}) {
+            if (text->capacity() > KeptOutputBytes) {
+                std::string().swap(*text);
+            } else {
+                text->clear();
+            }
+        }
     }
-    result.error = std::get<std::string>(record);
-    result.output = nlohmann::json{{"line", number}, {"error", result.error}}.dump();
-}
+};
 
 class ChunkWorkers {
 public:
     explicit ChunkWorkers(const ChartOptions& options)
-        : options_(options),
-          writers_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8)) {}
+        : options_(options), shares_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8)) {}
 
-    // Computes lines [0, count) of the chunk whose first line has the given number.
-    void Compute(const std::vector<InputLine>& lines, std::size_t count, std::size_t firstNumber,
-                 std::vector<LineResult>& results) {
-        const std::size_t workers = std::min(writers_.size(), std::max<std::size_t>(count / 64, 1));
+    // Computes the chunk whose first line has the given number; writes the results in
+    // order. Returns whether every line gave a chart.
+    bool Run(const Chunk& chunk, std::size_t firstNumber, std::ostream& out, std::ostream& err) {
+        const std::size_t count = chunk.lines.size();
+        const std::size_t workers = std::min(shares_.size(), std::max<std::size_t>(count / 64, 1));
         const auto computeShare = [&](std::size_t worker) {
             for (std::size_t i = count * worker / workers; i < count * (worker + 1) / workers; ++i) {
-                ComputeLine(lines[i], firstNumber + i, options_, writers_[worker], results[i]);
+                shares_[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_);
             }
         };
-        std::vector<std::jthread> threads;
-        for (std::size_t worker = 1; worker < workers; ++worker) {
-            threads.emplace_back(computeShare, worker);
+        {
+            std::vector<std::jthread> threads;
+            for (std::size_t worker = 1; worker < workers; ++worker) {
+                threads.emplace_back(computeShare, worker);
+            }
+            computeShare(0);
         }
-        computeShare(0);
+        bool allComputed = true;
+        for (std::size_t worker = 0; worker < workers; ++worker) {
+            WorkerShare& share = shares_[worker];
+            err.write(share.messages.data(), static_cast<std::streamsize>(share.messages.size()));
+            allComputed = allComputed && share.messages.empty();
+            out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
+            share.Clear();
+        }
+        return allComputed;
     }
 
 private:
     ChartOptions options_;
-    std::vector<ChartJsonWriter> writers_;
+    std::vector<WorkerShare> shares_;
 };
 
 }  // namespace
@@ -125,23 +172,20 @@ private:
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options) {
     bool allComputed = true;
-    std::vector<InputLine> lines(ChunkLines);
-    std::vector<LineResult> results(ChunkLines);
+    Chunk chunk;
     ChunkWorkers workers(options);
     LineReader reader(*in.rdbuf());
-    for (std::size_t firstNumber = 1;; firstNumber += ChunkLines) {
-        std::size_t count = 0;
-        while (count < ChunkLines && reader.Next(lines[count])) ++count;
-        if (count == 0) break;
-        workers.Compute(lines, count, firstNumber, results);
-        for (std::size_t i = 0; i < count; ++i) {
-            if (!results[i].error.empty()) {
-                allComputed = false;
-                err << "line " << firstNumber + i << ": " << results[i].error << '\n';
-            }
-            out << results[i].output << '\n';
+    LineSpan line;
+    for (std::size_t firstNumber = 1; out;) {
+        chunk.text.clear();
+        chunk.lines.clear();
+        while (chunk.lines.size() < ChunkLines && chunk.text.size() < ChunkBytes &&
+               reader.Next(chunk.text, line)) {
+            chunk.lines.push_back(line);
         }
-        if (count < ChunkLines) break;
+        if (chunk.lines.empty()) break;
+        allComputed = workers.Run(chunk, firstNumber, out, err) && allComputed;
+        firstNumber += chunk.lines.size();
     }
     return allComputed;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Charts for a stream of birth records, one JSON object per line in and out. Memory
-// stays flat whatever the stream's length: one line is held at a time, and a line
-// longer than MaxBatchLineBytes is refused without being held.
+// stays flat whatever the stream holds: lines are taken in chunks bounded by count and
+// by bytes, and a line longer than MaxBatchLineBytes is refused without being held.
 
 #include <cstddef>
 #include <istream>
@@ -11,10 +11,10 @@
 
 namespace grahavani {
 
-inline constexpr std::size_t MaxBatchLineBytes = 1 << 20;
+inline constexpr std::size_t MaxBatchLineBytes = 1 << 16;
 
 // Writes a chart or {"line": N, "error": "..."} for each input line; tells `err`
-// about each bad line. Returns whether every line gave a chart.
+// about each bad line. Stops once `out` fails. Returns whether every line gave a chart.
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options = {});
 

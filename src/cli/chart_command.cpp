@@ -1,6 +1,8 @@
 #include "chart_command.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -23,6 +25,8 @@
 namespace grahavani {
 
 namespace {
+
+constexpr const char* StandardOutputName = "-";
 
 struct Arguments {
     std::string name, date, time, latitude, longitude, zone, city, state, country;
@@ -119,23 +123,36 @@ std::string ReadChartFileBytes(const std::string& path) {
     return bytes;
 }
 
-// Writes to standard output, or through a temporary file to -o.
+// Checks standard output once everything is written to it: output that did not
+// arrive is a failure.
+int FinishStandardOutput(std::ostream& out, std::ostream& err, int status) {
+    // A write that failed already left its reason in errno; else the flush leaves it.
+    if (out.good()) {
+        errno = 0;
+        out.flush();
+        if (out.good()) return status;
+    }
+    const int reason = errno ? errno : EIO;
+    err << "grahavani-chart: cannot write standard output: " << std::strerror(reason) << "\n";
+    return ExitBadBirthData;
+}
+
+// Writes to standard output (no -o, or -o -), or through a temporary file to -o.
 int WriteResult(const std::string& outputPath, std::ostream& out, std::ostream& err,
                 const auto& writer) {
-    if (outputPath.empty()) {
+    if (outputPath.empty() || outputPath == StandardOutputName) {
         writer(out);
-        out.flush();
-        return ExitSuccess;
+        return FinishStandardOutput(out, err, ExitSuccess);
     }
     OutputFile file(outputPath);
     if (!file.IsOpen()) {
-        err << "-o: cannot create " << outputPath << "\n";
+        err << "-o: " << file.OpenError() << "\n";
         return ExitBadArguments;
     }
     writer(file.Stream());
     std::string error;
     if (!file.Commit(error)) {
-        err << error << "\n";
+        err << "-o: " << error << "\n";
         return ExitBadBirthData;
     }
     return ExitSuccess;
@@ -215,7 +232,8 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* city = app.add_option("--city", a.city, "City of birth");
     auto* state = app.add_option("--state", a.state, "State of birth");
     auto* country = app.add_option("--country", a.country, "Country of birth");
-    app.add_option("-o,--output", a.outputPath, "Write to FILE instead of standard output");
+    auto* output = app.add_option("-o,--output", a.outputPath,
+                                  "Write to FILE instead of standard output (- for standard output)");
     auto* open = app.add_option("--open", a.chartFile, "Compute the chart a .gvc chart file holds");
     auto* batch = app.add_option("--batch", a.batchFile, "Compute one chart per JSON line of FILE");
     auto* listZones = app.add_flag("--list-zones", a.listZones, "Print the time zones with their numbers");
@@ -237,16 +255,18 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        if (error.get_exit_code() == 0) return app.exit(error, out, err);
+        if (error.get_exit_code() == 0) {
+            return FinishStandardOutput(out, err, app.exit(error, out, err));
+        }
         err << "grahavani-chart: " << error.what() << "\nRun with --help for more information.\n";
         return ExitBadArguments;
     }
 
     try {
-        if (a.listZones) {
-            ListZones(out);
-            return ExitSuccess;
+        if (output->count() > 0 && a.outputPath.empty()) {
+            throw ArgumentError{"-o: expected a file name, or - for standard output"};
         }
+        if (a.listZones) return WriteResult(a.outputPath, out, err, ListZones);
         if (!a.batchFile.empty()) return Batch(a, out, err);
         if (zone->count() == 0) throw ArgumentError{"--zone is required (see --help)"};
         if (!a.chartFile.empty()) return OpenChartFile(a, out, err);

@@ -131,5 +131,37 @@ TEST(RunBatch, RefusesAnOverlongLineWithoutHoldingIt) {
     EXPECT_TRUE(lines[1].contains("Report"));
 }
 
+TEST(RunBatch, LongLinesKeepTheirNumbersAcrossChunks) {
+    // Names just under and just over the line limit, enough of them to fill several
+    // chunks by bytes long before they fill one by count.
+    const struct {
+        std::size_t nameBytes;
+        bool charts;
+    } cases[] = {{60000, true}, {70000, false}, {10, true}, {MaxBatchLineBytes, false},
+                 {60000, true}, {1 << 20, false}};
+    std::string input;
+    std::vector<bool> charts;
+    for (int round = 0; round < 12; ++round) {
+        for (const auto& c : cases) {
+            json record = DelhiJson();
+            record["Name"] = std::string(c.nameBytes, 'a');
+            input += record.dump() + "\n";
+            charts.push_back(c.charts);
+        }
+    }
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    EXPECT_FALSE(RunBatch(in, out, err));
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), charts.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].contains("Report"), charts[i]) << i;
+        if (!charts[i]) {
+            EXPECT_EQ(lines[i]["line"], i + 1);
+            EXPECT_EQ(lines[i]["error"], "line is longer than 65536 bytes");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace grahavani

@@ -15,13 +15,21 @@ struct CommandRun {
     std::string err;
 };
 
-inline CommandRun RunCommand(std::vector<std::string> args) {
+// Runs with `out` as standard output; the run's `out` is left empty.
+inline CommandRun RunCommand(std::vector<std::string> args, std::ostream& out) {
     args.insert(args.begin(), "grahavani-chart");
     std::vector<const char*> argv;
     for (const std::string& arg : args) argv.push_back(arg.c_str());
-    std::ostringstream out, err;
+    std::ostringstream err;
     const int status = RunChartCommand(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
+    return {status, "", err.str()};
+}
+
+inline CommandRun RunCommand(std::vector<std::string> args) {
+    std::ostringstream out;
+    CommandRun run = RunCommand(std::move(args), out);
+    run.out = out.str();
+    return run;
 }
 
 }  // namespace grahavani::test
