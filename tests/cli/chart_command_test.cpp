@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <nlohmann/json.hpp>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -215,6 +215,74 @@ TEST_F(ChartCommand, FailedOutputLeavesTheOldFileWhole) {
     EXPECT_TRUE(content == "old report" || run.status == 0);
 }
 
+TEST_F(ChartCommand, OutputKeepsPermissionsFollowsLinksAndNeverFollowsPlantedOnes) {
+    for (const auto& mode : EveryMode()) {
+        const std::string expected = RunCommand(mode).out;
+        const std::string kept = Write("kept.txt", "old");
+        fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write);
+        const fs::path link = folder_ / "link.txt";
+        fs::remove(link);
+        fs::create_symlink("kept.txt", link);
+        // Where a temporary file with a guessable name would go, a link to a victim.
+        const std::string victim = Write("victim.txt", "victim");
+        for (const fs::path& target : {fs::path(kept), link}) {
+            fs::remove(target.string() + ".tmp-" + std::to_string(::getpid()));
+            fs::create_symlink(victim, target.string() + ".tmp-" + std::to_string(::getpid()));
+        }
+
+        for (const fs::path& target : {fs::path(kept), link}) {
+            auto args = mode;
+            args.insert(args.end(), {"-o", target.string()});
+            const auto run = RunCommand(args);
+            EXPECT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(Read(kept), expected) << target;
+            EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+            EXPECT_TRUE(fs::is_symlink(link));
+            EXPECT_EQ(Read(victim), "victim");
+        }
+    }
+}
+
+TEST_F(ChartCommand, OutputRefusesTargetsThatAreNoRegularFile) {
+    const fs::path fifo = folder_ / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path folder = folder_ / "folder";
+    fs::create_directory(folder);
+    const fs::path folderLink = folder_ / "folder-link";
+    fs::create_directory_symlink(folder, folderLink);
+
+    for (const auto& mode : EveryMode()) {
+        for (const fs::path& target : {fifo, folder, folderLink}) {
+            auto args = mode;
+            args.insert(args.end(), {"-o", target.string()});
+            const auto run = RunCommand(args);
+            EXPECT_EQ(run.status, 2) << target;
+            EXPECT_EQ(run.out, "");
+            EXPECT_NE(run.err.find(target.string() + " is not a regular file"), std::string::npos)
+                << run.err;
+        }
+        EXPECT_TRUE(fs::is_fifo(fifo));
+        EXPECT_TRUE(fs::is_directory(folder));
+        EXPECT_TRUE(fs::is_symlink(folderLink));
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 0);
+    }
+}
+
+TEST_F(ChartCommand, FailedWritesToStandardOutputExitOne) {
+    auto modes = EveryMode();
+    modes.push_back({"--list-zones"});
+    modes.push_back({"--batch", modes[2][1], "-o", "-"});
+    for (const auto& mode : modes) {
+        FullDiskBuffer full;
+        std::ostream out(&full);
+        const auto run = RunCommand(mode, out);
+        EXPECT_EQ(run.status, 1) << mode[0];
+        EXPECT_NE(run.err.find("cannot write standard output: " + std::string(std::strerror(ENOSPC))),
+                  std::string::npos)
+            << run.err;
+    }
+}
+
 TEST_F(ChartCommand, EngineAndJsonOptions) {
     // Precise values: swetest -b14.8.1947 -ut18:30:00 -sid1 -p0 -fPl -head gives the Sun
     // at 117.9890172.
@@ -254,30 +322,6 @@ TEST_F(ChartCommand, EngineAndJsonOptions) {
             if (line.contains("Retrograde")) {
                 EXPECT_NEAR(line["Longitudes"]["Sun"].get<double>(), 117.9890172, 1e-6);
             }
-TEST_F(ChartCommand, OutputKeepsPermissionsFollowsLinksAndNeverFollowsPlantedOnes) {
-    for (const auto& mode : EveryMode()) {
-        const std::string expected = RunCommand(mode).out;
-        const std::string kept = Write("kept.txt", "old");
-        fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write);
-        const fs::path link = folder_ / "link.txt";
-        fs::remove(link);
-        fs::create_symlink("kept.txt", link);
-        // Where a temporary file with a guessable name would go, a link to a victim.
-        const std::string victim = Write("victim.txt", "victim");
-        for (const fs::path& target : {fs::path(kept), link}) {
-            fs::remove(target.string() + ".tmp-" + std::to_string(::getpid()));
-            fs::create_symlink(victim, target.string() + ".tmp-" + std::to_string(::getpid()));
-        }
-
-        for (const fs::path& target : {fs::path(kept), link}) {
-            auto args = mode;
-            args.insert(args.end(), {"-o", target.string()});
-            const auto run = RunCommand(args);
-            EXPECT_EQ(run.status, 0) << run.err;
-            EXPECT_EQ(Read(kept), expected) << target;
-            EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-            EXPECT_TRUE(fs::is_symlink(link));
-            EXPECT_EQ(Read(victim), "victim");
         }
     }
 }
@@ -291,44 +335,6 @@ TEST_F(ChartCommand, PreciseEngineRefusesADayTheCalendarLacks) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("29 February 1900"), std::string::npos) << run.err;
-TEST_F(ChartCommand, OutputRefusesTargetsThatAreNoRegularFile) {
-    const fs::path fifo = folder_ / "fifo";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const fs::path folder = folder_ / "folder";
-    fs::create_directory(folder);
-    const fs::path folderLink = folder_ / "folder-link";
-    fs::create_directory_symlink(folder, folderLink);
-
-    for (const auto& mode : EveryMode()) {
-        for (const fs::path& target : {fifo, folder, folderLink}) {
-            auto args = mode;
-            args.insert(args.end(), {"-o", target.string()});
-            const auto run = RunCommand(args);
-            EXPECT_EQ(run.status, 2) << target;
-            EXPECT_EQ(run.out, "");
-            EXPECT_NE(run.err.find(target.string() + " is not a regular file"), std::string::npos)
-                << run.err;
-        }
-        EXPECT_TRUE(fs::is_fifo(fifo));
-        EXPECT_TRUE(fs::is_directory(folder));
-        EXPECT_TRUE(fs::is_symlink(folderLink));
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 0);
-    }
-}
-
-TEST_F(ChartCommand, FailedWritesToStandardOutputExitOne) {
-    auto modes = EveryMode();
-    modes.push_back({"--list-zones"});
-    modes.push_back({"--batch", modes[2][1], "-o", "-"});
-    for (const auto& mode : modes) {
-        FullDiskBuffer full;
-        std::ostream out(&full);
-        const auto run = RunCommand(mode, out);
-        EXPECT_EQ(run.status, 1) << mode[0];
-        EXPECT_NE(run.err.find("cannot write standard output: " + std::string(std::strerror(ENOSPC))),
-                  std::string::npos)
-            << run.err;
-    }
 }
 
 }  // namespace
