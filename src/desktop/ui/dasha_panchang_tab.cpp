@@ -109,8 +109,11 @@ DashaPanchangTab::DashaPanchangTab(QWidget* parent) : QWidget(parent) {
     columns->addLayout(mahadashas, 3);
     columns->addLayout(antardashas, 3);
 
-    connect(tblMahadasha, &QTableWidget::currentCellChanged, this,
-            [this](int row) { ShowAntardashas(row); });
+    // Selection, not the current cell, so that a screen reader's choice counts as a click.
+    connect(tblMahadasha, &QTableWidget::itemSelectionChanged, this, [this] {
+        const QList<QTableWidgetItem*> chosen = tblMahadasha->selectedItems();
+        if (!chosen.isEmpty()) ShowAntardashas(chosen.first()->row());
+    });
 }
 
 void DashaPanchangTab::Fill(const BirthTiming& timing, const ChartResult& chart,
@@ -140,8 +143,8 @@ void DashaPanchangTab::Fill(const BirthTiming& timing, const ChartResult& chart,
     FillPeriods(*tblMahadasha, timing.Dashas.Periods, offset, now_);
     const auto running = PeriodContaining(timing.Dashas.Periods, now_);
     const int chosen = running ? static_cast<int>(*running) : 0;
-    if (tblMahadasha->currentRow() == chosen) ShowAntardashas(chosen);
-    else tblMahadasha->setCurrentCell(chosen, 0);
+    tblMahadasha->setCurrentCell(chosen, 0);
+    ShowAntardashas(chosen);  // also when the chosen row was already selected
 }
 
 void DashaPanchangTab::ShowAntardashas(int mahadasha) {
