@@ -30,6 +30,8 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name, const QString& acc
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false);  // Tab moves on to the next control
+    // Nine rows of periods fit one above the other in the frame.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns.size(); ++column) {
             table->setItem(row, column, new QTableWidgetItem);
@@ -75,6 +77,7 @@ void FillPeriods(QTableWidget& table, const std::array<Period, PeriodCount>& per
         FillPeriodRow(table, row, periods[static_cast<std::size_t>(row)], clockOffsetSeconds,
                       running == static_cast<std::size_t>(row));
     }
+    table.resizeColumnsToContents();  // whole dates, never elided
 }
 
 }  // namespace
@@ -92,22 +95,21 @@ DashaPanchangTab::DashaPanchangTab(QWidget* parent) : QWidget(parent) {
     tblMahadasha = MakeTable(this, "tblMahadasha", "Mahadashas", periodColumns, PeriodCount);
     tblAntardasha = MakeTable(this, "tblAntardasha", "Antardashas", periodColumns, PeriodCount);
 
+    // The panchang on the left; the mahadashas over the antardashas of the chosen one.
     auto* columns = new QHBoxLayout(this);
     auto* panchang = new QVBoxLayout;
     panchang->addWidget(MakeCaption(this, "&Panchang", tblPanchang));
     panchang->addWidget(tblPanchang, 1);
     panchang->addWidget(lblDashaClock);
-    auto* mahadashas = new QVBoxLayout;
-    mahadashas->addWidget(MakeCaption(this, "&Mahadashas", tblMahadasha));
-    mahadashas->addWidget(tblMahadasha, 1);
-    auto* antardashas = new QVBoxLayout;
+    auto* periods = new QVBoxLayout;
+    periods->addWidget(MakeCaption(this, "&Mahadashas", tblMahadasha));
+    periods->addWidget(tblMahadasha, 1);
     lblAntardasha = MakeCaption(this, "&Antardashas", tblAntardasha);
     lblAntardasha->setObjectName("lblAntardasha");
-    antardashas->addWidget(lblAntardasha);
-    antardashas->addWidget(tblAntardasha, 1);
-    columns->addLayout(panchang, 2);
-    columns->addLayout(mahadashas, 3);
-    columns->addLayout(antardashas, 3);
+    periods->addWidget(lblAntardasha);
+    periods->addWidget(tblAntardasha, 1);
+    columns->addLayout(panchang, 1);
+    columns->addLayout(periods, 2);
 
     // Selection, not the current cell, so that a screen reader's choice counts as a click.
     connect(tblMahadasha, &QTableWidget::itemSelectionChanged, this, [this] {
@@ -135,6 +137,7 @@ void DashaPanchangTab::Fill(const BirthTiming& timing, const ChartResult& chart,
         QString::fromStdString(chart.MoonNakshatra),
         QString::fromStdString(chart.NakshatraPada)};
     for (int row = 0; row < 8; ++row) tblPanchang->item(row, 1)->setText(values[row]);
+    tblPanchang->resizeColumnToContents(0);
     lblDashaClock->setText(
         QStringLiteral("Dasha years of %1. Times on the birth place's clock, UTC%2.")
             .arg(DashaYearCaption(timing.Year),
