@@ -8,10 +8,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "desktop/files/common_dialog.h"
 #include "desktop/ui/chart_session.h"
+#include "desktop/ui/chart_settings.h"
 #include "desktop/ui/fonts.h"
 #include "desktop/ui/frm_main.h"
 #include "desktop/ui/mdi.h"
@@ -25,6 +28,7 @@ class SilentSink final : public grahavani::MessageSink {
 public:
     void ShowInformation(QWidget*, const QString&) override {}
     bool AskYesNo(QWidget*, const QString&) override { return false; }
+    bool AskChoice(QWidget*, const QString&, const QString&, const QString&) override { return false; }
     void ShowCritical(QWidget*, const QString&, const QString&) override {}
 };
 
@@ -69,11 +73,16 @@ void DeleteClosedWindows() {
 }
 
 // From the press of the North button on the form to the main window painted with the
-// chart, the first time (a new main window) as after every Back.
+// chart and its timing tab filled, the first time (a new main window) as after every Back;
+// by the classic engine (argument 0) or the precise one (1).
 void BM_CalculateToChartDrawn(benchmark::State& state) {
     SilentSink messages;
     CancelledDialogs dialogs;
-    ChartSession session(messages, dialogs);
+    QTemporaryDir settingsFolder;
+    QSettings settings(settingsFolder.filePath("grahavani.ini"), QSettings::IniFormat);
+    grahavani::WriteEngine(settings, state.range(0) ? grahavani::Engine::Precise
+                                                    : grahavani::Engine::Classic);
+    ChartSession session(messages, dialogs, settings);
     session.ShowEntryForm();
     EnterDelhi1947(session.EntryForm());
     auto* north = session.EntryForm().findChild<QPushButton*>("cmdCalculate2");
@@ -87,15 +96,17 @@ void BM_CalculateToChartDrawn(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_CalculateToChartDrawn)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculateToChartDrawn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // From nothing to the entry form built, filled with its lists and painted. The
 // QApplication itself is made once, before the benchmarks run.
 void BM_StartToEntryFormShown(benchmark::State& state) {
     SilentSink messages;
+    QTemporaryDir settingsFolder;
+    QSettings settings(settingsFolder.filePath("grahavani.ini"), QSettings::IniFormat);
     for (auto _ : state) {
         CancelledDialogs dialogs;
-        ChartSession session(messages, dialogs);
+        ChartSession session(messages, dialogs, settings);
         session.ShowEntryForm();
         session.EntryForm().repaint();
         QCoreApplication::processEvents();

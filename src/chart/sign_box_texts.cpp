@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/name_tables.h"
+#include "timing/navamsa.h"
 
 namespace grahavani {
 
@@ -22,14 +23,15 @@ std::string_view SignAbbreviationOf(std::string_view shortPosition) {
     return shortPosition.substr(std::min<std::size_t>(3, shortPosition.size()), 3);
 }
 
-}  // namespace
+constexpr std::size_t PlacedBodies = 9;  // Sun to Ketu; never the ascendant or midheaven
+using BodySigns = std::array<std::optional<std::size_t>, PlacedBodies>;
 
-SignBoxLines SignBoxTexts(const ChartResult& chart) {
+SignBoxLines FillBoxes(const ChartResult& chart, std::optional<std::size_t> lagna,
+                       const BodySigns& bodySigns) {
     SignBoxLines boxes;
-    if (const auto lagna = SignOf(chart.LagnaSign)) boxes[*lagna].emplace_back("Asc");
-    constexpr std::size_t PlacedBodies = 9;  // Sun to Ketu; never the ascendant or midheaven
+    if (lagna) boxes[*lagna].emplace_back("Asc");
     for (std::size_t body = 0; body < PlacedBodies; ++body) {
-        if (const auto sign = SignOf(SignAbbreviationOf(chart.PositionTexts[body]))) {
+        if (const auto sign = bodySigns[body]) {
             // A retrograde body is marked "R" after its name.
             std::string name(BodyVedicNames[body]);
             if (chart.Retrograde[body]) name += " R";
@@ -37,6 +39,25 @@ SignBoxLines SignBoxTexts(const ChartResult& chart) {
         }
     }
     return boxes;
+}
+
+}  // namespace
+
+SignBoxLines SignBoxTexts(const ChartResult& chart) {
+    BodySigns signs;
+    for (std::size_t body = 0; body < PlacedBodies; ++body) {
+        signs[body] = SignOf(SignAbbreviationOf(chart.PositionTexts[body]));
+    }
+    return FillBoxes(chart, SignOf(chart.LagnaSign), signs);
+}
+
+SignBoxLines NavamsaSignBoxTexts(const ChartResult& chart) {
+    const auto placements = ComputeNavamsa(chart.Longitudes);
+    BodySigns signs;
+    for (std::size_t body = 0; body < PlacedBodies; ++body) {
+        signs[body] = static_cast<std::size_t>(placements[body + 1].Sign);
+    }
+    return FillBoxes(chart, static_cast<std::size_t>(placements[0].Sign), signs);
 }
 
 }  // namespace grahavani

@@ -1,6 +1,7 @@
 #pragma once
 // What each sign's box in the chart drawings lists: "Asc" for the lagna's sign, then
-// the bodies standing in that sign, Surya to Ketu, a retrograde one as "Budha R".
+// the bodies standing in that sign, Surya to Ketu, a retrograde one as "Budha R"; for the
+// birth chart or its navamsa.
 
 #include <array>
 #include <string>
@@ -15,5 +16,7 @@ using SignBoxLines = std::array<std::vector<std::string>, 12>;
 // Indexed by sign, 0 = Aries. A body whose short position text names no known sign,
 // and a lagna sign that is not one of the twelve, are placed nowhere.
 SignBoxLines SignBoxTexts(const ChartResult& chart);
+// The same lines with the ascendant and each body in its navamsa sign, from the longitudes.
+SignBoxLines NavamsaSignBoxTexts(const ChartResult& chart);
 
 }  // namespace grahavani

@@ -42,7 +42,7 @@ int RunDesktopProgram(int argc, char* argv[]) {
     UpdateReminder(settings, QDate::currentDate(), messages, opener);
 
     QtCommonDialog dialogs;
-    ChartSession session(messages, dialogs);
+    ChartSession session(messages, dialogs, settings);
     QObject::connect(&session, &ChartSession::exitRequested, &session,
                      [&session] { EndProgram(session); });
     ConnectWebLinks(session, opener);

@@ -1,19 +1,41 @@
 #include "desktop/ui/chart_session.h"
 
+#include <QDateTime>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 
+#include "atlas/zone_direction.h"
+#include "chart/birth_timing.h"
 #include "chart/compute_chart.h"
+#include "engines/precise/birth_instant.h"
+#include "model/reference_tables.h"
+#include "desktop/ui/chart_settings.h"
+#include "desktop/ui/dasha_panchang_tab.h"
+#include "desktop/ui/ephemeris_caption.h"
 #include "desktop/files/file_commands.h"
 #include "desktop/ui/frm_display.h"
 #include "desktop/ui/frm_main.h"
 #include "desktop/ui/interpretation_view.h"
 #include "desktop/ui/mdi.h"
+#include "desktop/ui/message_sink.h"
 
 namespace grahavani {
 
-ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs)
+namespace {
+
+constexpr double UnixEpochJulianDay = 2440587.5;
+
+double NowJulianDayUT() {
+    return UnixEpochJulianDay +
+           static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86'400'000.0;
+}
+
+}  // namespace
+
+ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettings& settings)
     : messages_(messages),
+      settings_(settings),
       entryForm_(std::make_unique<frmMain>(messages)),
       fileCommands_(std::make_unique<FileCommands>(*this, dialogs, messages)) {
     connect(entryForm_.get(), &frmMain::calculateRequested, this, &ChartSession::CalculateChart);
@@ -38,10 +60,21 @@ void ChartSession::CalculateChart(ChartStyle layout) {
     // A coordinate that is no 16-bit whole number cannot be stored: say which one.
     if (!entryForm_->PassesCheck(CheckCoordinates(entries))) return;
 
-    birth_ = ToBirthRecord(entries);
-    ComputeChart(birth_, chart_);
+    const BirthRecord birth = ToBirthRecord(entries);
+    ChartOptions options = ReadChartOptions(settings_);
+    options.engine = EngineForZone(entries, birth, options.engine);
+    if (options.engine == Engine::Precise) {
+        if (const auto problem = CheckPreciseBirthRecord(birth)) {
+            messages_.ShowInformation(entryForm_.get(), QString::fromStdString(*problem));
+            return;
+        }
+    }
+    birth_ = birth;
+    ComputeChart(birth_, chart_, options);
 
     MDI& window = EnsureMainWindow();
+    window.ShowChartSettings();
+    window.ShowEphemeris(EphemerisCaption(chart_));
     frmDisplay& display = window.Display();
     display.FillHeader(birth_);
     display.FillDetails(chart_);
@@ -51,17 +84,44 @@ void ChartSession::CalculateChart(ChartStyle layout) {
     interpretation.ShowNakshatraProfile(chart_.MoonNakshatra);
     interpretation.ShowLagnaProfile(chart_.LagnaSign);
     interpretation.ShowRashiProfile(chart_.MoonRashi);
+    FillTiming();
     display.BringChartToFront();
     interpretation.ScrollHouseDescriptionToStart();
     entryForm_->hide();
     window.StyleButton(layout)->click();
 }
 
+Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecord& birth,
+                                   Engine chosen) {
+    // A row picked by hand is read as the classic engine always read it.
+    const bool atlasZone = entries.ZoneOffsetSeconds.has_value() ||
+                           (entries.TimeZoneRow == TimeZoneCount && entries.ExtraZone);
+    if (chosen != Engine::Classic || !atlasZone || !birth.ZoneOffsetSeconds ||
+        !ClassicReadsZoneBackwards(*birth.ZoneOffsetSeconds, birth.IsEast)) {
+        return chosen;
+    }
+    const QString warning = QString::fromStdString(
+        ClassicZoneWarningText(birth.City, *birth.ZoneOffsetSeconds, birth.IsEast));
+    if (!messages_.AskChoice(entryForm_.get(), warning, QStringLiteral("Use &Precise Engine"),
+                             QStringLiteral("Keep &Classic Engine"))) {
+        return chosen;
+    }
+    WriteEngine(settings_, Engine::Precise);
+    return Engine::Precise;
+}
+
+void ChartSession::FillTiming() {
+    if (!mainWindow_) return;
+    mainWindow_->Display().Interpretation().DashaPanchang().Fill(
+        ComputeBirthTiming(birth_, chart_, ReadDashaYear(settings_)), chart_, NowJulianDayUT());
+}
+
 MDI& ChartSession::EnsureMainWindow() {
     if (!mainWindow_) {
-        mainWindow_ = new MDI;
+        mainWindow_ = new MDI(settings_);
         mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
         connect(mainWindow_, &MDI::backRequested, this, &ChartSession::Back);
+        connect(mainWindow_, &MDI::dashaYearChanged, this, &ChartSession::FillTiming);
         connect(mainWindow_, &MDI::exitRequested, this, &ChartSession::RequestExit);
         connect(mainWindow_, &MDI::vendorPageRequested, this, &ChartSession::vendorPageRequested);
         connect(mainWindow_, &MDI::aboutRequested, this,

@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QPointer>
 
+class QSettings;
+
+#include "model/birth_entries.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
 #include "desktop/ui/chart_style.h"
@@ -23,7 +26,8 @@ class MessageSink;
 class ChartSession final : public QObject {
     Q_OBJECT
 public:
-    ChartSession(MessageSink& messages, CommonDialog& dialogs);
+    // The settings hold the chart choices; they must outlive the session.
+    ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettings& settings);
     ~ChartSession() override;
 
     frmMain& EntryForm() { return *entryForm_; }
@@ -34,8 +38,9 @@ public:
     const ChartResult& Chart() const { return chart_; }
 
     void ShowEntryForm();
-    // From the entry form to the chart on screen in the given layout. Entries that
-    // fail a check are reported and leave both records and the windows as they were.
+    // From the entry form to the chart on screen in the given layout, by the engine the
+    // settings choose. Entries that fail a check are reported and leave both records and
+    // the windows as they were.
     void CalculateChart(ChartStyle layout);
     // Closes the main window and shows the entry form with the fields as typed.
     void Back();
@@ -52,9 +57,14 @@ signals:
 
 private:
     MDI& EnsureMainWindow();
+    // The engine for entries whose zone the classic engine would read backwards, as the
+    // user answers; otherwise the one chosen.
+    Engine EngineForZone(const BirthEntries& entries, const BirthRecord& birth, Engine chosen);
+    void FillTiming();
     void RequestExit();
 
     MessageSink& messages_;
+    QSettings& settings_;
     BirthRecord birth_;
     ChartResult chart_;
     std::unique_ptr<frmMain> entryForm_;

@@ -95,6 +95,9 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     BuildHeader();
     BuildDetailsPanel();
     BuildPositionTable();
+    lblChartEphemeris = new SelfSizingLabel(fraChart, "lblChartEphemeris", {360, 240},
+                                            VerdanaFont(8.25, true));
+    SetChartColours(*lblChartEphemeris, ChartPaper, ChartText);
 }
 
 void frmDisplay::BuildHeader() {
@@ -157,25 +160,47 @@ void frmDisplay::FillDetails(const ChartResult& chart) {
         ShowValue(detailValues_[row], Text(*details[row]));
     }
     for (std::size_t body = 0; body < positionCells_.size(); ++body) {
-        ShowValue(positionCells_[body], Text(chart.PositionTexts[body]));
+        QString position = Text(chart.PositionTexts[body]);
+        if (chart.Retrograde[body]) position += QStringLiteral(" R");
+        ShowValue(positionCells_[body], position);
     }
 }
 
 void frmDisplay::FillSignBoxes(const ChartResult& chart) {
-    const SignBoxLines boxes = SignBoxTexts(chart);
+    const auto joined = [](const SignBoxLines& boxes) {
+        std::array<QString, 12> texts;
+        for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
+            QStringList lines;
+            for (const std::string& line : boxes[sign]) lines << Text(line);
+            texts[sign] = lines.join('\n');
+        }
+        return texts;
+    };
+    birthBoxes_ = joined(SignBoxTexts(chart));
+    navamsaBoxes_ = joined(NavamsaSignBoxTexts(chart));
+    ShowSignBoxes();
+}
+
+void frmDisplay::ShowNavamsa(bool shown) {
+    navamsaShown_ = shown;
+    ShowSignBoxes();
+}
+
+void frmDisplay::ShowSignBoxes() {
+    const std::array<QString, 12>& boxes = navamsaShown_ ? navamsaBoxes_ : birthBoxes_;
     for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
-        QStringList lines;
-        for (const std::string& line : boxes[sign]) lines << Text(line);
-        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, lines.join('\n'));
+        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, boxes[sign]);
     }
 }
+
+void frmDisplay::ShowEphemeris(const QString& caption) { lblChartEphemeris->SetText(caption); }
 
 void frmDisplay::ClearChartTexts() {
     for (QLabel* cell : detailValues_) ShowValue(cell, QString());
     for (QLabel* cell : positionCells_) ShowValue(cell, QString());
-    for (ChartDrawing* drawing : drawings_) {
-        for (std::size_t sign = 0; sign < 12; ++sign) drawing->SetSignBoxText(sign, QString());
-    }
+    birthBoxes_ = {};
+    navamsaBoxes_ = {};
+    ShowSignBoxes();
 }
 
 void frmDisplay::BringChartToFront() {

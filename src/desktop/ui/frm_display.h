@@ -5,13 +5,14 @@
 
 #include <array>
 
+#include <QFrame>
+#include <QString>
 #include <QWidget>
 
 #include "model/birth_record.h"
 #include "model/chart_result.h"
 #include "desktop/ui/chart_style.h"
 
-#include <QFrame>
 class QLabel;
 
 namespace grahavani {
@@ -26,10 +27,15 @@ public:
     explicit frmDisplay(QWidget* parent);
 
     void FillHeader(const BirthRecord& birth);
-    // The six details, then the nine positions.
+    // The six details, then the nine positions, a retrograde one followed by " R".
     void FillDetails(const ChartResult& chart);
-    // The same text into the box of each sign in all three drawings.
+    // The same text into the box of each sign in all three drawings, from the birth chart or
+    // its navamsa as ShowNavamsa chose.
     void FillSignBoxes(const ChartResult& chart);
+    // Shows the navamsa placements in the sign boxes, or the birth chart's, at once.
+    void ShowNavamsa(bool shown);
+    // The engine that made the chart, in the chart frame's corner.
+    void ShowEphemeris(const QString& caption);
     // Empties what the calculation writes (sign boxes, details, positions), so a chart
     // that fails its checks leaves nothing stale; the header stays.
     void ClearChartTexts();
@@ -46,6 +52,7 @@ private:
     void BuildHeader();
     void BuildDetailsPanel();
     void BuildPositionTable();
+    void ShowSignBoxes();
 
     QFrame* fraChart;
     QFrame* fraInterpretation;
@@ -53,6 +60,10 @@ private:
     std::array<SelfSizingLabel*, 8> headerLines_{};
     std::array<QLabel*, 6> detailValues_{};
     std::array<QLabel*, 9> positionCells_{};
+    SelfSizingLabel* lblChartEphemeris;
+    std::array<QString, 12> birthBoxes_;    // indexed by sign, 0 = Aries
+    std::array<QString, 12> navamsaBoxes_;
+    bool navamsaShown_ = false;
     InterpretationView* interpretation_;
 };
 

@@ -10,6 +10,7 @@
 #include "interpretation/nakshatra_profile_table.h"
 #include "interpretation/planets_in_signs.h"
 #include "interpretation/sign_profile_table.h"
+#include "desktop/ui/dasha_panchang_tab.h"
 #include "desktop/ui/display_text.h"
 #include "desktop/ui/fonts.h"
 #include "desktop/ui/profile_pictures.h"
@@ -82,6 +83,8 @@ InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
     for (std::size_t tab = 0; tab < tabs.size(); ++tab) {
         addTab(tabs[tab], DisplayText(InterpretationTabCaptions[tab]));
     }
+    dashaPanchangTab_ = new DashaPanchangTab(this);
+    addTab(dashaPanchangTab_, QStringLiteral("Dasha and Panchang"));
     // Selecting a tab from code has the same effect as clicking it.
     connect(&nakshatraTab_->TabStrip(), &QTabBar::currentChanged, this, &InterpretationView::TS_Click);
     connect(&lagnaTab_->TabStrip(), &QTabBar::currentChanged, this,

@@ -1,6 +1,6 @@
 #pragma once
-// The interpretation frame's four tabs: the planets-in-signs reading and the profiles of
-// the birth nakshatra, the lagna and the rashi, each profile with its picture.
+// The interpretation frame's tabs: the planets-in-signs reading, the profiles of the birth
+// nakshatra, the lagna and the rashi, each profile with its picture, then the dasha and panchang.
 
 #include <string>
 
@@ -12,6 +12,7 @@ class QTextEdit;
 
 namespace grahavani {
 
+class DashaPanchangTab;
 class ProfileTab;
 
 class InterpretationView final : public QTabWidget {
@@ -24,6 +25,7 @@ public:
     void ShowNakshatraProfile(std::string nakshatra);
     void ShowLagnaProfile(std::string lagnaSign);
     void ShowRashiProfile(std::string moonRashi);
+    DashaPanchangTab& DashaPanchang() { return *dashaPanchangTab_; }
     // So that the reading is seen from its first line.
     void ScrollHouseDescriptionToStart();
 
@@ -39,6 +41,7 @@ private:
     ProfileTab* nakshatraTab_;
     ProfileTab* lagnaTab_;
     ProfileTab* rashiTab_;
+    DashaPanchangTab* dashaPanchangTab_;
 };
 
 }  // namespace grahavani

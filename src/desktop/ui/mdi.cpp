@@ -1,6 +1,7 @@
 #include "desktop/ui/mdi.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/ui/chart_colours.h"
+#include "desktop/ui/chart_settings.h"
 #include "desktop/ui/fonts.h"
 #include "desktop/ui/frm_display.h"
 #include "desktop/ui/help_menu.h"
@@ -46,7 +48,7 @@ void MoveLeft(QWidget* widget, float leftTwips) {
 
 }  // namespace
 
-MDI::MDI(QWidget* parent) : QMainWindow(parent) {
+MDI::MDI(QSettings& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName("MDI");
     setWindowTitle("Grahavani 2.05");
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is shown or hidden from View only
@@ -84,6 +86,8 @@ QWidget* MDI::BuildHeadingStrip() {
     lblStyleCaption = new SelfSizingLabel(picTop, "lblStyleCaption", {0, 360},
                                           VerdanaFont(14.25, true), Qt::AlignHCenter);
     lblStyleCaption->SetText("Indian Style");
+    lblEphemeris = new SelfSizingLabel(picTop, "lblEphemeris", {0, 780}, VerdanaFont(8.25, true),
+                                       Qt::AlignHCenter);
     return picTop;
 }
 
@@ -159,6 +163,8 @@ void MDI::BuildMenus() {
                 [this, index] { ApplyChartStyle(static_cast<ChartStyle>(index)); });
     }
 
+    BuildChartChoices(mnuView);
+
     mnuOnline = AddHelpMenu(
         menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
         [this] { emit aboutRequested(); });
@@ -173,6 +179,67 @@ void MDI::BuildMenus() {
     connect(mnuBack, &QAction::triggered, this, &MDI::backRequested);
     connect(mnuExit, &QAction::triggered, this, &MDI::exitRequested);
     connect(mnuToolBar, &QAction::triggered, this, [this](bool shown) { TB->setVisible(shown); });
+}
+
+void MDI::BuildChartChoices(QMenu* mnuView) {
+    const auto checkable = [](QMenu* menu, const QString& name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        return action;
+    };
+    mnuView->addSeparator();
+    QMenu* mnuEphemeris = mnuView->addMenu("E&phemeris");
+    mnuEphemeris->setObjectName("mnuEphemeris");
+    engineItems_ = {checkable(mnuEphemeris, "mnuClassic", "&Classic"),
+                    checkable(mnuEphemeris, "mnuPrecise", "&Precise")};
+    auto* engines = new QActionGroup(this);
+    for (std::size_t index = 0; index < engineItems_.size(); ++index) {
+        engines->addAction(engineItems_[index]);
+        connect(engineItems_[index], &QAction::triggered, this,
+                [this, index] { WriteEngine(settings_, static_cast<Engine>(index)); });
+    }
+    mnuEphemeris->addSeparator();
+    mnuTrueNode = checkable(mnuEphemeris, "mnuTrueNode", "&True Node");
+    connect(mnuTrueNode, &QAction::triggered, this, [this](bool trueNode) {
+        WriteLunarNode(settings_, trueNode ? LunarNode::True : LunarNode::Mean);
+    });
+
+    mnuNavamsa = checkable(mnuView, "mnuNavamsa", "&Navamsa (D9)");
+    connect(mnuNavamsa, &QAction::triggered, this, &MDI::ShowNavamsa);
+
+    QMenu* mnuDashaYear = mnuView->addMenu("&Dasha Year");
+    mnuDashaYear->setObjectName("mnuDashaYear");
+    auto* years = new QActionGroup(this);
+    const char* names[] = {"mnuYear36525", "mnuYear3652425", "mnuYear360"};
+    const char* captions[] = {"365.2&5 days", "365.2&425 days", "36&0 days"};
+    for (std::size_t index = 0; index < dashaYearItems_.size(); ++index) {
+        dashaYearItems_[index] = checkable(mnuDashaYear, names[index], captions[index]);
+        years->addAction(dashaYearItems_[index]);
+        connect(dashaYearItems_[index], &QAction::triggered, this, [this, index] {
+            WriteDashaYear(settings_, static_cast<DashaYear>(index));
+            emit dashaYearChanged();
+        });
+    }
+    ShowChartSettings();
+}
+
+void MDI::ShowChartSettings() {
+    const ChartOptions options = ReadChartOptions(settings_);
+    engineItems_[static_cast<std::size_t>(options.engine)]->setChecked(true);
+    mnuTrueNode->setChecked(options.node == LunarNode::True);
+    dashaYearItems_[static_cast<std::size_t>(ReadDashaYear(settings_))]->setChecked(true);
+}
+
+void MDI::ShowNavamsa(bool shown) {
+    display_->ShowNavamsa(shown);
+    ApplyChartStyle(style_);
+}
+
+void MDI::ShowEphemeris(const QString& caption) {
+    lblEphemeris->SetText(caption);
+    display_->ShowEphemeris(caption);
+    ApplyResizeRule();
 }
 
 void MDI::BuildToolbar() {
@@ -204,7 +271,10 @@ void MDI::ApplyChartStyle(ChartStyle style) {
     for (std::size_t index = 0; index < styleItems_.size(); ++index) {
         styleItems_[index]->setChecked(index == static_cast<std::size_t>(style));
     }
-    lblStyleCaption->SetText(ChartStyleName(style));
+    style_ = style;
+    QString caption = ChartStyleName(style);
+    if (mnuNavamsa->isChecked()) caption += QStringLiteral(" · Navamsa");
+    lblStyleCaption->SetText(caption);
     // The caption's width changed: centre it again.
     ApplyResizeRule();
     display_->ShowDrawing(style);
@@ -241,6 +311,9 @@ void MDI::ApplyResizeRule() {
     MoveLeft(cmdSaveAsJPG, lefts.saveAsJpg);
     MoveLeft(lblHeading, lefts.heading);
     MoveLeft(lblStyleCaption, lefts.styleCaption);
+    // The engine's line stays centred under the caption.
+    lblEphemeris->move(lblStyleCaption->x() + (lblStyleCaption->width() - lblEphemeris->width()) / 2,
+                       lblEphemeris->y());
     MoveLeft(cmdSouth, lefts.south);
     MoveLeft(cmdNorth, lefts.north);
     MoveLeft(cmdInterpration, lefts.interpretation);

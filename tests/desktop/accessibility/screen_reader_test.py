@@ -2,11 +2,14 @@
 
 Every control of the entry form has a name of its own that is not its current value;
 a chart computed from entries made through AT-SPI reads back exactly as the
-command-line report of the same birth data.
+command-line report of the same birth data, by either engine. A place whose zone the
+classic engine reads backwards warns and offers the precise engine; the navamsa boxes
+and the Dasha and Panchang tab read as the precise engine's longitudes give them.
 
 usage: screen_reader_test.py PROGRAM CHART_COMMAND
 """
 
+import json
 import signal
 import subprocess
 import sys
@@ -53,12 +56,16 @@ def check(condition, message):
         failures.append(message)
 
 
-def report_lines(chart_command):
+def chart_arguments(chart_command, engine):
     b = BIRTH
-    arguments = [chart_command, "--name", b["name"], "--date", "1947-08-15", "--time", "00:00",
+    return [chart_command, "--engine", engine, "--name", b["name"], "--date", "1947-08-15", "--time", "00:00",
                  "--lat", f"{b['lat'][0]}N{b['lat'][1]}", "--lon", f"{b['lon'][0]}E{b['lon'][1]}",
                  "--zone", str(b["zone"]), "--city", b["city"], "--state", b["state"],
                  "--country", b["country"]]
+
+
+def report_lines(chart_command, engine="classic"):
+    arguments = chart_arguments(chart_command, engine)
     # The report is written in the Windows code page of the chart files.
     output = subprocess.run(arguments, check=True, capture_output=True).stdout.decode("cp1252")
     return [line.rstrip("\r") for line in output.splitlines()]
@@ -180,6 +187,85 @@ def read_chart(app):
     return positions, details, boxes
 
 
+# The navamsa box texts from longitudes: a sign's ninth parts of 3°20' run through the zodiac.
+NAVAMSA_BODIES = [("Ascendant", "Asc"), ("Sun", "Surya"), ("Moon", "Chandra"), ("Mercury", "Budha"),
+                  ("Venus", "Shukra"), ("Mars", "Mangala"), ("Jupiter", "Guru"), ("Saturn", "Shani"),
+                  ("Rahu", "Rahu"), ("Ketu", "Ketu")]
+DASHA_LORDS = ["Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury"]
+
+
+def expected_navamsa(chart_command):
+    output = subprocess.run(chart_arguments(chart_command, "precise") + ["--json"], check=True,
+                            capture_output=True).stdout
+    chart = json.loads(output)
+    boxes = {sign: [] for sign in SIGNS}
+    for body, box_name in NAVAMSA_BODIES:
+        sign = int(chart["Longitudes"][body] * 3 // 10) % 12
+        retrograde = chart["Retrograde"].get(body, False)
+        boxes[SIGNS[sign]].append(box_name + (" R" if retrograde else ""))
+    return {sign: ["\n".join(bodies)] * 3 for sign, bodies in boxes.items()}
+
+
+def wait_for_marker(app, marker):
+    """The engine's line under the style caption and on the chart."""
+    def probe():
+        app.clearCache()
+        return len(atspi.find_all(app, pyatspi.ROLE_LABEL, marker)) == 2
+    atspi.wait_for(f"{marker!r} on the strip and the chart", probe, 20.0)
+
+
+def menu_item(app, name):
+    return atspi.find(app, pyatspi.ROLE_MENU_ITEM, name)
+
+
+def choose_madrid_and_switch(app, form):
+    """Madrid from the atlas, calculated classic: the warning, and its switch to precise."""
+    city = atspi.find(form, pyatspi.ROLE_TEXT, "City")
+    atspi.set_text(city, "")
+    atspi.type_into(app, city, "Madrid")
+    text = lambda: atspi.text_of(atspi.find(form, pyatspi.ROLE_TEXT, "City"))
+    atspi.wait_for("'Madrid' typed", lambda: text() == "Madrid", 5.0)
+    atspi.type_into(app, city, keys=["Down", "Return"])
+    atspi.wait_for("Madrid to be chosen", lambda: atspi.find_all(
+        form, pyatspi.ROLE_LABEL, "Time zone found")[0].description.startswith("Europe/Madrid"), 5.0)
+    atspi.press(atspi.find(form, pyatspi.ROLE_PUSH_BUTTON, "Get My Janam Kundali (South Indian Style)"))
+    switch = atspi.find(app, pyatspi.ROLE_PUSH_BUTTON, "Use Precise Engine")
+    app.clearCache()
+    warning = atspi.find_all(app, pyatspi.ROLE_LABEL,
+                             where=lambda node: node.name.startswith("Madrid lies west of Greenwich"))
+    check(len(warning) == 1, "no zone warning names Madrid")
+    atspi.press(switch)
+    wait_for_marker(app, "Precise ephemeris")
+    check(atspi.is_checked(menu_item(app, "Precise")), "Precise is not checked after the switch")
+
+
+def read_dasha_tab(app):
+    atspi.press(atspi.find(app, pyatspi.ROLE_PUSH_BUTTON, "Show Interpretation"))
+    atspi.press(atspi.find(app, pyatspi.ROLE_PAGE_TAB, "Dasha and Panchang"))
+    cells = lambda table: [[table.getAccessibleAt(row, column).name for column in range(table.nColumns)]
+                           for row in range(table.nRows)]
+    panchang = cells(atspi.find(app, pyatspi.ROLE_TABLE, "Panchang").queryTable())
+    check([row[0] for row in panchang] == ["Sunrise", "Tithi", "Paksha", "Yoga", "Karana", "Vara",
+                                          "Nakshatra", "Pada"], f"panchang rows {panchang}")
+    check(all(row[1] for row in panchang), f"a panchang limb is empty: {panchang}")
+    mahadasha_table = atspi.find(app, pyatspi.ROLE_TABLE, "Mahadashas").queryTable()
+    mahadashas = cells(mahadasha_table)
+    lords = [row[0] for row in mahadashas]
+    first = DASHA_LORDS.index(lords[0]) if lords and lords[0] in DASHA_LORDS else 0
+    check(lords == (DASHA_LORDS[first:] + DASHA_LORDS[:first]), f"mahadasha lords {lords}")
+    check(all(earlier[2] == later[1] for earlier, later in zip(mahadashas, mahadashas[1:])),
+          "a mahadasha does not start where the one before ends")
+    # 1947 plus 120 years: the birth's periods run past today, so one of them is running.
+    check([row[3] for row in mahadashas].count("▶ now") == 1, f"running marks {mahadashas}")
+    row = 4
+    mahadasha_table.addRowSelection(row)
+    antardasha = atspi.find(app, pyatspi.ROLE_TABLE, f"Antardashas of {lords[row]}")
+    sub_periods = cells(antardasha.queryTable())
+    check(len(sub_periods) == 9 and sub_periods[0][0] == lords[row]
+          and sub_periods[0][1] == mahadashas[row][1] and sub_periods[8][2] == mahadashas[row][2],
+          f"antardashas of {lords[row]}: {sub_periods}")
+
+
 def check_main_window_buttons(app):
     buttons = atspi.find_all(app, pyatspi.ROLE_PUSH_BUTTON)
     check(all(button.name for button in buttons), "a button of the program has no name")
@@ -190,8 +276,8 @@ def check_main_window_buttons(app):
 def main():
     program, chart_command = sys.argv[1], sys.argv[2]
     signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(
-        atspi.AtspiError("the walk took longer than 150 s")))
-    signal.alarm(150)
+        atspi.AtspiError("the walk took longer than 240 s")))
+    signal.alarm(240)
     expected_positions, expected_details, expected_boxes = expected_chart(
         report_lines(chart_command))
     with atspi.DesktopSession(program) as session:
@@ -212,6 +298,28 @@ def main():
         check(boxes == {sign: [text] * 3 for sign, text in expected_boxes.items()},
               f"sign boxes {boxes} != {expected_boxes}")
         check_main_window_buttons(session.app)
+
+        atspi.press(atspi.find(session.app, pyatspi.ROLE_PUSH_BUTTON, "Back"))
+        choose_madrid_and_switch(session.app, form)
+        atspi.press(atspi.find(session.app, pyatspi.ROLE_PUSH_BUTTON, "Back"))
+        fill_entry_form(form)
+        east = atspi.find(form, pyatspi.ROLE_RADIO_BUTTON, "East")
+        atspi.do_action(east, east.queryAction().getName(0))
+        atspi.wait_for("East to be checked", lambda: atspi.is_checked(east), 5.0)
+        atspi.press(form_button)
+        wait_for_marker(session.app, "Precise ephemeris")
+        precise = expected_chart(report_lines(chart_command, "precise"))
+        check(read_chart(session.app) == (
+            {body: [text] for body, text in precise[0].items()},
+            {caption: [text] for caption, text in precise[1].items()},
+            {sign: [text] * 3 for sign, text in precise[2].items()}),
+            "the precise chart does not read as grahavani-chart --engine precise")
+        atspi.press(menu_item(session.app, "Navamsa (D9)"))
+        atspi.find(session.app, pyatspi.ROLE_LABEL, "South Indian Style · Navamsa")
+        navamsa_boxes = read_chart(session.app)[2]
+        check(navamsa_boxes == expected_navamsa(chart_command),
+              f"navamsa boxes {navamsa_boxes} != {expected_navamsa(chart_command)}")
+        read_dasha_tab(session.app)
     return report()
 
 

@@ -15,6 +15,11 @@ public:
         questions << text;
         return answer;
     }
+    bool AskChoice(QWidget*, const QString& text, const QString& first, const QString& second) override {
+        questions << text;
+        choiceButtons << first << second;
+        return answer;
+    }
     void ShowCritical(QWidget*, const QString& title, const QString& text) override {
         criticalTitles << title;
         messages << text;
@@ -22,6 +27,7 @@ public:
     QStringList messages;
     QStringList questions;
     QStringList criticalTitles;
+    QStringList choiceButtons;
     bool answer = false;
 };
 

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/desktop/ui/recording_sink.h"
@@ -60,7 +62,9 @@ protected:
 
     RecordingSink messages;
     ScriptedDialogs dialogs;
-    ChartSession session{messages, dialogs};
+    QTemporaryDir settingsFolder;
+    QSettings settings{settingsFolder.filePath("grahavani.ini"), QSettings::IniFormat};
+    ChartSession session{messages, dialogs, settings};
 };
 
 }  // namespace grahavani::test

@@ -1,0 +1,235 @@
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCompleter>
+#include <QDateTime>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "tests/desktop/ui/session_fixture.h"
+
+namespace grahavani::test {
+namespace {
+
+class ChartChoicesTest : public SessionTest {
+protected:
+    // Midnight at the start of 25 June 2020 in New Delhi: by grahavani-chart --engine precise
+    // --json, Mercury (19 Gem 06), Venus, Jupiter and Saturn are retrograde, with sidereal
+    // longitudes Asc 333.1232, Sun 69.5506, Moon 112.8483, Mercury 79.1031, Venus 41.2031,
+    // Mars 333.8431, Jupiter 270.6038, Saturn 276.3273, Rahu 64.7929, Ketu 244.7929.
+    void EnterDelhi2020() {
+        EnterDelhi1947();
+        Pick("cboDate", "25");
+        Pick("cboMonth", "June");
+        Pick("cboYear", "2020");
+    }
+    void Calculate() {
+        if (session.MainWindow()) session.Back();
+        Click("cmdCalculate");
+    }
+    QString SouthBox(int sign) { return Text(QStringLiteral("lblPlanets(%1)").arg(sign)); }
+    QAction* Item(const QString& name) { return OnMainWindow<QAction>(name); }
+};
+
+TEST_F(ChartChoicesTest, ViewMenuChoicesAreKeptForEveryNewWindow) {
+    EnterDelhi1947();
+    Calculate();
+    EXPECT_TRUE(Item("mnuClassic")->isChecked());
+    EXPECT_FALSE(Item("mnuTrueNode")->isChecked());
+    EXPECT_TRUE(Item("mnuYear36525")->isChecked());
+    EXPECT_EQ(Text("lblEphemeris"), "Classic ephemeris");
+    const struct {
+        const char* item;
+        const char* key;
+        const char* stored;
+    } choices[] = {
+        {"mnuPrecise", "Chart/Engine", "precise"},
+        {"mnuTrueNode", "Chart/LunarNode", "true"},
+        {"mnuYear360", "Chart/DashaYear", "360"},
+        {"mnuYear3652425", "Chart/DashaYear", "365.2425"},
+        {"mnuClassic", "Chart/Engine", "classic"},
+        {"mnuPrecise", "Chart/Engine", "precise"},
+    };
+    for (const auto& choice : choices) {
+        Item(choice.item)->trigger();
+        EXPECT_EQ(settings.value(choice.key).toString(), choice.stored) << choice.item;
+        Calculate();
+        EXPECT_TRUE(Item(choice.item)->isChecked()) << choice.item << " in the new window";
+    }
+    // The chart on screen says which engine made it, in the strip and on the chart itself.
+    EXPECT_EQ(session.Chart().ComputedBy, Engine::Precise);
+    EXPECT_EQ(Text("lblEphemeris"), "Precise ephemeris");
+    EXPECT_EQ(Text("lblChartEphemeris"), "Precise ephemeris");
+    EXPECT_FALSE(Item("mnuYear360")->isChecked());
+}
+
+TEST_F(ChartChoicesTest, OnlyThePreciseEngineMarksRetrogradeBodies) {
+    EnterDelhi2020();
+    const struct {
+        const char* engine;
+        const char* mercury;
+        const char* geminiBox;
+    } cases[] = {
+        {"mnuPrecise", "19 Gem 06 R", "Surya\nBudha R\nRahu"},
+        {"mnuClassic", nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        Calculate();
+        Item(c.engine)->trigger();
+        Calculate();
+        const QString mercury = Text("Planet(2)");
+        if (c.mercury) {
+            EXPECT_EQ(mercury, c.mercury);
+            EXPECT_EQ(SouthBox(2), c.geminiBox);
+        } else {
+            EXPECT_FALSE(mercury.contains(" R")) << mercury.toStdString();
+            EXPECT_FALSE(SouthBox(2).contains(" R")) << SouthBox(2).toStdString();
+        }
+    }
+}
+
+TEST_F(ChartChoicesTest, PreciseEngineRefusesADayTheCalendarLacks) {
+    EnterDelhi1947();
+    Pick("cboYear", "1900");
+    Pick("cboMonth", "February");
+    Pick("cboDate", "29");
+    settings.setValue("Chart/Engine", "precise");
+    Click("cmdCalculate");
+    EXPECT_EQ(messages.messages,
+              QStringList{"29 February 1900 is not a date of the Gregorian calendar"});
+    EXPECT_EQ(session.MainWindow(), nullptr);
+    EXPECT_TRUE(session.Birth().Name.empty());
+    // The classic engine keeps its own calendar rule.
+    settings.setValue("Chart/Engine", "classic");
+    messages.messages.clear();
+    Click("cmdCalculate");
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("; ").toStdString();
+    EXPECT_NE(session.MainWindow(), nullptr);
+}
+
+// Navamsa signs of the 2020 chart: sign = floor(longitude / (10/3)) mod 12, worked by hand
+// from the longitudes above.
+TEST_F(ChartChoicesTest, NavamsaToggleRefillsTheBoxesAndCaptionAtOnce) {
+    settings.setValue("Chart/Engine", "precise");
+    EnterDelhi2020();
+    Calculate();
+    const QString birthGemini = SouthBox(2);
+    const QString navamsa[12] = {"Shukra R", "Ketu", "", "Asc", "Mangala", "", "",
+                                 "Rahu", "Surya", "Chandra\nGuru R", "Shani R", "Budha R"};
+    Item("mnuNavamsa")->trigger();
+    EXPECT_EQ(Text("lblStyleCaption"), "South Indian Style · Navamsa");
+    for (int sign = 0; sign < 12; ++sign) {
+        for (const char* boxes : {"lblNorthStyle", "lblPlanets", "lblEast"}) {
+            EXPECT_EQ(Text(QStringLiteral("%1(%2)").arg(boxes).arg(sign)), navamsa[sign])
+                << boxes << "(" << sign << ")";
+        }
+    }
+    EXPECT_EQ(Text("Planet(2)"), "19 Gem 06 R");  // the table stays the birth chart's
+    ClickOnMainWindow("cmdNorth");
+    EXPECT_EQ(Text("lblStyleCaption"), "North Indian Style · Navamsa");
+    Item("mnuNavamsa")->trigger();
+    EXPECT_EQ(Text("lblStyleCaption"), "North Indian Style");
+    EXPECT_EQ(SouthBox(2), birthGemini);
+}
+
+TEST_F(ChartChoicesTest, TimingTabMarksTheRunningPeriods) {
+    EnterDelhi2020();
+    Calculate();
+    auto* mahadashas = OnMainWindow<QTableWidget>("tblMahadasha");
+    auto* antardashas = OnMainWindow<QTableWidget>("tblAntardasha");
+    auto* panchang = OnMainWindow<QTableWidget>("tblPanchang");
+    ASSERT_TRUE(mahadashas && antardashas && panchang);
+    EXPECT_EQ(panchang->item(0, 0)->text(), "Sunrise");
+    EXPECT_TRUE(panchang->item(0, 1)->text().startsWith("2020-06-25T05:"))
+        << panchang->item(0, 1)->text().toStdString();
+    EXPECT_EQ(mahadashas->rowCount(), 9);
+    // The Moon in Ashlesha: Mercury's period first, running from before the birth.
+    EXPECT_EQ(mahadashas->item(0, 0)->text(), "Mercury");
+    EXPECT_LT(mahadashas->item(0, 1)->text(), "2020-06-25T00:00");
+    const QString now = QDateTime::currentDateTime().toString("yyyy-MM-ddTHH:mm");
+    const auto runningRows = [&now](const QTableWidget& table) {
+        QList<int> rows;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            if (table.item(row, 3)->text() == "▶ now") {
+                rows << row;
+                EXPECT_TRUE(table.item(row, 0)->font().bold());
+                EXPECT_LE(table.item(row, 1)->text().left(10), now.left(10));
+                EXPECT_GE(table.item(row, 2)->text().left(10), now.left(10));
+            }
+        }
+        return rows;
+    };
+    ASSERT_EQ(runningRows(*mahadashas).size(), 1);
+    EXPECT_EQ(mahadashas->currentRow(), runningRows(*mahadashas).first());
+    EXPECT_EQ(runningRows(*antardashas).size(), 1);
+    for (int row : {4, 8}) {
+        mahadashas->setCurrentCell(row, 0);
+        EXPECT_EQ(antardashas->rowCount(), 9);
+        EXPECT_EQ(antardashas->item(0, 0)->text(), mahadashas->item(row, 0)->text());
+        EXPECT_EQ(antardashas->item(0, 1)->text(), mahadashas->item(row, 1)->text());
+        EXPECT_EQ(antardashas->item(8, 2)->text(), mahadashas->item(row, 2)->text());
+        EXPECT_EQ(antardashas->accessibleName(), "Antardashas of " + mahadashas->item(row, 0)->text());
+    }
+    // Another year length applies at once and is stated.
+    const QString firstEnd = mahadashas->item(0, 2)->text();
+    Item("mnuYear360")->trigger();
+    EXPECT_NE(mahadashas->item(0, 2)->text(), firstEnd);
+    EXPECT_TRUE(Text("lblDashaClock").contains("360 days")) << Text("lblDashaClock").toStdString();
+    EXPECT_TRUE(Text("lblDashaClock").contains("UTC+5:30")) << Text("lblDashaClock").toStdString();
+}
+
+// Madrid lies west of Greenwich with a clock ahead of it; chosen from the atlas, the classic
+// engine would read its zone backwards.
+TEST_F(ChartChoicesTest, ClassicZoneWarningOffersThePreciseEngine) {
+    const struct {
+        bool fromAtlas;
+        bool switchEngine;
+        int questions;
+        Engine computedBy;
+        const char* stored;
+    } cases[] = {
+        {false, true, 0, Engine::Classic, ""},
+        {true, true, 1, Engine::Precise, "precise"},
+        {true, false, 1, Engine::Classic, ""},
+    };
+    for (const auto& c : cases) {
+        settings.clear();
+        messages.questions.clear();
+        messages.answer = c.switchEngine;
+        if (session.MainWindow()) session.Back();
+        EnterDelhi1947();
+        Pick("cboYear", "1990");
+        Pick("cboMonth", "July");
+        Pick("cboHour", "12");
+        if (c.fromAtlas) {
+            QLineEdit* city = OnForm<QLineEdit>("txtCity");
+            city->clear();
+            city->setFocus();
+            QTest::keyClicks(city, "Madrid");
+            QAbstractItemView* popup = city->completer()->popup();
+            ASSERT_TRUE(popup->isVisible());
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+        } else {
+            Type("txtLonDeg", "3");
+            Type("txtLonMin", "42");
+            OnForm<QRadioButton>("optLong(1)")->setChecked(true);
+            Pick("cboTimeZone", "Central European Time,CET,+1.0");
+        }
+        Click("cmdCalculate");
+        ASSERT_EQ(messages.questions.size(), c.questions) << c.fromAtlas;
+        if (c.questions) {
+            EXPECT_TRUE(messages.questions.first().startsWith("Madrid lies west of Greenwich"))
+                << messages.questions.first().toStdString();
+        }
+        ASSERT_NE(session.MainWindow(), nullptr);
+        EXPECT_EQ(session.Chart().ComputedBy, c.computedBy);
+        EXPECT_EQ(settings.value("Chart/Engine").toString(), c.stored);
+        EXPECT_EQ(Item("mnuPrecise")->isChecked(), c.computedBy == Engine::Precise);
+    }
+    EXPECT_EQ(messages.choiceButtons.mid(0, 2),
+              (QStringList{"Use &Precise Engine", "Keep &Classic Engine"}));
+}
+
+}  // namespace
+}  // namespace grahavani::test
