@@ -94,6 +94,7 @@ void AtlasZoneChoice::Refresh(const BirthEntries& entries) {
 
 void AtlasZoneChoice::Forget() {
     place_ = nullptr;
+    choice_.reset();  // a row picked by hand from now on carries no atlas offset
     fraRepeatedHour->hide();
     Say({});
 }
