@@ -24,8 +24,8 @@ namespace {
 // Lines are read and written in chunks of at most this many lines and about this many
 // bytes; the charts of a chunk are shared out among the cores, and the results keep
 // the order of the input. Ordinary records fill a chunk by count long before its bytes;
-// a chart line is some 9 KB with its dasha, so a chunk's output stays near 4 MB.
-constexpr std::size_t ChunkLines = 512;
+// a chart line is some 9 KB with its dasha, so a chunk's output stays near 2 MB.
+constexpr std::size_t ChunkLines = 256;
 constexpr std::size_t ChunkBytes = 1 << 20;
 // A worker's output of one chunk is a few megabytes at most; a larger buffer, left by
 // lines of long names, is given back rather than kept for the rest of the stream.
