@@ -9,7 +9,7 @@ namespace grahavani {
 namespace {
 
 void EnterAngle(double degrees, std::string& wholeDegrees, std::string& minutes) {
-    const long totalMinutes = std::lround(std::abs(degrees) * 60);
+    const long totalMinutes = RoundedMinutes(degrees);
     wholeDegrees = std::to_string(totalMinutes / 60);
     minutes = std::to_string(totalMinutes % 60);
 }
@@ -23,6 +23,8 @@ std::optional<double> EnteredAngle(const std::string& degrees, const std::string
 }
 
 }  // namespace
+
+long RoundedMinutes(double degrees) { return std::lround(std::abs(degrees) * 60); }
 
 void EnterAtlasPlace(const AtlasPlace& place, BirthEntries& entries) {
     entries.City = place.Name;

@@ -10,6 +10,9 @@
 
 namespace grahavani {
 
+// The magnitude of an angle in degrees as whole minutes, rounded to the nearest.
+long RoundedMinutes(double degrees);
+
 // Fills City, State, Country, the four coordinates (the magnitude rounded to the nearest whole
 // minute) and both directions (north and east for positive values); leaves the rest alone.
 void EnterAtlasPlace(const AtlasPlace& place, BirthEntries& entries);

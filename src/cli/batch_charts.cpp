@@ -7,9 +7,13 @@
 #include <variant>
 #include <vector>
 
+#include "atlas/place_birth_record.h"
+#include "atlas/zone_direction.h"
+#include "chart/chart_timing.h"
 #include "chart/compute_chart.h"
 #include "chart_json.h"
 #include "engines/precise/birth_instant.h"
+#include "place_lookup.h"
 #include "formats/text_report.h"
 #include "formats/windows1252.h"
 
@@ -19,8 +23,9 @@ namespace {
 
 // Lines are read and written in chunks of at most this many lines and about this many
 // bytes; the charts of a chunk are shared out among the cores, and the results keep
-// the order of the input. Ordinary records fill a chunk by count long before its bytes.
-constexpr std::size_t ChunkLines = 2048;
+// the order of the input. Ordinary records fill a chunk by count long before its bytes;
+// a chart line is some 9 KB with its dasha, so a chunk's output stays near 2 MB.
+constexpr std::size_t ChunkLines = 256;
 constexpr std::size_t ChunkBytes = 1 << 20;
 // A worker's output of one chunk is a few megabytes at most; a larger buffer, left by
 // lines of long names, is given back rather than kept for the rest of the stream.
@@ -89,31 +94,67 @@ private:
     bool ended_ = false;
 };
 
-// One core's share of a chunk: its lines' output and the messages about its bad
-// lines, each end to end, so a chunk costs few writes however many lines are bad.
+// A line's record ready for its chart, with the place it came from, if any; or what is wrong.
+struct PreparedRecord {
+    BirthRecord Birth;
+    std::optional<ChartPlace> Place;
+    std::string Notice;  // said about the line without making it fail
+};
+
+std::variant<PreparedRecord, std::string> PrepareRecord(std::string_view text, const LineSpan& line,
+                                                        const ChartOptions& options) {
+    if (line.tooLong) return "line is longer than " + std::to_string(MaxBatchLineBytes) + " bytes";
+    auto parsed = BatchRecordFromJson(text.substr(line.offset, line.length));
+    if (auto* error = std::get_if<std::string>(&parsed)) return std::move(*error);
+    BatchRecord& record = std::get<BatchRecord>(parsed);
+    PreparedRecord prepared{std::move(record.Birth), std::nullopt, {}};
+    if (record.Place) {
+        const auto found = FindBirthPlace(*record.Place);
+        if (const auto* error = std::get_if<std::string>(&found)) return *error;
+        const AtlasPlace& place = *std::get<FoundPlace>(found).Place;
+        auto entered = EnterPlaceInRecord(place, record.Fold, prepared.Birth);
+        if (auto* error = std::get_if<std::string>(&entered)) return std::move(*error);
+        auto& clock = std::get<PlaceClockInForce>(entered);
+        prepared.Place = ChartPlace{&place, clock.Clock};
+        prepared.Notice = std::move(clock.Notice);
+        if (options.engine == Engine::Classic &&
+            ClassicReadsZoneBackwards(clock.Clock.OffsetSeconds, prepared.Birth.IsEast)) {
+            if (!prepared.Notice.empty()) prepared.Notice += ' ';
+            prepared.Notice += ClassicZoneWarningText(place.Name, clock.Clock.OffsetSeconds,
+                                                      prepared.Birth.IsEast);
+        }
+    }
+    if (options.engine == Engine::Precise) {
+        if (auto problem = CheckPreciseBirthRecord(prepared.Birth)) return std::move(*problem);
+    }
+    return prepared;
+}
+
+// One core's share of a chunk: its lines' output and the messages about its lines, each end
+// to end, so a chunk costs few writes however many lines are bad.
 struct WorkerShare {
     ChartJsonWriter writer;
     std::string output;
     std::string messages;
+    bool allComputed = true;
 
     void Compute(std::string_view text, const LineSpan& line, std::size_t number,
-                 const ChartOptions& options) {
-        auto record = line.tooLong
-                          ? std::variant<BirthRecord, std::string>(
-                                "line is longer than " + std::to_string(MaxBatchLineBytes) + " bytes")
-                          : BirthRecordFromJson(text.substr(line.offset, line.length));
-        if (const auto* birth = std::get_if<BirthRecord>(&record);
-            birth && options.engine == Engine::Precise) {
-            if (auto problem = CheckPreciseBirthRecord(*birth)) record = std::move(*problem);
-        }
-        if (const auto* birth = std::get_if<BirthRecord>(&record)) {
+                 const ChartOptions& options, DashaYear dashaYear) {
+        const auto record = PrepareRecord(text, line, options);
+        if (const auto* prepared = std::get_if<PreparedRecord>(&record)) {
             ChartResult chart;  // each line is a chart of its own
-            ComputeChart(*birth, chart, options);
-            output += writer.Line(chart, FromWindows1252(BuildTextReport(*birth, chart)));
+            ComputeChart(prepared->Birth, chart, options);
+            const ChartTiming timing = ComputeChartTiming(prepared->Birth, chart, dashaYear);
+            output += writer.Line(chart, FromWindows1252(BuildTextReport(prepared->Birth, chart)),
+                                  timing, prepared->Place ? &*prepared->Place : nullptr);
+            if (!prepared->Notice.empty()) {
+                messages += "line " + std::to_string(number) + ": " + prepared->Notice + '\n';
+            }
         } else {
             const auto& error = std::get<std::string>(record);
             output += nlohmann::json{{"line", number}, {"error", error}}.dump();
             messages += "line " + std::to_string(number) + ": " + error + '\n';
+            allComputed = false;
         }
         output += '\n';
     }
@@ -126,13 +167,14 @@ struct WorkerShare {
                 text->clear();
             }
         }
+        allComputed = true;
     }
 };
 
 class ChunkWorkers {
 public:
-    explicit ChunkWorkers(const ChartOptions& options)
-        : options_(options), shares_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8)) {}
+    ChunkWorkers(const ChartOptions& options, DashaYear dashaYear)
+        : options_(options), dashaYear_(dashaYear), shares_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8)) {}
 
     // Computes the chunk whose first line has the given number; writes the results in
     // order. Returns whether every line gave a chart.
@@ -141,7 +183,8 @@ public:
         const std::size_t workers = std::min(shares_.size(), std::max<std::size_t>(count / 64, 1));
         const auto computeShare = [&](std::size_t worker) {
             for (std::size_t i = count * worker / workers; i < count * (worker + 1) / workers; ++i) {
-                shares_[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_);
+                shares_[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_,
+                                        dashaYear_);
             }
         };
         {
@@ -155,7 +198,7 @@ public:
         for (std::size_t worker = 0; worker < workers; ++worker) {
             WorkerShare& share = shares_[worker];
             err.write(share.messages.data(), static_cast<std::streamsize>(share.messages.size()));
-            allComputed = allComputed && share.messages.empty();
+            allComputed = allComputed && share.allComputed;
             out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
             share.Clear();
         }
@@ -164,16 +207,17 @@ public:
 
 private:
     ChartOptions options_;
+    DashaYear dashaYear_;
     std::vector<WorkerShare> shares_;
 };
 
 }  // namespace
 
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-              const ChartOptions& options) {
+              const ChartOptions& options, DashaYear dashaYear) {
     bool allComputed = true;
     Chunk chunk;
-    ChunkWorkers workers(options);
+    ChunkWorkers workers(options, dashaYear);
     LineReader reader(*in.rdbuf());
     LineSpan line;
     for (std::size_t firstNumber = 1; out;) {

@@ -8,14 +8,16 @@
 #include <ostream>
 
 #include "model/chart_options.h"
+#include "timing/vimshottari.h"
 
 namespace grahavani {
 
 inline constexpr std::size_t MaxBatchLineBytes = 1 << 16;
 
 // Writes a chart or {"line": N, "error": "..."} for each input line; tells `err`
-// about each bad line. Stops once `out` fails. Returns whether every line gave a chart.
+// about each bad line, and about a line whose place's clock needs a word. Stops once
+// `out` fails. Returns whether every line gave a chart.
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-              const ChartOptions& options = {});
+              const ChartOptions& options = {}, DashaYear dashaYear = DashaYear::Julian);
 
 }  // namespace grahavani

@@ -10,8 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "atlas/place_birth_record.h"
+#include "atlas/place_search.h"
+#include "atlas/zone_direction.h"
 #include "batch_charts.h"
+#include "chart/chart_timing.h"
 #include "chart_json.h"
+#include "place_lookup.h"
 #include "engines/precise/birth_instant.h"
 #include "formats/windows1252.h"
 #include "model/birth_entries.h"
@@ -35,6 +40,10 @@ struct Arguments {
     bool listZones = false;
     ChartOptions chart;
     bool json = false;
+    std::string place, findPlace;
+    std::size_t limit = 10;
+    int fold = 0;
+    DashaYear dashaYear = DashaYear::Julian;
 };
 
 // A message for a bad argument: exit status 2, nothing written.
@@ -158,9 +167,8 @@ int WriteResult(const std::string& outputPath, std::ostream& out, std::ostream& 
     return ExitSuccess;
 }
 
-int WriteReport(const BirthEntries& entries, const Arguments& a, std::ostream& out,
-                std::ostream& err) {
-    const BirthRecord birth = ToBirthRecord(entries);
+int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Arguments& a,
+                std::ostream& out, std::ostream& err) {
     if (a.chart.engine == Engine::Precise) {
         if (const auto problem = CheckPreciseBirthRecord(birth)) {
             err << "grahavani-chart: " << *problem << "\n";
@@ -172,7 +180,8 @@ int WriteReport(const BirthEntries& entries, const Arguments& a, std::ostream& o
     const std::string report = BuildTextReport(birth, chart);
     if (a.json) {
         ChartJsonWriter writer;
-        const std::string line = writer.Line(chart, FromWindows1252(report)) + "\n";
+        const ChartTiming timing = ComputeChartTiming(birth, chart, a.dashaYear);
+        const std::string line = writer.Line(chart, FromWindows1252(report), timing, place) + "\n";
         return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << line; });
     }
     return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << report; });
@@ -187,7 +196,7 @@ int OpenChartFile(const Arguments& a, std::ostream& out, std::ostream& err) {
         err << problem->message << "\n";
         return ExitBadBirthData;
     }
-    return WriteReport(entries, a, out, err);
+    return WriteReport(ToBirthRecord(entries), nullptr, a, out, err);
 }
 
 int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
@@ -200,7 +209,7 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
     bool allComputed = true;
     try {
         const int status = WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
-            allComputed = RunBatch(in, s, err, a.chart);
+            allComputed = RunBatch(in, s, err, a.chart, a.dashaYear);
         });
         return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
     } catch (const std::ios_base::failure& failure) {
@@ -208,6 +217,47 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
         err << "--batch: cannot read " << a.batchFile << ": " << failure.what() << "\n";
         return ExitBadBirthData;
     }
+}
+
+// The chart of --date and --time at the atlas place --place names, on the clock it kept then.
+int WritePlaceReport(const Arguments& a, std::ostream& out, std::ostream& err) {
+    const auto found = FindBirthPlace(a.place);
+    if (const auto* error = std::get_if<std::string>(&found)) throw ArgumentError{"--place: " + *error};
+    const FoundPlace& place = std::get<FoundPlace>(found);
+    if (place.OtherMatches > 0) err << "grahavani-chart: " << FoundPlaceText(place) << "\n";
+
+    // The date and time pass the entry form's checks; the place fills the rest.
+    Arguments timeOnly = a;
+    timeOnly.latitude = "0N0";
+    timeOnly.longitude = "0E0";
+    timeOnly.zone = "0";
+    BirthRecord birth = ToBirthRecord(EntriesFromArguments(timeOnly));
+    auto entered = EnterPlaceInRecord(*place.Place, a.fold, birth);
+    if (const auto* error = std::get_if<std::string>(&entered)) {
+        err << "grahavani-chart: " << *error << "\n";
+        return ExitBadBirthData;
+    }
+    const ZoneClock& clock = std::get<PlaceClockInForce>(entered).Clock;
+    if (const std::string& notice = std::get<PlaceClockInForce>(entered).Notice; !notice.empty()) {
+        err << "grahavani-chart: " << notice << "\n";
+    }
+    if (a.chart.engine == Engine::Classic && ClassicReadsZoneBackwards(clock.OffsetSeconds, birth.IsEast)) {
+        err << "grahavani-chart: " << ClassicZoneWarningText(place.Place->Name, clock.OffsetSeconds, birth.IsEast)
+            << "\n";
+    }
+    const ChartPlace chartPlace{place.Place, clock};
+    return WriteReport(birth, &chartPlace, a, out, err);
+}
+
+int FindPlaceLines(const Arguments& a, std::ostream& out, std::ostream& err) {
+    const PlaceMatches matches = FindPlaces(a.findPlace, a.limit);
+    if (matches.Places.empty()) {
+        err << "grahavani-chart: no place in the atlas matches \"" << a.findPlace << "\"\n";
+        return ExitBadBirthData;
+    }
+    return WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
+        for (const AtlasPlace* place : matches.Places) s << PlaceJson(*place).dump() << '\n';
+    });
 }
 
 void ListZones(std::ostream& out) {
@@ -245,12 +295,34 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         ->transform(CLI::CheckedTransformer(
             std::map<std::string, LunarNode>{{"mean", LunarNode::Mean}, {"true", LunarNode::True}}));
     app.add_flag("--json", a.json, "Write the chart as one JSON line, as --batch does");
+    auto* place = app.add_option("--place", a.place,
+                                 "Birth place from the atlas (\"Varanasi, India\"): its coordinates "
+                                 "and the clock it kept at the birth");
+    auto* fold = app.add_option("--fold", a.fold,
+                                "For a clock time that happened twice: 0 the earlier (the default), 1 the later")
+                     ->check(CLI::Range(0, 1))
+                     ->needs(place);
+    auto* findPlace = app.add_option("--find-place", a.findPlace,
+                                     "Print the atlas places TEXT matches, one JSON object a line");
+    app.add_option("--limit", a.limit, "How many places --find-place prints (1-1000, default 10)")
+                      ->check(CLI::Range(1, 1000))
+                      ->needs(findPlace);
+    app.add_option("--dasha-year", a.dashaYear, "Days of a dasha year: 365.25 (the default), 365.2425 or 360")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, DashaYear>{
+            {"365.25", DashaYear::Julian}, {"365.2425", DashaYear::Gregorian}, {"360", DashaYear::Savana}}));
 
     for (auto* option : {name, date, time, latitude, longitude, city, state, country}) {
         option->excludes(open)->excludes(batch)->excludes(listZones);
     }
     open->excludes(batch)->excludes(listZones);
     batch->excludes(zone)->excludes(dst)->excludes(listZones);
+    for (auto* option : {latitude, longitude, zone, dst, city, state, country, open, batch, listZones}) {
+        place->excludes(option);
+    }
+    for (auto* option : {name, date, time, latitude, longitude, zone, dst, city, state, country, open, batch,
+                         listZones, place, fold}) {
+        findPlace->excludes(option);
+    }
 
     try {
         app.parse(argc, argv);
@@ -267,16 +339,21 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
             throw ArgumentError{"-o: expected a file name, or - for standard output"};
         }
         if (a.listZones) return WriteResult(a.outputPath, out, err, ListZones);
+        if (findPlace->count() > 0) return FindPlaceLines(a, out, err);
         if (!a.batchFile.empty()) return Batch(a, out, err);
-        if (zone->count() == 0) throw ArgumentError{"--zone is required (see --help)"};
+        if (zone->count() == 0 && place->count() == 0) {
+            throw ArgumentError{"--zone is required (or give --place; see --help)"};
+        }
         if (!a.chartFile.empty()) return OpenChartFile(a, out, err);
+        const bool fromPlace = place->count() > 0;
         for (auto* option : {name, date, time, latitude, longitude}) {
-            if (option->count() == 0) {
+            if (option->count() == 0 && !(fromPlace && (option == latitude || option == longitude))) {
                 throw ArgumentError{option->get_name() +
                                     " is required (or give --open FILE or --batch FILE)"};
             }
         }
-        return WriteReport(EntriesFromArguments(a), a, out, err);
+        if (fromPlace) return WritePlaceReport(a, out, err);
+        return WriteReport(ToBirthRecord(EntriesFromArguments(a)), nullptr, a, out, err);
     } catch (const ArgumentError& error) {
         err << "grahavani-chart: " << error.message << "\n";
         return ExitBadArguments;

@@ -1,6 +1,7 @@
 #include "chart_json.h"
 
 #include "model/name_tables.h"
+#include "timing/local_time.h"
 
 #include <chrono>
 #include <cmath>
@@ -22,13 +23,18 @@ constexpr std::int64_t MaxZoneOffsetMinutes = 14 * 60;
 enum Field {
     Name, Day, Month, Year, Hour, Minute, ZoneHours, ZoneMinutes, ZoneOffsetMinutes,
     LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes,
-    IsEast, IsSouth, DaylightSaving, City, State, Country, FieldCount
+    IsEast, IsSouth, DaylightSaving, City, State, Country, Place, Fold, FieldCount
 };
 
 constexpr std::array<std::string_view, FieldCount> FieldNames = {
     "Name", "Day", "Month", "Year", "Hour", "Minute", "ZoneHours", "ZoneMinutes",
     "ZoneOffsetMinutes", "LongitudeDegrees", "LongitudeMinutes", "LatitudeDegrees", "LatitudeMinutes",
-    "IsEast", "IsSouth", "DaylightSaving", "City", "State", "Country"};
+    "IsEast", "IsSouth", "DaylightSaving", "City", "State", "Country", "Place", "Fold"};
+
+// The fields a place from the atlas fills.
+constexpr std::array<Field, 13> PlaceFilledFields = {
+    ZoneHours, ZoneMinutes, ZoneOffsetMinutes, LongitudeDegrees, LongitudeMinutes, LatitudeDegrees,
+    LatitudeMinutes, IsEast, IsSouth, DaylightSaving, City, State, Country};
 
 struct Absent {};
 struct OtherKind {};  // null, a fraction, an array or an object
@@ -141,6 +147,10 @@ public:
                       std::numeric_limits<std::int16_t>::max());
     }
 
+    void Refuse(Field field, const std::string& reason) {
+        if (error_.empty()) Fail(field, reason);
+    }
+
 private:
     const FieldValue* Find(Field field) {
         if (!error_.empty()) return nullptr;
@@ -163,19 +173,30 @@ private:
 
 }  // namespace
 
-std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line) {
+std::variant<BatchRecord, std::string> BatchRecordFromJson(std::string_view line) {
     FieldCollector collected;
     if (!json::sax_parse(line, &collected)) return std::string("not valid JSON");
     if (!collected.topIsObject) return std::string("a line must hold one JSON object");
 
     FieldReader read(collected.values);
-    BirthRecord b;
+    BatchRecord record;
+    BirthRecord& b = record.Birth;
     b.Name = read.Text(Name);
     b.Day = read.Number(Day, 1, 31);
     b.Month = read.Number(Month, 1, 12);
     b.Year = read.Number(Year, 1900, 2050);
     b.Hour = read.Number(Hour, 0, 24);
     b.Minute = read.Number(Minute, 0, 59);
+    if (read.Present(Place)) {
+        for (const Field field : PlaceFilledFields) {
+            if (read.Present(field)) read.Refuse(field, "cannot stand beside Place, which fills it");
+        }
+        record.Place = read.Text(Place);
+        if (read.Present(Fold)) record.Fold = read.Number(Fold, 0, 1);
+        if (!read.Error().empty()) return read.Error();
+        return record;
+    }
+    if (read.Present(Fold)) read.Refuse(Fold, "needs Place");
     // A signed offset stands in for the zone's magnitudes, which it fills.
     const bool signedOffset = read.Present(ZoneOffsetMinutes);
     if (!signedOffset || read.Present(ZoneHours)) b.ZoneHours = read.Number(ZoneHours, 0, 13);
@@ -198,7 +219,7 @@ std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line
     b.State = read.Text(State);
     b.Country = read.Text(Country);
     if (!read.Error().empty()) return read.Error();
-    return b;
+    return record;
 }
 
 namespace {
@@ -214,6 +235,12 @@ constexpr std::array<const char*, 17> TextFields = {
 constexpr std::array<const char*, 2> TextListFields = {"PlanetTexts", "PositionTexts"};
 constexpr std::array<std::size_t, 5> RetrogradeBodies = {
     MercuryBody, VenusBody, MarsBody, JupiterBody, SaturnBody};
+
+constexpr std::array<const char*, 2> PanchangNumberFields = {"TithiNumber", "YogaNumber"};
+constexpr std::array<const char*, 5> PanchangTextFields = {"Tithi", "Paksha", "Yoga", "Karana", "Vara"};
+// The navamsa's order: the ascendant, then the nine bodies.
+constexpr std::array<std::string_view, 10> NavamsaBodyNames = {
+    "Ascendant", "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
 
 // "1947-08-14T18:30:00Z": the instant of a Julian day, to the nearest second.
 std::string UniversalTimeText(double julianDayUT) {
@@ -250,6 +277,36 @@ ChartJsonWriter::ChartJsonWriter() : document_(json::object()) {
     }
     zoneSignFromHemisphere_ =
         &(document_["ZoneSignFromHemisphere"] = true).get_ref<json::boolean_t&>();
+
+    const auto text = [](json& object, const char* name) {
+        return &(object[name] = "").get_ref<json::string_t&>();
+    };
+    json& panchang = document_["Panchang"] = json::object();
+    for (std::size_t i = 0; i < PanchangNumberFields.size(); ++i) {
+        panchangNumbers_[i] =
+            &(panchang[PanchangNumberFields[i]] = 0).get_ref<json::number_integer_t&>();
+    }
+    for (std::size_t i = 0; i < PanchangTextFields.size(); ++i) {
+        panchangTexts_[i] = text(panchang, PanchangTextFields[i]);
+    }
+    sunrise_ = &(panchang["Sunrise"] = nullptr);
+    json& navamsa = document_["Navamsa"] = json::object();
+    for (std::size_t i = 0; i < navamsa_.size(); ++i) {
+        navamsa_[i] = &(navamsa[std::string(NavamsaBodyNames[i])] = "").get_ref<json::string_t&>();
+    }
+    json& dasha = document_["Vimshottari"] = json::object();
+    yearDays_ = &(dasha["YearDays"] = 0.0).get_ref<json::number_float_t&>();
+    json& periods = dasha["Periods"] = json::array();
+    for (std::size_t m = 0; m < periods_.size(); ++m) {
+        json& period = periods.emplace_back(json::object());
+        periods_[m] = {text(period, "Lord"), text(period, "Start"), text(period, "End")};
+        json& subs = period["Antardashas"] = json::array();
+        subs.get_ref<json::array_t&>().reserve(9);
+        for (std::size_t a = 0; a < 9; ++a) {
+            json& sub = subs.emplace_back(json::object());
+            antardashas_[m][a] = {text(sub, "Lord"), text(sub, "Start"), text(sub, "End")};
+        }
+    }
 }
 
 void ChartJsonWriter::FillRetrograde(const ChartResult& c) {
@@ -272,7 +329,75 @@ void ChartJsonWriter::FillRetrograde(const ChartResult& c) {
     }
 }
 
-const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string& reportText) {
+void ChartJsonWriter::FillTiming(const ChartTiming& timing) {
+    const Panchang& p = timing.Panchang;
+    *panchangNumbers_[0] = p.TithiNumber;
+    *panchangNumbers_[1] = p.YogaNumber;
+    const std::string_view texts[] = {p.Tithi, p.Paksha, p.Yoga, p.Karana, p.Vara};
+    for (std::size_t i = 0; i < std::size(texts); ++i) panchangTexts_[i]->assign(texts[i]);
+    const std::string sunrise =
+        p.SunriseJulianDayUT ? FormatLocalSecond(*p.SunriseJulianDayUT, timing.ClockOffsetSeconds) : "";
+    if (sunrise.empty()) {
+        *sunrise_ = nullptr;
+    } else {
+        *sunrise_ = sunrise;
+    }
+    for (std::size_t i = 0; i < navamsa_.size(); ++i) {
+        navamsa_[i]->assign(SignAbbreviation(timing.Navamsa[i].Sign));
+    }
+
+    *yearDays_ = timing.Dasha.YearDays;
+    // One period ends where the next begins, so each boundary is written once: a dasha's
+    // 180 dates are most of a chart line's cost.
+    double lastBoundary = std::numeric_limits<double>::quiet_NaN();
+    std::string lastText;
+    const auto dateText = [&](double julianDayUT) -> const std::string& {
+        if (julianDayUT != lastBoundary) {
+            lastBoundary = julianDayUT;
+            lastText = FormatLocalMinute(julianDayUT, timing.ClockOffsetSeconds);
+        }
+        return lastText;
+    };
+    for (std::size_t m = 0; m < periods_.size(); ++m) {
+        const Mahadasha& period = timing.Dasha.Periods[m];
+        periods_[m].Lord->assign(period.Lord);
+        *periods_[m].Start = dateText(period.StartJulianDayUT);
+        for (std::size_t a = 0; a < 9; ++a) {
+            const DashaPeriod& sub = period.Antardashas[a];
+            antardashas_[m][a].Lord->assign(sub.Lord);
+            *antardashas_[m][a].Start = dateText(sub.StartJulianDayUT);
+            *antardashas_[m][a].End = dateText(sub.EndJulianDayUT);
+        }
+        *periods_[m].End = dateText(period.EndJulianDayUT);
+    }
+}
+
+void ChartJsonWriter::FillPlace(const ChartPlace* place) {
+    if (!place) {
+        if (hasPlace_) {
+            for (const char* field : {"Place", "TimeZone", "ZoneOffsetSeconds", "DaylightSaving"}) {
+                document_.erase(field);
+            }
+        }
+        hasPlace_ = false;
+        return;
+    }
+    document_["Place"] = PlaceJson(*place->Place);
+    document_["TimeZone"] = place->Place->TimeZone;
+    document_["ZoneOffsetSeconds"] = place->Clock.OffsetSeconds;
+    document_["DaylightSaving"] = place->Clock.DaylightSaving;
+    hasPlace_ = true;
+}
+
+nlohmann::json PlaceJson(const AtlasPlace& place) {
+    return {{"Name", place.Name},           {"State", place.State},
+            {"Country", place.Country},     {"Latitude", place.Latitude},
+            {"Longitude", place.Longitude}, {"TimeZone", place.TimeZone},
+            {"Population", place.Population}};
+}
+
+const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string& reportText,
+                                         const ChartTiming& timing, const ChartPlace* place) {
     const double numbers[] = {c.UniversalTimeHours, c.BirthDayNumber, c.Centuries1900,
                               c.AyanamsaCorrection, c.AscendantDegrees, c.MidheavenDegrees,
                               c.JulianDayUT, c.AyanamsaDegrees};
@@ -288,6 +413,8 @@ const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string
     for (std::size_t body = 0; body < BodyCount; ++body) *longitudes_[body] = c.Longitudes[body];
     *zoneSignFromHemisphere_ = c.ZoneSignFromHemisphere;
     FillRetrograde(c);
+    FillTiming(timing);
+    FillPlace(place);
     const auto fill = [](json& list, const auto& values) {
         for (std::size_t i = 0; i < values.size(); ++i) {
             list[i].get_ref<json::string_t&>() = values[i];

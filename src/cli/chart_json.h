@@ -3,33 +3,61 @@
 
 #include <nlohmann/json.hpp>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "atlas/atlas_data.h"
+#include "atlas/local_clock.h"
+#include "chart/chart_timing.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
 
 namespace grahavani {
 
-// The birth record of one JSON object, or a message that says what is wrong with it.
-// Reads the text straight into the record, without building a document first.
-std::variant<BirthRecord, std::string> BirthRecordFromJson(std::string_view line);
+// One batch line: a birth record, or its date and time with the text of a place to look up.
+struct BatchRecord {
+    BirthRecord Birth;
+    std::optional<std::string> Place;  // the place, zone and daylight-saving fields are then empty
+    int Fold = 0;                      // for an hour that happened twice: 0 the earlier, 1 the later
+};
+
+// The record of one JSON object, or a message that says what is wrong with it. Reads the
+// text straight into the record, without building a document first.
+std::variant<BatchRecord, std::string> BatchRecordFromJson(std::string_view line);
+
+// An atlas place as the command writes it: Name, State, Country, Latitude, Longitude,
+// TimeZone, Population.
+nlohmann::json PlaceJson(const AtlasPlace& place);
+
+// The atlas place a chart's record came from, and the clock it kept at the birth.
+struct ChartPlace {
+    const AtlasPlace* Place = nullptr;
+    ZoneClock Clock;
+};
 
 // Writes chart results as JSON objects with the chart result's fields and "Report": the
 // texts, the day counts, the engine and its ephemeris, "UniversalTime" (ISO 8601),
-// "Longitudes" by body name and, for the precise engine, "Retrograde" of the five planets.
+// "Longitudes" by body name, "Panchang", "Navamsa" and "Vimshottari" (times local to the birth
+// place's clock), for the precise engine "Retrograde" of the five planets and, for a record from
+// the atlas, "Place", "TimeZone", "ZoneOffsetSeconds" and "DaylightSaving" of the clock in force.
 // One document is kept and refilled, so a line costs no allocations once warm.
 class ChartJsonWriter {
 public:
     ChartJsonWriter();
     // The object for one chart, as one line of text without its line end.
-    const std::string& Line(const ChartResult& chart, const std::string& reportText);
+    const std::string& Line(const ChartResult& chart, const std::string& reportText,
+                            const ChartTiming& timing, const ChartPlace* place = nullptr);
 
 private:
+    void FillRetrograde(const ChartResult& chart);
+    void FillTiming(const ChartTiming& timing);
+    void FillPlace(const ChartPlace* place);
+
     nlohmann::json document_;
     // The document's values, found once: the map's nodes never move.
-    void FillRetrograde(const ChartResult& chart);
 
     std::array<double*, 8> numbers_{};
     std::array<std::string*, 17> texts_{};
@@ -37,6 +65,19 @@ private:
     std::array<double*, BodyCount> longitudes_{};
     bool* zoneSignFromHemisphere_ = nullptr;
     std::array<bool*, 5> retrograde_{};  // set while the document holds "Retrograde"
+    std::array<std::int64_t*, 2> panchangNumbers_{};
+    std::array<std::string*, 5> panchangTexts_{};
+    nlohmann::json* sunrise_ = nullptr;
+    std::array<std::string*, 10> navamsa_{};
+    double* yearDays_ = nullptr;
+    struct PeriodTexts {
+        std::string* Lord = nullptr;
+        std::string* Start = nullptr;
+        std::string* End = nullptr;
+    };
+    std::array<PeriodTexts, 9> periods_{};
+    std::array<std::array<PeriodTexts, 9>, 9> antardashas_{};
+    bool hasPlace_ = false;
     std::string line_;
 };
 

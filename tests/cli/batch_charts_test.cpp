@@ -42,7 +42,7 @@ TEST(RunBatch, OneChartPerLineWithEveryResultField) {
     ChartResult chart;
     ComputeChart(test::Delhi1947(), chart);
     const json& line = lines[0];
-    EXPECT_EQ(line.size(), 29u);  // the classic engine gives no "Retrograde"
+    EXPECT_EQ(line.size(), 32u);  // the classic engine gives no "Retrograde"
     EXPECT_EQ(line["AscendantText"], chart.AscendantText);
     EXPECT_EQ(line["PositionTexts"], json(chart.PositionTexts));
     EXPECT_EQ(line["PlanetTexts"].size(), 6u);
@@ -159,6 +159,122 @@ TEST(RunBatch, LongLinesKeepTheirNumbersAcrossChunks) {
         if (!charts[i]) {
             EXPECT_EQ(lines[i]["line"], i + 1);
             EXPECT_EQ(lines[i]["error"], "line is longer than 65536 bytes");
+        }
+    }
+}
+
+TEST(RunBatch, PlaceLinesTakeTheClockThePlaceKept) {
+    // Offsets and flags as `TZ=<zone> date -d '<local time>' +%z` reads the system's tz database;
+    // the universal times follow from them.
+    const struct {
+        const char* place;
+        int year, month, day, hour, minute, fold;
+        int offsetSeconds;  // of the clock in force; 0 for an error line
+        bool daylightSaving;
+        const char* universalTime;
+        bool classicAgrees;  // the classic engine reads the zone in the longitude's direction
+    } rows[] = {
+        {"Kolkata", 1943, 8, 15, 10, 0, 0, 23400, true, "1943-08-15T03:30:00Z", true},  // war time
+        {"London, GB", 1970, 7, 15, 12, 0, 0, 3600, false, "1970-07-15T11:00:00Z", false},
+        {"New York", 2021, 7, 15, 12, 0, 0, -14400, true, "2021-07-15T16:00:00Z", true},
+        {"New York", 2021, 3, 14, 2, 30, 0, 0, false, nullptr, false},  // skipped
+        {"New York", 2021, 11, 7, 1, 30, 0, -14400, true, "2021-11-07T05:30:00Z", true},
+        {"New York", 2021, 11, 7, 1, 30, 1, -18000, false, "2021-11-07T06:30:00Z", true},
+        {"Apia", 2011, 12, 29, 12, 0, 0, -36000, true, "2011-12-29T22:00:00Z", true},
+        {"Apia", 2011, 12, 31, 12, 0, 0, 50400, true, "2011-12-30T22:00:00Z", false},
+        {"Chennai", 1900, 1, 1, 12, 0, 0, 19270, false, "1900-01-01T06:38:50Z", true},  // +5:21:10
+    };
+    std::string input;
+    for (const auto& row : rows) {
+        input += json{{"Name", "P"}, {"Day", row.day}, {"Month", row.month}, {"Year", row.year},
+                      {"Hour", row.hour}, {"Minute", row.minute}, {"Place", row.place}, {"Fold", row.fold}}
+                     .dump() + "\n";
+    }
+    std::vector<json> byEngine[2];
+    for (const Engine engine : {Engine::Classic, Engine::Precise}) {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        EXPECT_FALSE(RunBatch(in, out, err, {engine}));
+        byEngine[engine == Engine::Precise] = Lines(out.str());
+    }
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& row = rows[i];
+        SCOPED_TRACE(std::string(row.place) + " line " + std::to_string(i + 1));
+        const json& precise = byEngine[1].at(i);
+        const json& classic = byEngine[0].at(i);
+        if (!row.universalTime) {
+            EXPECT_NE(precise["error"].get<std::string>().find("never happened"), std::string::npos);
+            EXPECT_EQ(classic["error"], precise["error"]);
+            continue;
+        }
+        EXPECT_EQ(precise["ZoneOffsetSeconds"], row.offsetSeconds);
+        EXPECT_EQ(precise["DaylightSaving"], row.daylightSaving);
+        EXPECT_EQ(precise["Place"]["TimeZone"], precise["TimeZone"]);
+        EXPECT_EQ(precise["UniversalTime"], row.universalTime);
+        // The classic engine keeps whole minutes of the zone: Madras time loses its seconds.
+        if (row.classicAgrees && row.offsetSeconds % 60 == 0) {
+            EXPECT_EQ(classic["UniversalTime"], row.universalTime);
+        }
+    }
+}
+
+TEST(RunBatch, PlaceLinesRefuseWhatThePlaceFills) {
+    const struct {
+        json extra;
+        const char* error;
+    } rows[] = {
+        {{{"Place", "Qqxxzzy"}}, "no place in the atlas matches \"Qqxxzzy\""},
+        {{{"Place", "Delhi"}, {"City", "Delhi"}}, "field City cannot stand beside Place, which fills it"},
+        {{{"Place", "Delhi"}, {"Fold", 2}}, "field Fold must be a whole number from 0 to 1"},
+        {{{"Place", 7}}, "field Place must be a text"},
+        {{{"Fold", 1}}, "field Fold needs Place"},
+    };
+    for (const auto& row : rows) {
+        json line = row.extra.contains("Place")
+                        ? json{{"Name", "P"}, {"Day", 1}, {"Month", 1}, {"Year", 1990}, {"Hour", 12}, {"Minute", 0}}
+                        : DelhiJson();
+        line.update(row.extra);
+        std::istringstream in(line.dump());
+        std::ostringstream out, err;
+        EXPECT_FALSE(RunBatch(in, out, err));
+        EXPECT_EQ(Lines(out.str()).at(0)["error"], row.error) << line.dump();
+    }
+}
+
+TEST(RunBatch, TimingOfEveryChart) {
+    // Delhi, 15 August 1947 00:00 IST. Sunrise: swetest -rise -b15.8.1947 -p0
+    // -geopos77.2167,28.65,0 gives 00:19:33 UT; a birth before it belongs to Thursday's Vedic
+    // day. The Sun at 27°59' Cancer falls in the ninth navamsa of Cancer, Pisces.
+    std::istringstream in(DelhiJson().dump());
+    std::ostringstream out, err;
+    ASSERT_TRUE(RunBatch(in, out, err, {Engine::Precise}, DashaYear::Savana));
+    const json line = Lines(out.str()).at(0);
+    const json& panchang = line["Panchang"];
+    EXPECT_EQ(panchang["Vara"], "Thursday");
+    EXPECT_EQ(panchang["Sunrise"].get<std::string>().substr(0, 16), "1947-08-15T05:49");
+    EXPECT_EQ(panchang["Paksha"], "Krishna");
+    for (const char* field : {"TithiNumber", "Tithi", "YogaNumber", "Yoga", "Karana"}) {
+        EXPECT_TRUE(panchang.contains(field)) << field;
+    }
+    EXPECT_EQ(line["Navamsa"]["Sun"], "Pis");
+    EXPECT_EQ(line["Navamsa"].size(), 10u);
+
+    const json& dasha = line["Vimshottari"];
+    EXPECT_EQ(dasha["YearDays"], 360.0);
+    const json& periods = dasha["Periods"];
+    ASSERT_EQ(periods.size(), 9u);
+    EXPECT_LE(periods[0]["Start"].get<std::string>(), "1947-08-15T00:00");
+    for (std::size_t m = 0; m < 9; ++m) {
+        const json& subs = periods[m]["Antardashas"];
+        ASSERT_EQ(subs.size(), 9u);
+        EXPECT_EQ(subs[0]["Lord"], periods[m]["Lord"]);
+        EXPECT_EQ(subs[0]["Start"], periods[m]["Start"]);
+        EXPECT_EQ(subs[8]["End"], periods[m]["End"]);
+        for (std::size_t a = 1; a < 9; ++a) {
+            EXPECT_EQ(subs[a]["Start"], subs[a - 1]["End"]);
+        }
+        if (m > 0) {
+            EXPECT_EQ(periods[m]["Start"], periods[m - 1]["End"]);
         }
     }
 }

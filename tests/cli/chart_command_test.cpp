@@ -337,5 +337,91 @@ TEST_F(ChartCommand, PreciseEngineRefusesADayTheCalendarLacks) {
     EXPECT_NE(run.err.find("29 February 1900"), std::string::npos) << run.err;
 }
 
+TEST_F(ChartCommand, FindPlacePrintsTheMostPopulousFirstUpToTheLimit) {
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::size_t lines;
+    } rows[] = {
+        {{"--find-place", "San"}, 0, 10},
+        {{"--find-place", "San", "--limit", "3"}, 0, 3},
+        {{"--find-place", "Varanasi, India"}, 0, 1},
+        {{"--find-place", "Qqxxzzy"}, 1, 0},
+        {{"--find-place", "San", "--limit", "0"}, 2, 0},
+        {{"--find-place", "San", "--limit", "1001"}, 2, 0},
+        {{"--find-place", "San", "--date", "1947-08-15"}, 2, 0},
+        {{"--limit", "3"}, 2, 0},
+    };
+    for (const auto& row : rows) {
+        const auto run = RunCommand(row.args);
+        SCOPED_TRACE(row.args.back());
+        ASSERT_EQ(run.status, row.status) << run.err;
+        std::istringstream lines(run.out);
+        std::vector<nlohmann::json> places;
+        for (std::string line; std::getline(lines, line);) places.push_back(nlohmann::json::parse(line));
+        ASSERT_EQ(places.size(), row.lines);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            EXPECT_EQ(places[i].size(), 7u);
+            if (i > 0) {
+                EXPECT_GE(places[i - 1]["Population"], places[i]["Population"]);
+            }
+        }
+    }
+}
+
+TEST_F(ChartCommand, PlaceStandsInForCoordinatesAndZone) {
+    const std::vector<std::string> when = {"--name", "A", "--date", "1947-08-15", "--time", "00:00"};
+    const struct {
+        std::vector<std::string> extra;
+        int status;
+        const char* errPart;  // of standard error; empty when nothing is said
+    } rows[] = {
+        // The atlas's Delhi has 10.9 million people; "Delhi" also matches a smaller place.
+        {{"--place", "Delhi", "--json"}, 0, "using Delhi, National Capital Territory of Delhi, India (the most populous; "},
+        {{"--place", "Varanasi, India"}, 0, ""},
+        {{"--place", "Qqxxzzy"}, 2, "--place: no place in the atlas matches \"Qqxxzzy\""},
+        {{"--place", "Delhi", "--lat", "28N39"}, 2, "excludes"},
+        {{"--place", "Delhi", "--zone", "34"}, 2, "excludes"},
+        {{"--fold", "1"}, 2, "requires"},
+        {{"--place", "Delhi", "--fold", "2"}, 2, "--fold"},
+    };
+    for (const auto& row : rows) {
+        auto args = when;
+        args.insert(args.end(), row.extra.begin(), row.extra.end());
+        const auto run = RunCommand(args);
+        SCOPED_TRACE(row.extra.front());
+        ASSERT_EQ(run.status, row.status) << run.err;
+        if (*row.errPart) {
+            EXPECT_NE(run.err.find(row.errPart), std::string::npos) << run.err;
+        } else {
+            EXPECT_EQ(run.err, "");
+        }
+        EXPECT_EQ(run.out.empty(), row.status != 0);
+    }
+    // A clock time that never happened is birth data that cannot be computed.
+    const auto skipped = RunCommand({"--name", "A", "--date", "2021-03-14", "--time", "02:30", "--place",
+                                     "New York", "--json"});
+    EXPECT_EQ(skipped.status, 1);
+    EXPECT_NE(skipped.err.find("never happened"), std::string::npos) << skipped.err;
+}
+
+TEST_F(ChartCommand, DashaYearIsStatedInTheJson) {
+    const struct {
+        const char* value;  // empty for the default
+        int status;
+        double yearDays;
+    } rows[] = {{"", 0, 365.25}, {"365.25", 0, 365.25}, {"365.2425", 0, 365.2425}, {"360", 0, 360}, {"364", 2, 0}};
+    for (const auto& row : rows) {
+        auto args = Delhi;
+        args.push_back("--json");
+        if (*row.value) args.insert(args.end(), {"--dasha-year", row.value});
+        const auto run = RunCommand(args);
+        ASSERT_EQ(run.status, row.status) << row.value << run.err;
+        if (row.status == 0) {
+            EXPECT_EQ(nlohmann::json::parse(run.out)["Vimshottari"]["YearDays"], row.yearDays);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace grahavani

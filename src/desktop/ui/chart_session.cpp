@@ -6,7 +6,7 @@
 #include <QSettings>
 
 #include "atlas/zone_direction.h"
-#include "chart/birth_timing.h"
+#include "chart/chart_timing.h"
 #include "chart/compute_chart.h"
 #include "engines/precise/birth_instant.h"
 #include "model/reference_tables.h"
@@ -113,7 +113,7 @@ Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecor
 void ChartSession::FillTiming() {
     if (!mainWindow_) return;
     mainWindow_->Display().Interpretation().DashaPanchang().Fill(
-        ComputeBirthTiming(birth_, chart_, ReadDashaYear(settings_)), chart_, NowJulianDayUT());
+        ComputeChartTiming(birth_, chart_, ReadDashaYear(settings_)), chart_, NowJulianDayUT());
 }
 
 MDI& ChartSession::EnsureMainWindow() {

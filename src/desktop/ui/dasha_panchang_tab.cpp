@@ -118,12 +118,12 @@ DashaPanchangTab::DashaPanchangTab(QWidget* parent) : QWidget(parent) {
     });
 }
 
-void DashaPanchangTab::Fill(const BirthTiming& timing, const ChartResult& chart,
+void DashaPanchangTab::Fill(const ChartTiming& timing, const ChartResult& chart,
                             double nowJulianDayUT) {
     timing_ = timing;
     now_ = nowJulianDayUT;
     const int offset = timing.ClockOffsetSeconds;
-    const Panchang& limbs = timing.Limbs;
+    const Panchang& limbs = timing.Panchang;
     const QString sunrise = limbs.SunriseJulianDayUT
                                 ? LocalMinute(*limbs.SunriseJulianDayUT, offset)
                                 : QString::fromStdString(timing.SunriseReason);
@@ -143,8 +143,8 @@ void DashaPanchangTab::Fill(const BirthTiming& timing, const ChartResult& chart,
             .arg(DashaYearCaption(timing.Year),
                  QString::fromStdString(UtcOffsetText(offset))));
 
-    FillPeriods(*tblMahadasha, timing.Dashas.Periods, offset, now_);
-    const auto running = PeriodContaining(timing.Dashas.Periods, now_);
+    FillPeriods(*tblMahadasha, timing.Dasha.Periods, offset, now_);
+    const auto running = PeriodContaining(timing.Dasha.Periods, now_);
     const int chosen = running ? static_cast<int>(*running) : 0;
     tblMahadasha->setCurrentCell(chosen, 0);
     ShowAntardashas(chosen);  // also when the chosen row was already selected
@@ -152,7 +152,7 @@ void DashaPanchangTab::Fill(const BirthTiming& timing, const ChartResult& chart,
 
 void DashaPanchangTab::ShowAntardashas(int mahadasha) {
     if (mahadasha < 0 || mahadasha >= PeriodCount) return;
-    const Mahadasha& period = timing_.Dashas.Periods[static_cast<std::size_t>(mahadasha)];
+    const Mahadasha& period = timing_.Dasha.Periods[static_cast<std::size_t>(mahadasha)];
     lblAntardasha->setText(QStringLiteral("&Antardashas of ") + DisplayText(period.Lord));
     tblAntardasha->setAccessibleName(QStringLiteral("Antardashas of ") + DisplayText(period.Lord));
     FillPeriods(*tblAntardasha, period.Antardashas, timing_.ClockOffsetSeconds, now_);

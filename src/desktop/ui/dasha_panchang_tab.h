@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "chart/birth_timing.h"
+#include "chart/chart_timing.h"
 
 class QLabel;
 class QTableWidget;
@@ -18,7 +18,7 @@ public:
 
     // Replaces what the tab shows, the nakshatra and pada from the chart; the periods containing `nowJulianDayUT` are marked, and the
     // running mahadasha (else the first) is chosen.
-    void Fill(const BirthTiming& timing, const ChartResult& chart, double nowJulianDayUT);
+    void Fill(const ChartTiming& timing, const ChartResult& chart, double nowJulianDayUT);
 
 private:
     void ShowAntardashas(int mahadasha);
@@ -28,7 +28,7 @@ private:
     QTableWidget* tblMahadasha;
     QLabel* lblAntardasha;
     QTableWidget* tblAntardasha;
-    BirthTiming timing_;
+    ChartTiming timing_;
     double now_ = 0;
 };
 

@@ -5,25 +5,11 @@
 #include <array>
 
 #include "engines/precise/birth_instant.h"
+#include "engines/precise/thread_ephemeris.h"
 
 namespace grahavani {
 
 namespace {
-
-// The library keeps its settings and open files per thread: each thread sets them on
-// first use and closes its files when it ends.
-class ThreadEphemeris {
-public:
-    ThreadEphemeris() {
-        swe_set_ephe_path(nullptr);  // the library's own folder, or SE_EPHE_PATH
-        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-    }
-    ~ThreadEphemeris() { swe_close(); }
-    ThreadEphemeris(const ThreadEphemeris&) = delete;
-    ThreadEphemeris& operator=(const ThreadEphemeris&) = delete;
-};
-
-void PrepareThread() { thread_local const ThreadEphemeris ephemeris; }
 
 constexpr int SiderealFlags = SEFLG_SWIEPH | SEFLG_SIDEREAL;
 
@@ -50,7 +36,7 @@ constexpr int HouseSystem = 'E';
 
 void ComputePreciseEngine(const BirthRecord& birth, const ChartOptions& options,
                           ChartResult& chart) {
-    PrepareThread();
+    PrepareEphemerisThread();
     const BirthInstant instant = UniversalInstant(birth);
     const int y = static_cast<int>(instant.universalDate.year());
     const int m = static_cast<int>(static_cast<unsigned>(instant.universalDate.month()));

@@ -4,21 +4,14 @@
 
 #include <cmath>
 
+#include "engines/precise/thread_ephemeris.h"
+
 namespace grahavani {
 namespace {
 
 // The standard atmosphere at sea level: hectopascals, degrees Celsius.
 constexpr double StandardPressure = 1013.25;
 constexpr double StandardTemperature = 15;
-
-// The library keeps its settings per thread, so each thread names the folder once. Without the
-// files there the library falls back to its own analytic ephemeris by itself.
-void UseEphemerisFolderInThisThread() {
-    thread_local bool named = false;
-    if (named) return;
-    swe_set_ephe_path("/usr/share/libswe/ephe");
-    named = true;
-}
 
 }  // namespace
 
@@ -29,7 +22,7 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
         std::fabs(longitudeEast) > 180) {
         return {std::nullopt, "The place lies outside the range of latitudes and longitudes."};
     }
-    UseEphemerisFolderInThisThread();
+    PrepareEphemerisThread();
 
     const double midnight =
         swe_julday(static_cast<int>(localDate.year()), static_cast<int>(unsigned(localDate.month())),

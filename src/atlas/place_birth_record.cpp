@@ -1,0 +1,48 @@
+#include "atlas/place_birth_record.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "atlas/place_entries.h"
+#include "atlas/zone_row_choice.h"
+#include "model/reference_tables.h"
+
+namespace grahavani {
+
+namespace {
+
+void EnterAngle(double degrees, std::int16_t& wholeDegrees, std::int16_t& minutes) {
+    const long totalMinutes = RoundedMinutes(degrees);
+    wholeDegrees = static_cast<std::int16_t>(totalMinutes / 60);
+    minutes = static_cast<std::int16_t>(totalMinutes % 60);
+}
+
+}  // namespace
+
+std::variant<PlaceClockInForce, std::string> EnterPlaceInRecord(const AtlasPlace& place, int fold,
+                                                                BirthRecord& birth) {
+    const LocalDateTime local{birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute, 0};
+    ClockReading reading = ReadLocalClock(place.TimeZone, local, fold);
+    if (!reading.Clock) return std::move(reading.Message);
+    const ZoneClock& clock = *reading.Clock;
+
+    birth.City = place.Name;
+    birth.State = place.State;
+    birth.Country = place.Country;
+    EnterAngle(place.Latitude, birth.LatitudeDegrees, birth.LatitudeMinutes);
+    birth.IsSouth = place.Latitude < 0;
+    EnterAngle(place.Longitude, birth.LongitudeDegrees, birth.LongitudeMinutes);
+    birth.IsEast = place.Longitude >= 0;
+
+    const ZoneRowChoice zone = ChooseZoneRow(clock, TimeZoneCount, {});
+    const std::int32_t offset = zone.RowOffsetSeconds;
+    // Whole minutes, as the zone table holds them; a half-minute rounds away from zero.
+    const long minutes = std::lround(std::abs(offset) / 60.0);
+    birth.ZoneHours = static_cast<std::int16_t>(minutes / 60);
+    birth.ZoneMinutes = static_cast<std::int16_t>(minutes % 60);
+    birth.ZoneOffsetSeconds = offset;
+    birth.DaylightSaving = zone.DaylightSaving;
+    return PlaceClockInForce{clock, std::move(reading.Message)};
+}
+
+}  // namespace grahavani

@@ -1,0 +1,47 @@
+#pragma once
+// The timing of a computed chart: its navamsa, Vimshottari dasha and panchang, with the sunrise
+// of the civil birth date, all on the clock the chart was computed with.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "model/birth_record.h"
+#include "model/chart_result.h"
+#include "timing/navamsa.h"
+#include "timing/panchang.h"
+#include "timing/vimshottari.h"
+
+namespace grahavani {
+
+struct ChartTiming {
+    int ClockOffsetSeconds = 0;  // the birth place's clock ahead of universal time
+    std::array<NavamsaPlacement, 10> Navamsa{};
+    DashaYear Year = DashaYear::Julian;
+    Vimshottari Dasha;
+    grahavani::Panchang Panchang;
+    std::string SunriseReason;  // why the birth date has no sunrise; empty when it has one
+};
+
+// The record's local date and time less the chart's universal instant, to the second: the
+// offset either engine actually used, daylight saving and the zone's direction included.
+int ChartClockOffsetSeconds(const BirthRecord& birth, const ChartResult& chart);
+
+// From the chart's longitudes and instant; the sunrise at the record's coordinates.
+ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& chart, DashaYear year);
+
+// The period that contains the instant (its start included, its end not), if any.
+template <typename Period, std::size_t Count>
+std::optional<std::size_t> PeriodContaining(const std::array<Period, Count>& periods,
+                                            double julianDayUT) {
+    for (std::size_t index = 0; index < Count; ++index) {
+        if (periods[index].StartJulianDayUT <= julianDayUT &&
+            julianDayUT < periods[index].EndJulianDayUT) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace grahavani
