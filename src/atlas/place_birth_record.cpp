@@ -6,6 +6,7 @@
 #include "atlas/place_entries.h"
 #include "atlas/zone_row_choice.h"
 #include "model/reference_tables.h"
+#include "model/zone_offset.h"
 
 namespace grahavani {
 
@@ -35,12 +36,7 @@ std::variant<PlaceClockInForce, std::string> EnterPlaceInRecord(const AtlasPlace
     birth.IsEast = place.Longitude >= 0;
 
     const ZoneRowChoice zone = ChooseZoneRow(clock, TimeZoneCount, {});
-    const std::int32_t offset = zone.RowOffsetSeconds;
-    // Whole minutes, as the zone table holds them; a half-minute rounds away from zero.
-    const long minutes = std::lround(std::abs(offset) / 60.0);
-    birth.ZoneHours = static_cast<std::int16_t>(minutes / 60);
-    birth.ZoneMinutes = static_cast<std::int16_t>(minutes % 60);
-    birth.ZoneOffsetSeconds = offset;
+    SetZoneOffset(birth, zone.RowOffsetSeconds);
     birth.DaylightSaving = zone.DaylightSaving;
     return PlaceClockInForce{clock, std::move(reading.Message)};
 }

@@ -6,6 +6,7 @@
 
 #include "model/name_tables.h"
 #include "model/reference_tables.h"
+#include "model/zone_offset.h"
 #include "model/text_utilities.h"
 
 namespace grahavani {
@@ -138,11 +139,7 @@ BirthRecord ToBirthRecord(const BirthEntries& e) {
     // The classic engine keeps to the magnitudes, its hemisphere rule giving the direction;
     // the precise engine takes the signed offset, exact to the second where the atlas gave it.
     if (e.TimeZoneRow == TimeZoneCount && e.ExtraZone) {
-        // Whole minutes, as the zone table holds them; a half-minute rounds away from zero.
-        const long minutes = std::lround(std::abs(e.ExtraZone->OffsetSeconds) / 60.0);
-        birth.ZoneHours = static_cast<std::int16_t>(minutes / 60);
-        birth.ZoneMinutes = static_cast<std::int16_t>(minutes % 60);
-        birth.ZoneOffsetSeconds = e.ExtraZone->OffsetSeconds;
+        SetZoneOffset(birth, e.ExtraZone->OffsetSeconds);
     } else {
         const std::size_t zone = e.TimeZoneRow < TimeZoneCount ? e.TimeZoneRow : 0;
         birth.ZoneHours = static_cast<std::int16_t>(std::abs(TimeZoneHours(zone)));
