@@ -38,10 +38,10 @@ std::optional<std::string> CheckPreciseBirthRecord(const BirthRecord& birth) {
                " is not a date of the Gregorian calendar";
     }
     if (std::fabs(NorthLatitude(birth)) > 90) {
-        return "the latitude must lie within 90 degrees of the equator";
+        return "The latitude must lie within 90 degrees of the equator";
     }
     if (std::fabs(EastLongitude(birth)) > 180) {
-        return "the longitude must lie within 180 degrees of Greenwich";
+        return "The longitude must lie within 180 degrees of Greenwich";
     }
     return std::nullopt;
 }

@@ -174,9 +174,9 @@ TEST(CheckPreciseBirthRecord, RefusesDaysAndPlacesThatDoNotExist) {
          "31 April 2021 is not a date of the Gregorian calendar"},
         {Birth(2000, 2, 29, 0, 0, 0, 0, 0, false, 0, 0, false), std::nullopt},
         {Birth(2000, 1, 1, 0, 0, 0, 0, 0, false, 90, 1, true),
-         "the latitude must lie within 90 degrees of the equator"},
+         "The latitude must lie within 90 degrees of the equator"},
         {Birth(2000, 1, 1, 0, 0, 0, 180, 30, true, 0, 0, false),
-         "the longitude must lie within 180 degrees of Greenwich"},
+         "The longitude must lie within 180 degrees of Greenwich"},
     };
     for (const auto& row : rows) EXPECT_EQ(CheckPreciseBirthRecord(row.birth), row.message);
 }
