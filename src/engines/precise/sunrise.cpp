@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
 
 #include "engines/precise/thread_ephemeris.h"
 
@@ -71,9 +72,10 @@ public:
         return guess - Wrap180(hourAngle) / HourAngleRate();
     }
 
-    // The rise in the half day before `transit`; none where the Sun stays above or below.
+    // The rise in the half day before `transit`, starting from the Sun's declination at the
+    // moment it was computed; none where the Sun stays above or below the horizon.
     std::optional<double> RiseBefore(double transit, double latitude) const {
-        double rise = transit;
+        double rise = at_;
         for (int round = 0; round < 4; ++round) {
             const double declination = (declination_ + declinationRate_ * (rise - at_)) * Radians;
             const double cosHourAngle =
@@ -96,16 +98,23 @@ private:
 };
 
 // The rise before the transit expected near `transitGuess`, from the Sun's place six hours
-// before it and, where the rise lies far from that, once more from the place at the rise.
+// before it and, where the rise lies far from that, once more from the place at the rise. Near
+// the polar limit a rise that only just happens lies close to the lower culmination (the end
+// of a midnight sun) or to the transit (the end of a polar night), so those are tried too.
 std::optional<double> RiseBeforeTransit(double transitGuess, double latitude, double longitudeEast) {
     SunNear sun;
-    if (!sun.ComputeAt(transitGuess - 0.25)) return std::nullopt;
-    std::optional<double> rise = sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
-    if (rise && std::fabs(*rise - sun.At()) > RefineBeyondDays) {
-        if (!sun.ComputeAt(*rise)) return std::nullopt;
-        rise = sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
+    for (const double lead : {0.25, 0.5, 0.0}) {
+        if (!sun.ComputeAt(transitGuess - lead)) return std::nullopt;
+        std::optional<double> rise =
+            sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
+        if (!rise) continue;
+        if (std::fabs(*rise - sun.At()) > RefineBeyondDays) {
+            if (!sun.ComputeAt(*rise)) return std::nullopt;
+            rise = sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
+        }
+        return rise;
     }
-    return rise;
+    return std::nullopt;
 }
 
 }  // namespace
