@@ -2,16 +2,120 @@
 
 #include <swephexp.h>
 
+#include <array>
 #include <cmath>
+#include <initializer_list>
 
 #include "engines/precise/thread_ephemeris.h"
 
 namespace grahavani {
 namespace {
 
-// The standard atmosphere at sea level: hectopascals, degrees Celsius.
+// The standard atmosphere at sea level: hectopascals, degrees Celsius, kelvin per metre.
 constexpr double StandardPressure = 1013.25;
 constexpr double StandardTemperature = 15;
+constexpr double StandardLapseRate = 0.0065;
+
+constexpr double SiderealDegreesPerDay = 360.98564736629;
+constexpr double SunSemiDiameterAtOneAU = 959.63 / 3600;
+constexpr double SunHorizontalParallaxAtOneAU = 8.794 / 3600;
+constexpr double Radians = M_PI / 180;
+
+// Beyond this distance from the moment the Sun was computed, its linear motion is too rough
+// near the polar limit, so the rise is refined from a second place of the Sun.
+constexpr double RefineBeyondDays = 0.1;
+
+double Wrap180(double degrees) { return degrees - 360 * std::floor((degrees + 180) / 360); }
+
+// The Sun's true altitude when its upper limb is seen on the sea horizon: refraction of an
+// apparent altitude of 0° (the library's own model), the semi-diameter, and the parallax
+// that lifts the geocentric place above the topocentric one, both from the distance.
+double RiseAltitude(double distanceAU) {
+    static const double refraction = [] {
+        std::array<double, 20> detail{};
+        return -swe_refrac_extended(0, 0, StandardPressure, StandardTemperature,
+                                    StandardLapseRate, SE_APP_TO_TRUE, detail.data());
+    }();
+    return -refraction - SunSemiDiameterAtOneAU / distanceAU +
+           SunHorizontalParallaxAtOneAU / distanceAU;
+}
+
+// The Sun's apparent place, its daily motion and the sidereal time at one moment, moved
+// linearly in time: over a few hours it is exact to well under an arcsecond.
+class SunNear {
+public:
+    // False where the library cannot compute the Sun.
+    bool ComputeAt(double julianDayUT) {
+        std::array<double, 6> place{};
+        std::array<char, AS_MAXCH> error{};
+        if (swe_calc_ut(julianDayUT, SE_SUN, SEFLG_SWIEPH | SEFLG_EQUATORIAL | SEFLG_SPEED,
+                        place.data(), error.data()) < 0) {
+            return false;
+        }
+        at_ = julianDayUT;
+        rightAscension_ = place[0];
+        declination_ = place[1];
+        rightAscensionRate_ = place[3];
+        declinationRate_ = place[4];
+        riseAltitude_ = RiseAltitude(place[2]);
+        siderealTime_ = swe_sidtime(julianDayUT) * 15;
+        return true;
+    }
+
+    double At() const { return at_; }
+
+    // The transit at the longitude nearest to `guess`.
+    double TransitNear(double guess, double longitudeEast) const {
+        const double hourAngle = siderealTime_ + SiderealDegreesPerDay * (guess - at_) +
+                                 longitudeEast -
+                                 (rightAscension_ + rightAscensionRate_ * (guess - at_));
+        return guess - Wrap180(hourAngle) / HourAngleRate();
+    }
+
+    // The rise in the half day before `transit`, starting from the Sun's declination at the
+    // moment it was computed; none where the Sun stays above or below the horizon.
+    std::optional<double> RiseBefore(double transit, double latitude) const {
+        double rise = at_;
+        for (int round = 0; round < 4; ++round) {
+            const double declination = (declination_ + declinationRate_ * (rise - at_)) * Radians;
+            const double cosHourAngle =
+                (std::sin(riseAltitude_ * Radians) - std::sin(latitude * Radians) * std::sin(declination)) /
+                (std::cos(latitude * Radians) * std::cos(declination));
+            if (!(std::fabs(cosHourAngle) <= 1)) return std::nullopt;
+            rise = transit - std::acos(cosHourAngle) / Radians / HourAngleRate();
+        }
+        return rise;
+    }
+
+private:
+    double HourAngleRate() const { return SiderealDegreesPerDay - rightAscensionRate_; }
+
+    double at_ = 0;
+    double rightAscension_ = 0, declination_ = 0;
+    double rightAscensionRate_ = 0, declinationRate_ = 0;
+    double riseAltitude_ = 0;
+    double siderealTime_ = 0;
+};
+
+// The rise before the transit expected near `transitGuess`, from the Sun's place six hours
+// before it and, where the rise lies far from that, once more from the place at the rise. Near
+// the polar limit a rise that only just happens lies close to the lower culmination (the end
+// of a midnight sun) or to the transit (the end of a polar night), so those are tried too.
+std::optional<double> RiseBeforeTransit(double transitGuess, double latitude, double longitudeEast) {
+    SunNear sun;
+    for (const double lead : {0.25, 0.5, 0.0}) {
+        if (!sun.ComputeAt(transitGuess - lead)) return std::nullopt;
+        std::optional<double> rise =
+            sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
+        if (!rise) continue;
+        if (std::fabs(*rise - sun.At()) > RefineBeyondDays) {
+            if (!sun.ComputeAt(*rise)) return std::nullopt;
+            rise = sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
+        }
+        return rise;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -28,18 +132,18 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
         swe_julday(static_cast<int>(localDate.year()), static_cast<int>(unsigned(localDate.month())),
                    static_cast<int>(unsigned(localDate.day())), 0, SE_GREG_CAL) -
         clockOffsetSeconds / 86400.0;
-    double geographic[3] = {longitudeEast, latitude, 0};
-    double rise[10] = {};
-    char error[AS_MAXCH] = {};
-    // Without SE_BIT_DISC_CENTER the library takes the upper limb; the refraction is that of
-    // the standard atmosphere, as swetest assumes.
-    const int32 status = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE,
-                                        geographic, StandardPressure, StandardTemperature, rise, error);
-    if (status == ERR) return {std::nullopt, error};
-    if (status == -2 || rise[0] >= midnight + 1) {
-        return {std::nullopt, "The Sun does not rise on this day at this place."};
+    // Mean noon at the longitude, first after local midnight; the true transit differs by the
+    // equation of time (under 17 minutes), so the transit before it may still rise in the day.
+    double meanNoon = std::floor(midnight - 0.5) + 1 - longitudeEast / 360;
+    while (meanNoon < midnight) meanNoon += 1;
+    while (meanNoon >= midnight + 1) meanNoon -= 1;
+    for (int day = -1; day <= 1; ++day) {
+        const double transitGuess = meanNoon + day;
+        if (transitGuess + 0.02 < midnight || transitGuess - 0.52 >= midnight + 1) continue;
+        const std::optional<double> rise = RiseBeforeTransit(transitGuess, latitude, longitudeEast);
+        if (rise && *rise >= midnight && *rise < midnight + 1) return {*rise, {}};
     }
-    return {rise[0], {}};
+    return {std::nullopt, "The Sun does not rise on this day at this place."};
 }
 
 }  // namespace grahavani

@@ -1,9 +1,12 @@
 #include "engines/precise/sunrise.h"
 
 #include <gtest/gtest.h>
+#include <swephexp.h>
 
+#include <cmath>
 #include <limits>
 
+#include "engines/precise/thread_ephemeris.h"
 #include "tests/timing/julian_day.h"
 
 namespace grahavani {
@@ -30,6 +33,55 @@ TEST(FindSunrise, AgreesWithSwetestFromLocalMidnight) {
         EXPECT_TRUE(sunrise.Reason.empty());
         EXPECT_NEAR(*sunrise.JulianDayUT, c.expectedJulianDayUT, 0.2 / 86400) << c.latitude;
     }
+}
+
+// The library's own search, from local midnight as FindSunrise's contract says: upper limb,
+// standard atmosphere, sea level. None where its first rise is on a later day.
+std::optional<double> LibrarySunrise(date::year_month_day day, int offsetSeconds, double latitude,
+                                     double longitude) {
+    PrepareEphemerisThread();
+    const double midnight = test::JulianDayUT(int(day.year()), unsigned(day.month()),
+                                              unsigned(day.day())) - offsetSeconds / 86400.0;
+    double geographic[3] = {longitude, latitude, 0};
+    double rise[10] = {};
+    char error[AS_MAXCH] = {};
+    const int status = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE,
+                                      geographic, 1013.25, 15, rise, error);
+    if (status != 0 || rise[0] >= midnight + 1) return std::nullopt;
+    return rise[0];
+}
+
+// Every latitude where the Sun rises, through the year and the centuries, on clocks near and
+// far from solar time (Kashgar keeps Beijing's +8:00), and a clock that puts the rise near
+// midnight: within 5 seconds of the library's own search, and "none" on the same days.
+TEST(FindSunrise, AgreesWithTheLibrarysSearch) {
+    const date::year_month_day days[] = {1900_y / 3 / 21, 1900_y / 12 / 22, 1947_y / 8 / 15,
+                                         2000_y / 6 / 21, 2024_y / 1 / 1,   2024_y / 9 / 23,
+                                         2050_y / 6 / 21, 2050_y / 12 / 21, 2050_y / 4 / 30};
+    const struct {
+        int offsetSeconds;
+        double longitude;
+    } clocks[] = {{19800, 77.2167}, {28800, 75.99}, {-18000, -74.006}, {0, 0}, {-36000, 150}};
+    const double latitudes[] = {-69, -67.5, -66, -60, -45, -20, 0, 20, 45, 60, 64, 66, 67.5, 69};
+    int compared = 0;
+    for (const auto& day : days) {
+        for (const auto& clock : clocks) {
+            for (const double latitude : latitudes) {
+                const SunriseSearch found = FindSunrise(day, clock.offsetSeconds, latitude, clock.longitude);
+                const std::optional<double> expected =
+                    LibrarySunrise(day, clock.offsetSeconds, latitude, clock.longitude);
+                ASSERT_EQ(found.JulianDayUT.has_value(), expected.has_value())
+                    << latitude << " " << clock.longitude << " " << int(day.year()) << "-"
+                    << unsigned(day.month()) << "-" << unsigned(day.day());
+                if (!expected) continue;
+                ++compared;
+                EXPECT_NEAR(*found.JulianDayUT, *expected, 5 / 86400.0)
+                    << latitude << " " << clock.longitude << " " << int(day.year()) << "-"
+                    << unsigned(day.month()) << "-" << unsigned(day.day());
+            }
+        }
+    }
+    EXPECT_GT(compared, 500);
 }
 
 // Tromsø (69.65° N) has polar night in December and midnight sun in June: swetest finds no
