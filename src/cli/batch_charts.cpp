@@ -21,11 +21,13 @@ namespace grahavani {
 
 namespace {
 
-// Lines are read and written in chunks of at most this many lines and about this many
+// Lines are read and written in chunks of at most so many lines and about ChunkBytes
 // bytes; the charts of a chunk are shared out among the cores, and the results keep
-// the order of the input. Ordinary records fill a chunk by count long before its bytes;
-// a chart line is some 9 KB with its dasha, so a chunk's output stays near 2 MB.
-constexpr std::size_t ChunkLines = 256;
+// the order of the input. Ordinary records fill a chunk by count long before its bytes.
+// A chart line is some 9 KB with its timing and 2 KB without, so a chunk's output stays
+// near 2 to 4 MB either way.
+constexpr std::size_t ChunkLinesWithTiming = 256;
+constexpr std::size_t ChunkLinesWithoutTiming = 2048;
 constexpr std::size_t ChunkBytes = 1 << 20;
 // A worker's output of one chunk is a few megabytes at most; a larger buffer, left by
 // lines of long names, is given back rather than kept for the rest of the stream.
@@ -133,20 +135,24 @@ std::variant<PreparedRecord, std::string> PrepareRecord(std::string_view text, c
 // One core's share of a chunk: its lines' output and the messages about its lines, each end
 // to end, so a chunk costs few writes however many lines are bad.
 struct WorkerShare {
+    explicit WorkerShare(bool withTiming) : writer(withTiming) {}
+
     ChartJsonWriter writer;
     std::string output;
     std::string messages;
     bool allComputed = true;
 
     void Compute(std::string_view text, const LineSpan& line, std::size_t number,
-                 const ChartOptions& options, DashaYear dashaYear) {
+                 const ChartOptions& options, std::optional<DashaYear> dashaYear) {
         const auto record = PrepareRecord(text, line, options);
         if (const auto* prepared = std::get_if<PreparedRecord>(&record)) {
             ChartResult chart;  // each line is a chart of its own
             ComputeChart(prepared->Birth, chart, options);
-            const ChartTiming timing = ComputeChartTiming(prepared->Birth, chart, dashaYear);
+            std::optional<ChartTiming> timing;
+            if (dashaYear) timing = ComputeChartTiming(prepared->Birth, chart, *dashaYear);
             output += writer.Line(chart, FromWindows1252(BuildTextReport(prepared->Birth, chart)),
-                                  timing, prepared->Place ? &*prepared->Place : nullptr);
+                                  timing ? &*timing : nullptr,
+                                  prepared->Place ? &*prepared->Place : nullptr);
             if (!prepared->Notice.empty()) {
                 messages += "line " + std::to_string(number) + ": " + prepared->Notice + '\n';
             }
@@ -173,8 +179,12 @@ struct WorkerShare {
 
 class ChunkWorkers {
 public:
-    ChunkWorkers(const ChartOptions& options, DashaYear dashaYear)
-        : options_(options), dashaYear_(dashaYear), shares_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8)) {}
+    ChunkWorkers(const ChartOptions& options, std::optional<DashaYear> dashaYear)
+        : options_(options), dashaYear_(dashaYear) {
+        const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+        shares_.reserve(cores);
+        for (std::size_t core = 0; core < cores; ++core) shares_.emplace_back(dashaYear.has_value());
+    }
 
     // Computes the chunk whose first line has the given number; writes the results in
     // order. Returns whether every line gave a chart.
@@ -207,23 +217,24 @@ public:
 
 private:
     ChartOptions options_;
-    DashaYear dashaYear_;
+    std::optional<DashaYear> dashaYear_;
     std::vector<WorkerShare> shares_;
 };
 
 }  // namespace
 
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-              const ChartOptions& options, DashaYear dashaYear) {
+              const ChartOptions& options, std::optional<DashaYear> dashaYear) {
     bool allComputed = true;
     Chunk chunk;
     ChunkWorkers workers(options, dashaYear);
+    const std::size_t chunkLines = dashaYear ? ChunkLinesWithTiming : ChunkLinesWithoutTiming;
     LineReader reader(*in.rdbuf());
     LineSpan line;
     for (std::size_t firstNumber = 1; out;) {
         chunk.text.clear();
         chunk.lines.clear();
-        while (chunk.lines.size() < ChunkLines && chunk.text.size() < ChunkBytes &&
+        while (chunk.lines.size() < chunkLines && chunk.text.size() < ChunkBytes &&
                reader.Next(chunk.text, line)) {
             chunk.lines.push_back(line);
         }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "model/chart_options.h"
@@ -15,9 +16,11 @@ namespace grahavani {
 inline constexpr std::size_t MaxBatchLineBytes = 1 << 16;
 
 // Writes a chart or {"line": N, "error": "..."} for each input line; tells `err`
-// about each bad line, and about a line whose place's clock needs a word. Stops once
-// `out` fails. Returns whether every line gave a chart.
+// about each bad line, and about a line whose place's clock needs a word. Each chart
+// carries its timing (panchang, navamsa, dasha at that year length) unless `timing` is
+// none. Stops once `out` fails. Returns whether every line gave a chart.
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-              const ChartOptions& options = {}, DashaYear dashaYear = DashaYear::Julian);
+              const ChartOptions& options = {},
+              std::optional<DashaYear> timing = DashaYear::Julian);
 
 }  // namespace grahavani

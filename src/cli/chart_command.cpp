@@ -44,6 +44,7 @@ struct Arguments {
     std::size_t limit = 10;
     int fold = 0;
     DashaYear dashaYear = DashaYear::Julian;
+    bool noTiming = false;
 };
 
 // A message for a bad argument: exit status 2, nothing written.
@@ -179,9 +180,11 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
     ComputeChart(birth, chart, a.chart);
     const std::string report = BuildTextReport(birth, chart);
     if (a.json) {
-        ChartJsonWriter writer;
-        const ChartTiming timing = ComputeChartTiming(birth, chart, a.dashaYear);
-        const std::string line = writer.Line(chart, FromWindows1252(report), timing, place) + "\n";
+        ChartJsonWriter writer(!a.noTiming);
+        std::optional<ChartTiming> timing;
+        if (!a.noTiming) timing = ComputeChartTiming(birth, chart, a.dashaYear);
+        const std::string line =
+            writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place) + "\n";
         return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << line; });
     }
     return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << report; });
@@ -209,7 +212,8 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
     bool allComputed = true;
     try {
         const int status = WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
-            allComputed = RunBatch(in, s, err, a.chart, a.dashaYear);
+            allComputed = RunBatch(in, s, err, a.chart,
+                                   a.noTiming ? std::nullopt : std::optional(a.dashaYear));
         });
         return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
     } catch (const std::ios_base::failure& failure) {
@@ -307,9 +311,12 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     app.add_option("--limit", a.limit, "How many places --find-place prints (1-1000, default 10)")
                       ->check(CLI::Range(1, 1000))
                       ->needs(findPlace);
-    app.add_option("--dasha-year", a.dashaYear, "Days of a dasha year: 365.25 (the default), 365.2425 or 360")
+    auto* noTiming = app.add_flag("--no-timing", a.noTiming,
+                                  "Leave the panchang, navamsa and dasha out of JSON charts");
+    auto* dashaYear = app.add_option("--dasha-year", a.dashaYear, "Days of a dasha year: 365.25 (the default), 365.2425 or 360")
         ->transform(CLI::CheckedTransformer(std::map<std::string, DashaYear>{
             {"365.25", DashaYear::Julian}, {"365.2425", DashaYear::Gregorian}, {"360", DashaYear::Savana}}));
+    noTiming->excludes(dashaYear);
 
     for (auto* option : {name, date, time, latitude, longitude, city, state, country}) {
         option->excludes(open)->excludes(batch)->excludes(listZones);

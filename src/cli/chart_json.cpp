@@ -260,7 +260,7 @@ std::string UniversalTimeText(double julianDayUT) {
 
 }  // namespace
 
-ChartJsonWriter::ChartJsonWriter() : document_(json::object()) {
+ChartJsonWriter::ChartJsonWriter(bool withTiming) : document_(json::object()) {
     const ChartResult empty;
     for (std::size_t i = 0; i < NumberFields.size(); ++i) {
         numbers_[i] = &(document_[NumberFields[i]] = 0.0).get_ref<json::number_float_t&>();
@@ -281,6 +281,7 @@ ChartJsonWriter::ChartJsonWriter() : document_(json::object()) {
     const auto text = [](json& object, const char* name) {
         return &(object[name] = "").get_ref<json::string_t&>();
     };
+    if (!withTiming) return;
     json& panchang = document_["Panchang"] = json::object();
     for (std::size_t i = 0; i < PanchangNumberFields.size(); ++i) {
         panchangNumbers_[i] =
@@ -397,7 +398,7 @@ nlohmann::json PlaceJson(const AtlasPlace& place) {
 }
 
 const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string& reportText,
-                                         const ChartTiming& timing, const ChartPlace* place) {
+                                         const ChartTiming* timing, const ChartPlace* place) {
     const double numbers[] = {c.UniversalTimeHours, c.BirthDayNumber, c.Centuries1900,
                               c.AyanamsaCorrection, c.AscendantDegrees, c.MidheavenDegrees,
                               c.JulianDayUT, c.AyanamsaDegrees};
@@ -413,7 +414,7 @@ const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string
     for (std::size_t body = 0; body < BodyCount; ++body) *longitudes_[body] = c.Longitudes[body];
     *zoneSignFromHemisphere_ = c.ZoneSignFromHemisphere;
     FillRetrograde(c);
-    FillTiming(timing);
+    if (timing) FillTiming(*timing);
     FillPlace(place);
     const auto fill = [](json& list, const auto& values) {
         for (std::size_t i = 0; i < values.size(); ++i) {

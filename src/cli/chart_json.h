@@ -46,10 +46,12 @@ struct ChartPlace {
 // One document is kept and refilled, so a line costs no allocations once warm.
 class ChartJsonWriter {
 public:
-    ChartJsonWriter();
-    // The object for one chart, as one line of text without its line end.
+    // Without timing the lines leave out "Panchang", "Navamsa" and "Vimshottari".
+    explicit ChartJsonWriter(bool withTiming = true);
+    // The object for one chart, as one line of text without its line end; `timing` is
+    // given when the writer was made with timing.
     const std::string& Line(const ChartResult& chart, const std::string& reportText,
-                            const ChartTiming& timing, const ChartPlace* place = nullptr);
+                            const ChartTiming* timing, const ChartPlace* place = nullptr);
 
 private:
     void FillRetrograde(const ChartResult& chart);

@@ -405,20 +405,33 @@ TEST_F(ChartCommand, PlaceStandsInForCoordinatesAndZone) {
     EXPECT_NE(skipped.err.find("never happened"), std::string::npos) << skipped.err;
 }
 
-TEST_F(ChartCommand, DashaYearIsStatedInTheJson) {
+TEST_F(ChartCommand, DashaYearIsStatedInTheJsonUnlessTheTimingIsLeftOut) {
     const struct {
-        const char* value;  // empty for the default
+        std::vector<std::string> extra;
         int status;
-        double yearDays;
-    } rows[] = {{"", 0, 365.25}, {"365.25", 0, 365.25}, {"365.2425", 0, 365.2425}, {"360", 0, 360}, {"364", 2, 0}};
+        double yearDays;  // 0: no timing in the line
+    } rows[] = {{{}, 0, 365.25},
+                {{"--dasha-year", "365.25"}, 0, 365.25},
+                {{"--dasha-year", "365.2425"}, 0, 365.2425},
+                {{"--dasha-year", "360"}, 0, 360},
+                {{"--dasha-year", "364"}, 2, 0},
+                {{"--no-timing"}, 0, 0},
+                {{"--no-timing", "--dasha-year", "360"}, 2, 0}};
     for (const auto& row : rows) {
         auto args = Delhi;
         args.push_back("--json");
-        if (*row.value) args.insert(args.end(), {"--dasha-year", row.value});
+        args.insert(args.end(), row.extra.begin(), row.extra.end());
         const auto run = RunCommand(args);
-        ASSERT_EQ(run.status, row.status) << row.value << run.err;
-        if (row.status == 0) {
-            EXPECT_EQ(nlohmann::json::parse(run.out)["Vimshottari"]["YearDays"], row.yearDays);
+        ASSERT_EQ(run.status, row.status) << run.err;
+        if (row.status != 0) continue;
+        const auto line = nlohmann::json::parse(run.out);
+        if (row.yearDays == 0) {
+            for (const char* field : {"Panchang", "Navamsa", "Vimshottari"}) {
+                EXPECT_FALSE(line.contains(field)) << field;
+            }
+            EXPECT_TRUE(line.contains("Longitudes"));
+        } else {
+            EXPECT_EQ(line["Vimshottari"]["YearDays"], row.yearDays);
         }
     }
 }
