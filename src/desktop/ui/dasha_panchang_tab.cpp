@@ -48,8 +48,11 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, QWidget* buddy) {
     return caption;
 }
 
+// "2012-08-07 05:39": the command's ISO time with a space for its "T", which reads (and
+// sounds in a screen reader) as a date and a time.
 QString LocalMinute(double julianDayUT, int clockOffsetSeconds) {
-    return QString::fromStdString(FormatLocalMinute(julianDayUT, clockOffsetSeconds));
+    return QString::fromStdString(FormatLocalMinute(julianDayUT, clockOffsetSeconds))
+        .replace('T', ' ');
 }
 
 // Lord, start, end and the running mark of one row; a running row is bold.
