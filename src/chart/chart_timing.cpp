@@ -9,13 +9,6 @@
 
 namespace grahavani {
 
-namespace {
-
-constexpr double UnixEpochJulianDay = 2440587.5;
-constexpr double SecondsPerDay = 86400;
-
-}  // namespace
-
 int ChartClockOffsetSeconds(const BirthRecord& birth, const ChartResult& chart) {
     using namespace std::chrono;
     // Day counts run on past the month's end, as the engines read a day like 31 April.

@@ -3,10 +3,8 @@
 #include "model/name_tables.h"
 #include "timing/local_time.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -242,22 +240,6 @@ constexpr std::array<const char*, 5> PanchangTextFields = {"Tithi", "Paksha", "Y
 constexpr std::array<std::string_view, 10> NavamsaBodyNames = {
     "Ascendant", "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
 
-// "1947-08-14T18:30:00Z": the instant of a Julian day, to the nearest second.
-std::string UniversalTimeText(double julianDayUT) {
-    using namespace std::chrono;
-    const auto sinceEpoch = std::llround((julianDayUT - 2440587.5) * 86400);
-    const sys_seconds instant{seconds{sinceEpoch}};
-    const sys_days date = floor<days>(instant);
-    const year_month_day ymd(date);
-    const hh_mm_ss clock(instant - date);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(ymd.year()),
-                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
-                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
-    return text;
-}
-
 }  // namespace
 
 ChartJsonWriter::ChartJsonWriter(bool withTiming) : document_(json::object()) {
@@ -404,7 +386,8 @@ const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string
                               c.JulianDayUT, c.AyanamsaDegrees};
     for (std::size_t i = 0; i < std::size(numbers); ++i) *numbers_[i] = numbers[i];
     const std::string engine(EngineName(c.ComputedBy));
-    const std::string universalTime = UniversalTimeText(c.JulianDayUT);
+    // The instant itself, on the clock of no offset: "1947-08-14T18:30:00Z".
+    const std::string universalTime = FormatLocalSecond(c.JulianDayUT, 0) + "Z";
     const std::string* texts[TextFields.size()] = {
         &c.AyanamsaText, &c.AscendantText, &c.MidheavenText, &c.RahuText, &c.KetuText,
         &c.MoonPositionText, &c.MoonNakshatra, &c.MoonRashi, &c.AyanamsaDisplay, &c.LagnaSign,

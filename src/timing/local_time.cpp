@@ -7,8 +7,6 @@
 namespace grahavani {
 namespace {
 
-constexpr double UnixEpochJulianDay = 2440587.5;
-constexpr double SecondsPerDay = 86400;
 // About ten thousand years either way: keeps every count well inside 64 bits.
 constexpr double LargestSecondCount = 3.2e11;
 

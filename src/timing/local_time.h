@@ -8,6 +8,10 @@
 
 namespace grahavani {
 
+// Julian day (UT) of 1970-01-01T00:00, where the system clock and std::chrono count from.
+inline constexpr double UnixEpochJulianDay = 2440587.5;
+inline constexpr double SecondsPerDay = 86400;
+
 // The civil date on the local clock at the instant rounded to the second, so that a
 // birth at local midnight stays on its own date; 1970-01-01 for an instant out of range.
 date::year_month_day LocalDateOf(double julianDayUT, int clockOffsetSeconds);

@@ -9,6 +9,7 @@
 #include "chart/chart_timing.h"
 #include "chart/compute_chart.h"
 #include "engines/precise/birth_instant.h"
+#include "timing/local_time.h"
 #include "model/reference_tables.h"
 #include "desktop/ui/chart_settings.h"
 #include "desktop/ui/dasha_panchang_tab.h"
@@ -24,11 +25,9 @@ namespace grahavani {
 
 namespace {
 
-constexpr double UnixEpochJulianDay = 2440587.5;
-
 double NowJulianDayUT() {
     return UnixEpochJulianDay +
-           static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86'400'000.0;
+           static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / (SecondsPerDay * 1000);
 }
 
 }  // namespace
