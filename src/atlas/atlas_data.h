@@ -1,6 +1,7 @@
 #pragma once
-// The atlas as generated at build time from GeoNames: every city of 15,000 people or more, most
-// populous first, and the old names people still type for some of them.
+// The atlas as generated at build time from GeoNames: every city of 15,000 people or more and every
+// country's capital (libgeonames, and data/place_supplement.json for the GeoNames records it lacks),
+// most populous first, and the old names people still type for some of them.
 
 #include <cstdint>
 #include <span>

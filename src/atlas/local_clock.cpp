@@ -1,13 +1,16 @@
 #include "atlas/local_clock.h"
 
-#include <date/tz.h>
+#include <date/date.h>
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
+#include <memory>
+#include <variant>
+
+#include "atlas/zone_file.h"
 
 namespace grahavani {
 namespace {
@@ -17,33 +20,26 @@ using std::chrono::seconds;
 constexpr std::array<const char*, 12> kMonthAbbreviations{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-// Compiled zone files (read with USE_OS_TZDB) carry only a daylight-saving flag, so date/tz gives a
-// token save. The amount is the offset less that of the nearest standard-time period, stepping out
-// one period at a time on both sides, the earlier side first: Dublin's winter GMT comes out at -1:00,
-// Apia's first summer east of the date line at +1:00, Britain's double summer time at +2:00.
-std::int32_t DaylightSavingAmount(const date::time_zone& zone, const date::sys_info& info) {
-    if (info.save == std::chrono::minutes{0}) return 0;
-    const auto amount = [&](const date::sys_info& standard) {
-        return static_cast<std::int32_t>((info.offset - standard.offset).count());
+// Compiled zone files carry only a daylight-saving flag. The amount is the offset less that of the
+// nearest standard-time period, stepping out one period at a time on both sides, the earlier side
+// first: Dublin's winter GMT comes out at -1:00, Apia's first summer east of the date line at +1:00,
+// Britain's double summer time at +2:00.
+std::int32_t DaylightSavingAmount(const ZoneHistory& history, std::size_t period) {
+    if (!history[period].DaylightSaving) return 0;
+    const auto amount = [&](std::size_t standard) {
+        return history[period].OffsetSeconds - history[standard].OffsetSeconds;
     };
-    constexpr int maxSteps = 64;
-    date::sys_info before = info, after = info;
-    for (int step = 0; step < maxSteps; ++step) {
-        if (before.begin > date::sys_seconds::min() + seconds{1}) {
-            before = zone.get_info(before.begin - seconds{1});
-            if (before.save == std::chrono::minutes{0}) return amount(before);
-        }
-        if (after.end < date::sys_seconds::max() - seconds{1}) {
-            after = zone.get_info(after.end);
-            if (after.save == std::chrono::minutes{0}) return amount(after);
-        }
+    constexpr std::size_t maxSteps = 64;
+    for (std::size_t step = 1; step <= maxSteps; ++step) {
+        if (step <= period && !history[period - step].DaylightSaving) return amount(period - step);
+        if (period + step < history.size() && !history[period + step].DaylightSaving) return amount(period + step);
     }
-    return static_cast<std::int32_t>(std::chrono::duration_cast<seconds>(info.save).count());
+    return 3600;  // no standard time within reach: the usual hour
 }
 
-ZoneClock ClockOf(const date::time_zone& zone, const date::sys_info& info) {
-    return {static_cast<std::int32_t>(info.offset.count()), DaylightSavingAmount(zone, info),
-            info.save != std::chrono::minutes{0}, info.abbrev};
+ZoneClock ClockOf(const ZoneHistory& history, std::size_t period) {
+    const ZonePeriod& clock = history[period];
+    return {clock.OffsetSeconds, DaylightSavingAmount(history, period), clock.DaylightSaving, clock.Abbreviation};
 }
 
 std::string ClockText(const ZoneClock& clock) { return UtcOffsetText(clock.OffsetSeconds) + " (" + clock.Abbreviation + ")"; }
@@ -95,31 +91,35 @@ ClockReading ReadLocalClock(std::string_view timeZone, const LocalDateTime& loca
         return Invalid("There is no time " + LocalDateTimeText(local).substr(LocalDateText(local).size() + 1) + ".");
     }
 
-    const date::time_zone* zone = nullptr;
-    try {
-        zone = date::locate_zone(timeZone);
-    } catch (const std::exception&) {
-        return Invalid("The time zone \"" + std::string(timeZone) + "\" is not in the tz database.");
-    }
+    auto loaded = LoadZone(timeZone);
+    if (auto* message = std::get_if<std::string>(&loaded)) return Invalid(std::move(*message));
+    const ZoneHistory& history = *std::get<std::shared_ptr<const ZoneHistory>>(loaded);
     const auto when = date::local_days{day} + std::chrono::hours{local.Hour} + std::chrono::minutes{local.Minute} +
                       seconds{local.Second};
-    const auto info = zone->get_info(when);
+    const std::int64_t localSeconds = when.time_since_epoch().count();
     const std::string where = LocalDateTimeText(local) + " in " + std::string(timeZone);
-    switch (info.result) {
-        case date::local_info::unique:
-            return {LocalTimeKind::Regular, ClockOf(*zone, info.first), {}};
-        case date::local_info::nonexistent:
-            return {LocalTimeKind::Skipped, std::nullopt,
-                    where + " never happened: the clocks went forward from " + ClockText(ClockOf(*zone, info.first)) +
-                        " to " + ClockText(ClockOf(*zone, info.second)) + "."};
-        case date::local_info::ambiguous:
-        default: {
-            const auto earlier = ClockOf(*zone, info.first), later = ClockOf(*zone, info.second);
-            return {LocalTimeKind::Repeated, fold == 0 ? earlier : later,
-                    where + " happened twice, first at " + ClockText(earlier) + " and again at " + ClockText(later) +
-                        " when the clocks went back; the " + (fold == 0 ? "earlier" : "later") + " is used."};
-        }
+    // The first period that begins after the local time read on that period's own clock.
+    const auto next = static_cast<std::size_t>(
+        std::upper_bound(history.begin() + 1, history.end(), localSeconds,
+                         [](std::int64_t at, const ZonePeriod& period) {
+                             return at - period.OffsetSeconds < period.BeginSeconds;
+                         }) -
+        history.begin());
+    const std::size_t period = next - 1;
+    // Read on the clock before, the time may fall before the period began: the clocks went back.
+    if (period > 0 && localSeconds - history[period - 1].OffsetSeconds < history[period].BeginSeconds) {
+        const auto earlier = ClockOf(history, period - 1), later = ClockOf(history, period);
+        return {LocalTimeKind::Repeated, fold == 0 ? earlier : later,
+                where + " happened twice, first at " + ClockText(earlier) + " and again at " + ClockText(later) +
+                    " when the clocks went back; the " + (fold == 0 ? "earlier" : "later") + " is used."};
     }
+    // Read on the period's clock, the time may fall after the next began: the clocks went forward.
+    if (next < history.size() && localSeconds - history[period].OffsetSeconds >= history[next].BeginSeconds) {
+        return {LocalTimeKind::Skipped, std::nullopt,
+                where + " never happened: the clocks went forward from " + ClockText(ClockOf(history, period)) +
+                    " to " + ClockText(ClockOf(history, next)) + "."};
+    }
+    return {LocalTimeKind::Regular, ClockOf(history, period), {}};
 }
 
 }  // namespace grahavani

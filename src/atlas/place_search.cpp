@@ -56,12 +56,17 @@ const std::vector<IndexedPlace>& SearchIndex() {
     return index;
 }
 
-bool NameMatches(const IndexedPlace& place, std::string_view term) {
-    if (StartsAWord(place.name, term)) return true;
-    for (const auto& alias : place.aliases) {
-        if (StartsAWord(alias, term)) return true;
+enum class NameMatch { None, Prefix, Exact };
+
+NameMatch MatchName(const IndexedPlace& place, std::string_view term) {
+    if (place.name == term || std::find(place.aliases.begin(), place.aliases.end(), term) != place.aliases.end()) {
+        return NameMatch::Exact;
     }
-    return false;
+    if (StartsAWord(place.name, term)) return NameMatch::Prefix;
+    for (const auto& alias : place.aliases) {
+        if (StartsAWord(alias, term)) return NameMatch::Prefix;
+    }
+    return NameMatch::None;
 }
 
 bool CountryMatches(const IndexedPlace& place, std::string_view term) {
@@ -100,18 +105,28 @@ PlaceMatches FindPlaces(std::string_view query, std::size_t limit) {
 
     const auto places = AtlasPlaces();
     const auto& index = SearchIndex();
+    std::vector<const AtlasPlace*> prefixMatches;
     for (std::size_t i = 0; i < index.size(); ++i) {
         const auto& place = index[i];
-        if (!NameMatches(place, name)) continue;
+        const NameMatch match = MatchName(place, name);
+        if (match == NameMatch::None) continue;
         if (!stateOrCountry.empty() && !StartsAWord(place.state, stateOrCountry) &&
             !CountryMatches(place, stateOrCountry)) {
             continue;
         }
         if (!state.empty() && !StartsAWord(place.state, state)) continue;
         if (!CountryMatches(place, country)) continue;
-        if (matches.Places.size() < limit) matches.Places.push_back(&places[i]);
         ++matches.Count;
+        if (match == NameMatch::Exact) {
+            if (matches.Places.size() < limit) matches.Places.push_back(&places[i]);
+            ++matches.ExactCount;
+        } else if (prefixMatches.size() < limit) {
+            prefixMatches.push_back(&places[i]);
+        }
     }
+    const std::size_t room = limit - matches.Places.size();
+    matches.Places.insert(matches.Places.end(), prefixMatches.begin(),
+                          prefixMatches.begin() + static_cast<std::ptrdiff_t>(std::min(room, prefixMatches.size())));
     return matches;
 }
 

@@ -46,6 +46,23 @@ std::string FoldForSearch(std::string_view text) {
             folded += static_cast<char>(lead >= 'A' && lead <= 'Z' ? lead + ('a' - 'A') : lead);
             continue;
         }
+        // Romanian's S and T with comma below, U+0218–U+021B: C8 98 to C8 9B.
+        if (lead == 0xC8 && i + 1 < text.size()) {
+            const auto trail = static_cast<unsigned char>(text[i + 1]);
+            if (trail >= 0x98 && trail <= 0x9B) {
+                folded += trail <= 0x99 ? 's' : 't';
+                ++i;
+                continue;
+            }
+        }
+        // U+0300–U+036F: CC 80 to CD AF.
+        if (i + 1 < text.size() && (lead == 0xCC || lead == 0xCD)) {
+            const auto trail = static_cast<unsigned char>(text[i + 1]);
+            if (trail >= 0x80 && trail <= (lead == 0xCC ? 0xBF : 0xAF)) {
+                ++i;
+                continue;
+            }
+        }
         // Every code point of the folded range is two bytes long in UTF-8, with lead byte C3 to C5.
         if (lead >= 0xC3 && lead <= 0xC5 && i + 1 < text.size()) {
             const auto trail = static_cast<unsigned char>(text[i + 1]);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <string>
 #include <thread>
 #include <variant>
@@ -113,12 +114,17 @@ std::variant<PreparedRecord, std::string> PrepareRecord(std::string_view text, c
     if (record.Place) {
         const auto found = FindBirthPlace(*record.Place);
         if (const auto* error = std::get_if<std::string>(&found)) return *error;
-        const AtlasPlace& place = *std::get<FoundPlace>(found).Place;
+        const FoundPlace& foundPlace = std::get<FoundPlace>(found);
+        const AtlasPlace& place = *foundPlace.Place;
         auto entered = EnterPlaceInRecord(place, record.Fold, prepared.Birth);
         if (auto* error = std::get_if<std::string>(&entered)) return std::move(*error);
         auto& clock = std::get<PlaceClockInForce>(entered);
-        prepared.Place = ChartPlace{&place, clock.Clock};
-        prepared.Notice = std::move(clock.Notice);
+        prepared.Place = ChartPlace{&place, clock.Clock, foundPlace.OtherMatches > 0 ? FoundPlaceText(foundPlace) : ""};
+        prepared.Notice = prepared.Place->Note;
+        if (!clock.Notice.empty()) {
+            if (!prepared.Notice.empty()) prepared.Notice += "; ";
+            prepared.Notice += clock.Notice;
+        }
         if (options.engine == Engine::Classic &&
             ClassicReadsZoneBackwards(clock.Clock.OffsetSeconds, prepared.Birth.IsEast)) {
             if (!prepared.Notice.empty()) prepared.Notice += ' ';
@@ -144,7 +150,14 @@ struct WorkerShare {
 
     void Compute(std::string_view text, const LineSpan& line, std::size_t number,
                  const ChartOptions& options, std::optional<DashaYear> dashaYear) {
-        const auto record = PrepareRecord(text, line, options);
+        // Whatever a line's place or zone throws stays that line's error: escaping a worker's
+        // thread would end the program.
+        std::variant<PreparedRecord, std::string> record;
+        try {
+            record = PrepareRecord(text, line, options);
+        } catch (const std::exception& error) {
+            record = std::string("cannot be prepared: ") + error.what();
+        }
         if (const auto* prepared = std::get_if<PreparedRecord>(&record)) {
             ChartResult chart;  // each line is a chart of its own
             ComputeChart(prepared->Birth, chart, options);

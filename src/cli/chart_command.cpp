@@ -228,7 +228,8 @@ int WritePlaceReport(const Arguments& a, std::ostream& out, std::ostream& err) {
     const auto found = FindBirthPlace(a.place);
     if (const auto* error = std::get_if<std::string>(&found)) throw ArgumentError{"--place: " + *error};
     const FoundPlace& place = std::get<FoundPlace>(found);
-    if (place.OtherMatches > 0) err << "grahavani-chart: " << FoundPlaceText(place) << "\n";
+    const std::string placeNote = place.OtherMatches > 0 ? FoundPlaceText(place) : "";
+    if (!placeNote.empty()) err << "grahavani-chart: " << placeNote << "\n";
 
     // The date and time pass the entry form's checks; the place fills the rest.
     Arguments timeOnly = a;
@@ -249,7 +250,7 @@ int WritePlaceReport(const Arguments& a, std::ostream& out, std::ostream& err) {
         err << "grahavani-chart: " << ClassicZoneWarningText(place.Place->Name, clock.OffsetSeconds, birth.IsEast)
             << "\n";
     }
-    const ChartPlace chartPlace{place.Place, clock};
+    const ChartPlace chartPlace{place.Place, clock, placeNote};
     return WriteReport(birth, &chartPlace, a, out, err);
 }
 

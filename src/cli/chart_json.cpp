@@ -358,7 +358,7 @@ void ChartJsonWriter::FillTiming(const ChartTiming& timing) {
 void ChartJsonWriter::FillPlace(const ChartPlace* place) {
     if (!place) {
         if (hasPlace_) {
-            for (const char* field : {"Place", "TimeZone", "ZoneOffsetSeconds", "DaylightSaving"}) {
+            for (const char* field : {"Place", "PlaceNote", "TimeZone", "ZoneOffsetSeconds", "DaylightSaving"}) {
                 document_.erase(field);
             }
         }
@@ -366,6 +366,11 @@ void ChartJsonWriter::FillPlace(const ChartPlace* place) {
         return;
     }
     document_["Place"] = PlaceJson(*place->Place);
+    if (place->Note.empty()) {
+        document_.erase("PlaceNote");
+    } else {
+        document_["PlaceNote"] = place->Note;
+    }
     document_["TimeZone"] = place->Place->TimeZone;
     document_["ZoneOffsetSeconds"] = place->Clock.OffsetSeconds;
     document_["DaylightSaving"] = place->Clock.DaylightSaving;

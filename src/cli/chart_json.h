@@ -36,6 +36,7 @@ nlohmann::json PlaceJson(const AtlasPlace& place);
 struct ChartPlace {
     const AtlasPlace* Place = nullptr;
     ZoneClock Clock;
+    std::string Note;  // "PlaceNote": which place a text that matched several was taken for; else empty
 };
 
 // Writes chart results as JSON objects with the chart result's fields and "Report": the

@@ -8,11 +8,14 @@ std::variant<FoundPlace, std::string> FindBirthPlace(std::string_view text) {
     const PlaceMatches matches = FindPlaces(text, 2);
     const std::string quoted = "\"" + std::string(text) + "\"";
     if (matches.Places.empty()) return "no place in the atlas matches " + quoted;
-    if (matches.Places.size() > 1 && matches.Places[0]->Population == matches.Places[1]->Population) {
-        return quoted + " matches " + std::to_string(matches.Count) +
-               " places, the two most populous equally; add the state or the country";
+    // Only places of the same standing can tie: two exact names, or two prefixes with no exact name.
+    const bool sameStanding = matches.ExactCount != 1;
+    if (matches.Places.size() > 1 && sameStanding &&
+        matches.Places[0]->Population == matches.Places[1]->Population) {
+        return quoted + " matches " + std::to_string(matches.Count) + " places, the two most populous " +
+               (matches.ExactCount > 1 ? "exact names " : "") + "equally; add the state or the country";
     }
-    return FoundPlace{matches.Places[0], matches.Count - 1};
+    return FoundPlace{matches.Places[0], matches.Count - 1, matches.ExactCount};
 }
 
 std::string FoundPlaceText(const FoundPlace& found) {
@@ -21,7 +24,10 @@ std::string FoundPlaceText(const FoundPlace& found) {
     if (!place.State.empty()) text += ", " + std::string(place.State);
     text += ", " + std::string(place.Country);
     if (found.OtherMatches > 0) {
-        text += " (the most populous; " + std::to_string(found.OtherMatches) + " other place" +
+        const std::string standing = found.ExactNames == 0   ? "the most populous"
+                                     : found.ExactNames == 1 ? "an exact name"
+                                                             : "the most populous exact name";
+        text += " (" + standing + "; " + std::to_string(found.OtherMatches) + " other place" +
                 (found.OtherMatches == 1 ? " matches)" : "s match)");
     }
     return text;

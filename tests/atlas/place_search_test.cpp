@@ -8,7 +8,7 @@ namespace grahavani {
 namespace {
 
 // Expected places read from libgeonames 0.3.0 (Debian 12) with a throw-away C program over its API.
-TEST(PlaceSearch, FindsPlacesByWordPrefixMostPopulousFirst) {
+TEST(PlaceSearch, FindsPlacesByWordPrefixExactNamesThenMostPopulousFirst) {
     struct Case {
         const char* query;
         const char* name;
@@ -29,6 +29,16 @@ TEST(PlaceSearch, FindsPlacesByWordPrefixMostPopulousFirst) {
         {"Springfield, Missouri, United States", "Springfield", "Missouri", "US"},
         {"Kolkata, West Bengal", "Kolkata", "State of West Bengal", "IN"},
         {"Varan, India", "Varanasi", "State of Uttar Pradesh", "IN"},  // as the user types
+        // A whole name beats more populous places it only begins.
+        {"York", "York", "England", "GB"},                        // not New York
+        {"Bath", "Bath", "England", "GB"},                        // not Bathinda
+        {"Male", "Malé", "Kaafu Atoll", "MV"},                    // not Malegaon
+        {"zu\xcc\x88rich", "Zurich", "Canton of Zurich", "CH"},  // "u" and a combining diaeresis
+        {"Z\xc3\xbcrich", "Zurich", "Canton of Zurich", "CH"},    // composed
+        {"Sa\xcc\x83o Paulo", "São Paulo", "São Paulo", "BR"},     // a combining tilde
+        {"Kiev", "Kyiv", "Kyiv City", "UA"},                      // an old name, exact
+        {"Gent", "Ghent", "Flemish Region", "BE"},
+        {"Chisinau", "Chi\xc8\x99in\xc4\x83u", "Chi\xc8\x99in\xc4\x83u Municipality", "MD"},  // s with comma below
     };
     for (const auto& c : cases) {
         const auto matches = FindPlaces(c.query, 5);
@@ -37,6 +47,7 @@ TEST(PlaceSearch, FindsPlacesByWordPrefixMostPopulousFirst) {
         EXPECT_EQ(matches.Places.front()->State, c.state) << c.query;
         EXPECT_EQ(matches.Places.front()->CountryCode, c.countryCode) << c.query;
         for (std::size_t i = 1; i < matches.Places.size(); ++i) {
+            if (i == matches.ExactCount) continue;  // where the exact names end and the prefixes begin
             EXPECT_GE(matches.Places[i - 1]->Population, matches.Places[i]->Population) << c.query;
         }
     }

@@ -8,6 +8,7 @@
 #include "chart/compute_chart.h"
 #include "formats/text_report.h"
 #include "formats/windows1252.h"
+#include "tests/atlas/zone_folder_for_tests.h"
 #include "tests/chart/test_births.h"
 
 namespace grahavani {
@@ -216,6 +217,33 @@ TEST(RunBatch, PlaceLinesTakeTheClockThePlaceKept) {
             EXPECT_EQ(classic["UniversalTime"], row.universalTime);
         }
     }
+}
+
+TEST(RunBatch, AZoneFileThatCannotBeReadFailsOnlyItsLine) {
+    test::ZoneFolderForTests zones;
+    zones.Copy("Asia/Kolkata");
+    ::setenv("TZDIR", zones.Path().c_str(), 1);
+    std::string input;
+    for (const char* place : {"London, GB", "Kolkata"}) {
+        input += json{{"Name", "P"}, {"Day", 1}, {"Month", 1}, {"Year", 1990}, {"Hour", 12}, {"Minute", 0},
+                      {"Place", place}}.dump() + "\n";
+    }
+    using test::ZoneDamage;
+    for (const ZoneDamage damage : {ZoneDamage::Empty, ZoneDamage::CutShort, ZoneDamage::Garbage,
+                                    ZoneDamage::BadClockIndex, ZoneDamage::Fifo}) {
+        zones.Damage("Europe/London", damage);
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        EXPECT_FALSE(RunBatch(in, out, err));
+        const auto lines = Lines(out.str());
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0]["line"], 1);
+        EXPECT_EQ(lines[0]["error"].get<std::string>().find("The time zone file " + (zones.Path() / "Europe/London").string()),
+                  0u) << lines[0];
+        EXPECT_EQ(lines[1]["TimeZone"], "Asia/Kolkata");
+        EXPECT_EQ(lines[1]["ZoneOffsetSeconds"], 19800);
+    }
+    ::unsetenv("TZDIR");
 }
 
 TEST(RunBatch, PlaceLinesRefuseWhatThePlaceFills) {

@@ -14,6 +14,7 @@
 #include "formats/text_codec.h"
 #include "formats/text_report.h"
 #include "run_command.h"
+#include "tests/atlas/zone_folder_for_tests.h"
 #include "tests/chart/test_births.h"
 
 namespace grahavani {
@@ -360,10 +361,14 @@ TEST_F(ChartCommand, FindPlacePrintsTheMostPopulousFirstUpToTheLimit) {
         std::vector<nlohmann::json> places;
         for (std::string line; std::getline(lines, line);) places.push_back(nlohmann::json::parse(line));
         ASSERT_EQ(places.size(), row.lines);
+        // Places named "San" itself come first, then the rest; each most populous first.
+        const auto rank = [&](std::size_t i) {
+            return std::make_pair(places[i]["Name"] != "San", -places[i]["Population"].get<double>());
+        };
         for (std::size_t i = 0; i < places.size(); ++i) {
             EXPECT_EQ(places[i].size(), 7u);
             if (i > 0) {
-                EXPECT_GE(places[i - 1]["Population"], places[i]["Population"]);
+                EXPECT_LE(rank(i - 1), rank(i));
             }
         }
     }
@@ -377,7 +382,11 @@ TEST_F(ChartCommand, PlaceStandsInForCoordinatesAndZone) {
         const char* errPart;  // of standard error; empty when nothing is said
     } rows[] = {
         // The atlas's Delhi has 10.9 million people; "Delhi" also matches a smaller place.
-        {{"--place", "Delhi", "--json"}, 0, "using Delhi, National Capital Territory of Delhi, India (the most populous; "},
+        {{"--place", "Delhi", "--json"}, 0, "using Delhi, National Capital Territory of Delhi, India (an exact name; "},
+        {{"--place", "Delh", "--json"}, 0, "using Delhi, National Capital Territory of Delhi, India (the most populous; "},
+        {{"--place", "York"}, 0, "using York, England, United Kingdom (the most populous exact name; "},
+        {{"--place", "Bath"}, 0, "using Bath, England, United Kingdom (an exact name; "},
+        {{"--place", "London"}, 0, "using London, England, United Kingdom (the most populous exact name; "},
         {{"--place", "Varanasi, India"}, 0, ""},
         {{"--place", "Qqxxzzy"}, 2, "--place: no place in the atlas matches \"Qqxxzzy\""},
         {{"--place", "Delhi", "--lat", "28N39"}, 2, "excludes"},
@@ -403,6 +412,18 @@ TEST_F(ChartCommand, PlaceStandsInForCoordinatesAndZone) {
                                      "New York", "--json"});
     EXPECT_EQ(skipped.status, 1);
     EXPECT_NE(skipped.err.find("never happened"), std::string::npos) << skipped.err;
+
+    // So is a place whose zone file cannot be read; a pipe in its stead is not waited on.
+    test::ZoneFolderForTests zones;
+    ::setenv("TZDIR", zones.Path().c_str(), 1);
+    for (const auto damage : {test::ZoneDamage::Garbage, test::ZoneDamage::Fifo}) {
+        zones.Damage("Asia/Kolkata", damage);
+        const auto unread = RunCommand({"--name", "A", "--date", "1947-08-15", "--time", "00:00", "--place", "Kolkata"});
+        EXPECT_EQ(unread.status, 1);
+        EXPECT_NE(unread.err.find("grahavani-chart: The time zone file " + (zones.Path() / "Asia/Kolkata").string()),
+                  std::string::npos) << unread.err;
+    }
+    ::unsetenv("TZDIR");
 }
 
 TEST_F(ChartCommand, DashaYearIsStatedInTheJsonUnlessTheTimingIsLeftOut) {

@@ -1,7 +1,8 @@
-// Build step: reads the GeoNames cities through libgeonames and our alias file, and writes them
-// as a C++ source, so the programs carry the atlas without linking the GPL library.
+// Build step: reads the GeoNames cities through libgeonames, the GeoNames records it lacks from our
+// supplement file, and our alias file, and writes them as a C++ source, so the programs carry the
+// atlas without linking the GPL library.
 //
-//   generate_atlas <place_aliases.json> <generated .cpp>
+//   generate_atlas <place_aliases.json> <place_supplement.json> <generated .cpp>
 
 #include <geonames.h>
 
@@ -44,17 +45,10 @@ std::vector<City> ReadCities() {
                           geonames_city_get_longitude(city), geonames_city_get_population(city)});
         geonames_city_free(city);
     }
-    // Most populous first, so a search can stop once it has enough; ties in a fixed order.
-    std::stable_sort(cities.begin(), cities.end(), [](const City& a, const City& b) {
-        if (a.population != b.population) return a.population > b.population;
-        return a.name < b.name;
-    });
     return cities;
 }
 
-// Each alias names a place and its country; the most populous place of that name wins.
-std::vector<std::pair<std::string, std::size_t>> ReadAliases(const std::string& file,
-                                                             const std::vector<City>& cities) {
+nlohmann::json ReadArray(const std::string& file, const char* what) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw ShapeError(file + ": cannot be read");
     nlohmann::json entries;
@@ -63,9 +57,55 @@ std::vector<std::pair<std::string, std::size_t>> ReadAliases(const std::string& 
     } catch (const nlohmann::json::parse_error& error) {
         throw ShapeError(file + ": " + error.what());
     }
-    if (!entries.is_array()) throw ShapeError(file + ": expected an array of aliases");
+    if (!entries.is_array()) throw ShapeError(file + ": expected an array of " + what);
+    return entries;
+}
+
+bool SamePlace(const City& city, const std::string& name, const std::string& countryCode) {
+    return city.name == name && city.countryCode == countryCode;
+}
+
+// GeoNames records (capitals and city-states) that libgeonames lacks; one it has is refused, so the
+// supplement never doubles a place once libgeonames gains it.
+void AddSupplement(const std::string& file, std::vector<City>& cities) {
+    for (const auto& entry : ReadArray(file, "places")) {
+        const auto fail = [&](const std::string& problem) { throw ShapeError(file + ": " + problem + ": " + entry.dump()); };
+        if (!entry.is_object() || entry.size() != 8) fail("every place needs exactly its eight fields");
+        const auto text = [&](const char* key, bool mayBeEmpty) {
+            if (!entry.contains(key) || !entry[key].is_string()) fail(std::string("\"") + key + "\" must be a text");
+            std::string value = entry[key].get<std::string>();
+            if (value.empty() && !mayBeEmpty) fail(std::string("\"") + key + "\" must not be empty");
+            return value;
+        };
+        const auto number = [&](const char* key, double least, double most) {
+            if (!entry.contains(key) || !entry[key].is_number()) fail(std::string("\"") + key + "\" must be a number");
+            const double value = entry[key].get<double>();
+            if (!(value >= least && value <= most)) fail(std::string("\"") + key + "\" is out of range");
+            return value;
+        };
+        City city{text("name", false), text("state", true), text("country", false), text("countryCode", false),
+                  text("timeZone", false), number("latitude", -90, 90), number("longitude", -180, 180),
+                  static_cast<unsigned>(number("population", 0, 4e9))};
+        if (std::any_of(cities.begin(), cities.end(), [&](const City& c) { return SamePlace(c, city.name, city.countryCode); })) {
+            fail("libgeonames already has " + city.name + ", " + city.countryCode);
+        }
+        cities.push_back(std::move(city));
+    }
+}
+
+// Most populous first, so a search can stop once it has enough; ties in a fixed order.
+void SortByPopulation(std::vector<City>& cities) {
+    std::stable_sort(cities.begin(), cities.end(), [](const City& a, const City& b) {
+        if (a.population != b.population) return a.population > b.population;
+        return a.name < b.name;
+    });
+}
+
+// Each alias names a place and its country; the most populous place of that name wins.
+std::vector<std::pair<std::string, std::size_t>> ReadAliases(const std::string& file,
+                                                             const std::vector<City>& cities) {
     std::vector<std::pair<std::string, std::size_t>> aliases;
-    for (const auto& entry : entries) {
+    for (const auto& entry : ReadArray(file, "aliases")) {
         const auto field = [&](const char* key) {
             if (!entry.is_object() || !entry.contains(key) || !entry[key].is_string() ||
                 entry[key].get_ref<const std::string&>().empty()) {
@@ -75,9 +115,8 @@ std::vector<std::pair<std::string, std::size_t>> ReadAliases(const std::string& 
         };
         const std::string alias = field("alias"), place = field("place"), country = field("country");
         if (entry.size() != 3) throw ShapeError(file + ": unexpected keys in " + entry.dump());
-        const auto found = std::find_if(cities.begin(), cities.end(), [&](const City& city) {
-            return city.name == place && city.countryCode == country;
-        });
+        const auto found = std::find_if(cities.begin(), cities.end(),
+                                        [&](const City& city) { return SamePlace(city, place, country); });
         if (found == cities.end()) throw ShapeError(file + ": no place " + place + ", " + country + " for " + alias);
         aliases.emplace_back(alias, static_cast<std::size_t>(found - cities.begin()));
     }
@@ -110,7 +149,8 @@ std::string Number(double value) {
 
 std::string Source(const std::vector<City>& cities, const std::vector<std::pair<std::string, std::size_t>>& aliases) {
     std::ostringstream out;
-    out << "// Generated by generate_atlas from libgeonames (GeoNames, CC-BY 4.0) and data/place_aliases.json.\n"
+    out << "// Generated by generate_atlas from libgeonames and data/place_supplement.json (GeoNames, CC-BY 4.0)\n"
+           "// and data/place_aliases.json.\n"
            "#include \"atlas/atlas_data.h\"\n\nnamespace grahavani {\nnamespace {\n\n"
            "constexpr AtlasPlace kPlaces[] = {\n";
     for (const auto& city : cities) {
@@ -130,19 +170,21 @@ std::string Source(const std::vector<City>& cities, const std::vector<std::pair<
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: generate_atlas <place_aliases.json> <generated .cpp>\n";
+    if (argc != 4) {
+        std::cerr << "usage: generate_atlas <place_aliases.json> <place_supplement.json> <generated .cpp>\n";
         return 2;
     }
     try {
-        const auto cities = ReadCities();
+        auto cities = ReadCities();
+        AddSupplement(argv[2], cities);
+        SortByPopulation(cities);
         const auto source = Source(cities, ReadAliases(argv[1], cities));
-        std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
+        std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
         out << source;
-        if (!out.flush()) throw ShapeError(std::string(argv[2]) + ": cannot be written");
+        if (!out.flush()) throw ShapeError(std::string(argv[3]) + ": cannot be written");
     } catch (const std::exception& error) {
         std::cerr << "generate_atlas: " << error.what() << "\n";
-        std::remove(argv[2]);
+        std::remove(argv[3]);
         return 1;
     }
     return 0;
