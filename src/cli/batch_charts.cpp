@@ -40,10 +40,14 @@ struct LineSpan {
     bool tooLong = false;
 };
 
+// A line is held with its carriage return, if any, until its end is found: the limit
+// counts the line without it.
+constexpr std::size_t MaxHeldLineBytes = MaxBatchLineBytes + 1;
+
 // The lines of one chunk, held end to end in one buffer that never grows past
 // ChunkBytes plus one line.
 struct Chunk {
-    Chunk() { text.reserve(ChunkBytes + MaxBatchLineBytes + 1); }
+    Chunk() { text.reserve(ChunkBytes + MaxHeldLineBytes + 1); }
     std::string text;
     std::vector<LineSpan> lines;
 };
@@ -64,9 +68,9 @@ public:
             const char* newline = static_cast<const char*>(std::memchr(next_, '\n', end_ - next_));
             const char* stop = newline ? newline : end_;
             if (!line.tooLong) {
-                const std::size_t room = MaxBatchLineBytes + 1 - (text.size() - line.offset);
+                const std::size_t room = MaxHeldLineBytes + 1 - (text.size() - line.offset);
                 text.append(next_, std::min<std::size_t>(stop - next_, room));
-                if (text.size() - line.offset > MaxBatchLineBytes) {
+                if (text.size() - line.offset > MaxHeldLineBytes) {
                     line.tooLong = true;
                     text.resize(line.offset);
                 }
@@ -76,6 +80,10 @@ public:
         }
         if (!sawAnything) return false;
         if (text.size() > line.offset && text.back() == '\r') text.pop_back();
+        if (text.size() - line.offset > MaxBatchLineBytes) {
+            line.tooLong = true;
+            text.resize(line.offset);
+        }
         line.length = text.size() - line.offset;
         return true;
     }

@@ -23,6 +23,7 @@
 #include "chart/compute_chart.h"
 #include "model/reference_tables.h"
 #include "command_line_values.h"
+#include "control_characters.h"
 #include "formats/chart_file.h"
 #include "formats/text_report.h"
 #include "output_file.h"
@@ -37,6 +38,7 @@ struct Arguments {
     std::string name, date, time, latitude, longitude, zone, city, state, country;
     bool daylightSaving = false;
     std::string outputPath, chartFile, batchFile;
+    bool force = false;  // replace a write-protected -o target
     bool listZones = false;
     ChartOptions chart;
     bool json = false;
@@ -148,13 +150,12 @@ int FinishStandardOutput(std::ostream& out, std::ostream& err, int status) {
 }
 
 // Writes to standard output (no -o, or -o -), or through a temporary file to -o.
-int WriteResult(const std::string& outputPath, std::ostream& out, std::ostream& err,
-                const auto& writer) {
-    if (outputPath.empty() || outputPath == StandardOutputName) {
+int WriteResult(const Arguments& a, std::ostream& out, std::ostream& err, const auto& writer) {
+    if (a.outputPath.empty() || a.outputPath == StandardOutputName) {
         writer(out);
         return FinishStandardOutput(out, err, ExitSuccess);
     }
-    OutputFile file(outputPath);
+    OutputFile file(a.outputPath, a.force);
     if (!file.IsOpen()) {
         err << "-o: " << file.OpenError() << "\n";
         return ExitBadArguments;
@@ -185,9 +186,9 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
         if (!a.noTiming) timing = ComputeChartTiming(birth, chart, a.dashaYear);
         const std::string line =
             writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place) + "\n";
-        return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << line; });
+        return WriteResult(a, out, err, [&](std::ostream& s) { s << line; });
     }
-    return WriteResult(a.outputPath, out, err, [&](std::ostream& s) { s << report; });
+    return WriteResult(a, out, err, [&](std::ostream& s) { s << report; });
 }
 
 int OpenChartFile(const Arguments& a, std::ostream& out, std::ostream& err) {
@@ -211,7 +212,7 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
     bool allComputed = true;
     try {
-        const int status = WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
+        const int status = WriteResult(a, out, err, [&](std::ostream& s) {
             allComputed = RunBatch(in, s, err, a.chart,
                                    a.noTiming ? std::nullopt : std::optional(a.dashaYear));
         });
@@ -260,7 +261,7 @@ int FindPlaceLines(const Arguments& a, std::ostream& out, std::ostream& err) {
         err << "grahavani-chart: no place in the atlas matches \"" << a.findPlace << "\"\n";
         return ExitBadBirthData;
     }
-    return WriteResult(a.outputPath, out, err, [&](std::ostream& s) {
+    return WriteResult(a, out, err, [&](std::ostream& s) {
         for (const AtlasPlace* place : matches.Places) s << PlaceJson(*place).dump() << '\n';
     });
 }
@@ -269,6 +270,22 @@ void ListZones(std::ostream& out) {
     for (std::size_t row = 0; row < TimeZoneCount; ++row) {
         out << row << '\t' << TimeZoneList[row].displayText << '\n';
     }
+}
+
+// Takes only the words of `words`: CLI11's CheckedTransformer also takes the values
+// they stand for, so that "--engine 1" would pass.
+template <typename Value>
+CLI::Validator OneOfWords(const std::map<std::string, Value>& words) {
+    std::string list;
+    for (const auto& entry : words) list += (list.empty() ? "" : ", ") + entry.first;
+    return CLI::Validator(
+        [words, list](std::string& text) {
+            const auto found = words.find(text);
+            if (found == words.end()) return "expected one of " + list;
+            text = std::to_string(static_cast<int>(found->second));
+            return std::string();
+        },
+        "{" + list + "}");
 }
 
 }  // namespace
@@ -292,12 +309,14 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* open = app.add_option("--open", a.chartFile, "Compute the chart a .gvc chart file holds");
     auto* batch = app.add_option("--batch", a.batchFile, "Compute one chart per JSON line of FILE");
     auto* listZones = app.add_flag("--list-zones", a.listZones, "Print the time zones with their numbers");
+    app.add_flag("--force", a.force, "With -o, replace FILE even when it is write-protected")
+        ->needs(output);
     app.add_option("--engine", a.chart.engine, "classic (the default) or precise (Swiss Ephemeris)")
-        ->transform(CLI::CheckedTransformer(
+        ->transform(OneOfWords(
             std::map<std::string, Engine>{{std::string(EngineName(Engine::Classic)), Engine::Classic},
                                           {std::string(EngineName(Engine::Precise)), Engine::Precise}}));
     app.add_option("--node", a.chart.node, "Rahu of the precise engine: mean (the default) or true")
-        ->transform(CLI::CheckedTransformer(
+        ->transform(OneOfWords(
             std::map<std::string, LunarNode>{{"mean", LunarNode::Mean}, {"true", LunarNode::True}}));
     app.add_flag("--json", a.json, "Write the chart as one JSON line, as --batch does");
     auto* place = app.add_option("--place", a.place,
@@ -315,9 +334,17 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* noTiming = app.add_flag("--no-timing", a.noTiming,
                                   "Leave the panchang, navamsa and dasha out of JSON charts");
     auto* dashaYear = app.add_option("--dasha-year", a.dashaYear, "Days of a dasha year: 365.25 (the default), 365.2425 or 360")
-        ->transform(CLI::CheckedTransformer(std::map<std::string, DashaYear>{
+        ->transform(OneOfWords(std::map<std::string, DashaYear>{
             {"365.25", DashaYear::Julian}, {"365.2425", DashaYear::Gregorian}, {"360", DashaYear::Savana}}));
     noTiming->excludes(dashaYear);
+    const CLI::Validator plainText(
+        [](const std::string& text) {
+            return HoldsControlCharacter(text) ? std::string(ControlCharacterRefusal) : std::string();
+        },
+        "");
+    for (auto* option : {name, date, time, latitude, longitude, zone, city, state, country, place, findPlace}) {
+        option->check(plainText);
+    }
 
     for (auto* option : {name, date, time, latitude, longitude, city, state, country}) {
         option->excludes(open)->excludes(batch)->excludes(listZones);
@@ -346,7 +373,7 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         if (output->count() > 0 && a.outputPath.empty()) {
             throw ArgumentError{"-o: expected a file name, or - for standard output"};
         }
-        if (a.listZones) return WriteResult(a.outputPath, out, err, ListZones);
+        if (a.listZones) return WriteResult(a, out, err, ListZones);
         if (findPlace->count() > 0) return FindPlaceLines(a, out, err);
         if (!a.batchFile.empty()) return Batch(a, out, err);
         if (zone->count() == 0 && place->count() == 0) {

@@ -1,5 +1,7 @@
 #include "chart_json.h"
 
+#include "control_characters.h"
+#include "model/birth_entries.h"
 #include "model/name_tables.h"
 #include "timing/local_time.h"
 
@@ -106,8 +108,10 @@ public:
     std::string Text(Field field) {
         const FieldValue* value = Find(field);
         if (!value) return {};
-        if (const auto* text = std::get_if<std::string>(value)) return *text;
-        return Fail(field, "must be a text"), std::string{};
+        const auto* text = std::get_if<std::string>(value);
+        if (!text) return Fail(field, "must be a text"), std::string{};
+        if (HoldsControlCharacter(*text)) return Fail(field, ControlCharacterRefusal), std::string{};
+        return *text;
     }
 
     bool Flag(Field field) {
@@ -173,6 +177,8 @@ private:
 
 std::variant<BatchRecord, std::string> BatchRecordFromJson(std::string_view line) {
     FieldCollector collected;
+    // The parser takes a NUL byte for the end of the text, and would leave what follows unread.
+    if (line.find('\0') != std::string_view::npos) return std::string("not valid JSON: a NUL byte");
     if (!json::sax_parse(line, &collected)) return std::string("not valid JSON");
     if (!collected.topIsObject) return std::string("a line must hold one JSON object");
 
@@ -185,6 +191,8 @@ std::variant<BatchRecord, std::string> BatchRecordFromJson(std::string_view line
     b.Year = read.Number(Year, 1900, 2050);
     b.Hour = read.Number(Hour, 0, 24);
     b.Minute = read.Number(Minute, 0, 59);
+    if (!read.Error().empty()) return read.Error();
+    if (auto problem = CheckDayOfMonth(b.Day, b.Month, b.Year)) return std::move(*problem);
     if (read.Present(Place)) {
         for (const Field field : PlaceFilledFields) {
             if (read.Present(field)) read.Refuse(field, "cannot stand beside Place, which fills it");
@@ -195,16 +203,30 @@ std::variant<BatchRecord, std::string> BatchRecordFromJson(std::string_view line
         return record;
     }
     if (read.Present(Fold)) read.Refuse(Fold, "needs Place");
-    // A signed offset stands in for the zone's magnitudes, which it fills.
-    const bool signedOffset = read.Present(ZoneOffsetMinutes);
-    if (!signedOffset || read.Present(ZoneHours)) b.ZoneHours = read.Number(ZoneHours, 0, 13);
-    if (!signedOffset || read.Present(ZoneMinutes)) b.ZoneMinutes = read.ZoneMinutes();
-    if (signedOffset) {
+    // A signed offset stands in for the zone's magnitudes, which it fills; given beside it,
+    // they must be its own.
+    if (read.Present(ZoneOffsetMinutes)) {
         const std::int16_t offset = read.Number(ZoneOffsetMinutes, -MaxZoneOffsetMinutes,
                                                 MaxZoneOffsetMinutes);
         b.ZoneOffsetSeconds = offset * 60;
         b.ZoneHours = static_cast<std::int16_t>(std::abs(offset) / 60);
         b.ZoneMinutes = static_cast<std::int16_t>(std::abs(offset) % 60);
+        const struct {
+            Field field;
+            std::int16_t value, most;
+            const char* part;
+        } magnitudes[] = {{ZoneHours, b.ZoneHours, MaxZoneOffsetMinutes / 60, "hours"},
+                          {ZoneMinutes, b.ZoneMinutes, 59, "minutes"}};
+        for (const auto& magnitude : magnitudes) {
+            if (read.Present(magnitude.field) &&
+                read.Number(magnitude.field, 0, magnitude.most) != magnitude.value) {
+                read.Refuse(magnitude.field, "must be " + std::to_string(magnitude.value) + ", the " +
+                                                 magnitude.part + " of ZoneOffsetMinutes, or left out");
+            }
+        }
+    } else {
+        b.ZoneHours = read.Number(ZoneHours, 0, 13);
+        b.ZoneMinutes = read.ZoneMinutes();
     }
     b.LongitudeDegrees = read.Coordinate(LongitudeDegrees);
     b.LongitudeMinutes = read.Coordinate(LongitudeMinutes);

@@ -70,17 +70,20 @@ std::optional<EntryProblem> CheckListValues(const BirthEntries& e) {
     return std::nullopt;
 }
 
-std::optional<EntryProblem> CheckDate(const BirthEntries& e) {
-    const int day = NumberInList(e.Day, 1, 31).value_or(0);
-    const int month = MonthNumber(e.Month).value_or(0);
-    const int year = NumberInList(e.Year, 1900, 2050).value_or(0);
+std::optional<std::string> CheckDayOfMonth(int day, int month, int year) {
     const bool leapYear = year % 4 == 0;  // so 1900 passes as a leap year
-    if (month == 2 && leapYear && day >= 30)
-        return Problem("Please Enter Correct Date Or Month!", std::nullopt);
-    if (month == 2 && !leapYear && day >= 29)
-        return Problem("Please Enter Correct Date Or Month!", std::nullopt);
+    if (month == 2 && leapYear && day >= 30) return "Please Enter Correct Date Or Month!";
+    if (month == 2 && !leapYear && day >= 29) return "Please Enter Correct Date Or Month!";
     if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31)
-        return Problem("Please Enter Correct Date Or Month !", std::nullopt);
+        return "Please Enter Correct Date Or Month !";
+    return std::nullopt;
+}
+
+std::optional<EntryProblem> CheckDate(const BirthEntries& e) {
+    const auto message = CheckDayOfMonth(NumberInList(e.Day, 1, 31).value_or(0),
+                                         MonthNumber(e.Month).value_or(0),
+                                         NumberInList(e.Year, 1900, 2050).value_or(0));
+    if (message) return Problem(*message, std::nullopt);
     return std::nullopt;
 }
 

@@ -57,6 +57,8 @@ std::optional<EntryProblem> CheckRequiredFields(const BirthEntries& entries);
 std::optional<EntryProblem> CheckListValues(const BirthEntries& entries);
 // The three calendar tests (needs list values that pass CheckListValues).
 std::optional<EntryProblem> CheckDate(const BirthEntries& entries);
+// The same tests on the numbers of a date: their message, or none.
+std::optional<std::string> CheckDayOfMonth(int day, int month, int year);
 // Each coordinate must be a whole number in the signed 16-bit range.
 std::optional<EntryProblem> CheckCoordinates(const BirthEntries& entries);
 // All of the above in that order: the first problem found, or none.

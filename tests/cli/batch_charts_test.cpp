@@ -307,5 +307,51 @@ TEST(RunBatch, TimingOfEveryChart) {
     }
 }
 
+
+TEST(RunBatch, RefusesWhatTheCommandRefuses) {
+    const auto with = [](json fields, std::initializer_list<const char*> without = {}) {
+        json line = DelhiJson();
+        for (const char* field : without) line.erase(field);
+        line.update(fields);
+        return line.dump();
+    };
+    const struct {
+        std::string line;
+        const char* error;  // null: the line gives a chart
+    } rows[] = {
+        {with({{"Day", 31}, {"Month", 2}}), "Please Enter Correct Date Or Month!"},
+        {with({{"Day", 31}, {"Month", 4}}), "Please Enter Correct Date Or Month !"},
+        {with({{"ZoneHours", 3}, {"ZoneOffsetMinutes", 330}}),
+         "field ZoneHours must be 5, the hours of ZoneOffsetMinutes, or left out"},
+        {with({{"ZoneMinutes", 0}, {"ZoneOffsetMinutes", -330}}),
+         "field ZoneMinutes must be 30, the minutes of ZoneOffsetMinutes, or left out"},
+        {with({{"ZoneHours", 14}, {"ZoneOffsetMinutes", 840}}, {"ZoneMinutes"}), nullptr},
+        {with({{"ZoneHours", 5}, {"ZoneMinutes", 45}, {"ZoneOffsetMinutes", 345}}), nullptr},
+        {DelhiJson().dump() + std::string("\0garbage", 8), "not valid JSON: a NUL byte"},
+    };
+    for (const auto& row : rows) {
+        std::istringstream in(row.line);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunBatch(in, out, err), row.error == nullptr) << row.line;
+        const json result = Lines(out.str()).at(0);
+        if (row.error) {
+            EXPECT_EQ(result["error"], row.error);
+        } else {
+            EXPECT_TRUE(result.contains("Report")) << result.dump();
+        }
+    }
+}
+
+TEST(RunBatch, TheLineLimitLeavesOutACarriageReturn) {
+    for (const std::size_t lineBytes : {MaxBatchLineBytes, MaxBatchLineBytes + 1}) {
+        json record = DelhiJson();
+        record["Name"] = "";
+        record["Name"] = std::string(lineBytes - record.dump().size(), 'a');
+        std::istringstream in(record.dump() + "\r\n");
+        std::ostringstream out, err;
+        EXPECT_EQ(RunBatch(in, out, err), lineBytes == MaxBatchLineBytes) << lineBytes;
+    }
+}
+
 }  // namespace
 }  // namespace grahavani

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -455,6 +457,117 @@ TEST_F(ChartCommand, DashaYearIsStatedInTheJsonUnlessTheTimingIsLeftOut) {
             EXPECT_EQ(line["Vimshottari"]["YearDays"], row.yearDays);
         }
     }
+}
+
+
+TEST_F(ChartCommand, OutputRefusesPathsToOpenDescriptors) {
+    // A log the caller opened for appending, as `-o /dev/stdout >> log` would be.
+    const std::string log = Write("log.txt", "earlier lines\n");
+    const int appended = ::open(log.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    ASSERT_GE(appended, 0);
+    const std::string descriptor = std::to_string(appended);
+    const fs::path link = folder_ / "to-stdout";
+    fs::create_symlink("/dev/stdout", link);
+    for (const std::string& target :
+         {std::string("/dev/stdout"), std::string("/dev/stderr"), std::string("/dev/stdin"),
+          "/dev/fd/" + descriptor, "/proc/self/fd/" + descriptor,
+          "/proc/" + std::to_string(::getpid()) + "/fd/" + descriptor, link.string()}) {
+        auto args = Delhi;
+        args.insert(args.end(), {"-o", target});
+        const auto run = RunCommand(args);
+        EXPECT_EQ(run.status, 2) << target;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "-o: " + target + " names an open descriptor, not a file; use -o - for "
+                                             "standard output\n");
+    }
+    ::close(appended);
+    EXPECT_EQ(Read(log), "earlier lines\n");
+}
+
+TEST_F(ChartCommand, TextsRefuseControlCharacters) {
+    const struct {
+        std::size_t index;  // in Delhi
+        const char* value;
+        const char* named;
+    } cases[] = {
+        {1, "Asha\r\nLagna / Asc: Mesha", "--name"}, {13, "New\tDelhi", "--city"},
+        {15, "\x1b[2J", "--state"},                  {17, "India\x7f", "--country"},
+        {17, "India\xc2\x9b" "2J", "--country"},     {11, "Indian Time, IST, +5.3\n", "--zone"},
+    };
+    for (const auto& c : cases) {
+        auto args = Delhi;
+        args[c.index] = c.value;
+        const auto run = RunCommand(args);
+        EXPECT_EQ(run.status, 2) << c.named;
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(std::string(c.named) + ": must not hold control characters"),
+                  std::string::npos)
+            << run.err;
+    }
+    for (const auto& args : {std::vector<std::string>{"--name", "A", "--date", "1947-08-15", "--time",
+                                                      "00:00", "--place", "Delhi\x1b"},
+                             std::vector<std::string>{"--find-place", "San\n"}}) {
+        EXPECT_EQ(RunCommand(args).status, 2) << args.back();
+    }
+    EXPECT_EQ(RunCommand(Delhi).status, 0);
+
+    // A batch's texts: the line is an error that names the field.
+    const std::string record = Read(EveryMode()[2][1]);
+    const std::string when = R"({"Name":"A","Day":15,"Month":8,"Year":1947,"Hour":0,"Minute":0,)";
+    const struct {
+        std::string line;
+        const char* field;
+    } lines[] = {{std::regex_replace(record, std::regex(R"("Name":"A")"), R"("Name":"A\u0085")"), "Name"},
+                 {std::regex_replace(record, std::regex(R"("City":"C")"), R"("City":"C\u001b")"), "City"},
+                 {when + R"("Place":"Delhi\n"})", "Place"}};
+    for (const auto& l : lines) {
+        const auto run = RunCommand({"--batch", Write("texts.jsonl", l.line)});
+        EXPECT_EQ(run.status, 1) << l.field;
+        EXPECT_EQ(nlohmann::json::parse(run.out)["error"],
+                  "field " + std::string(l.field) +
+                      " must not hold control characters (line breaks, tabs, escapes)");
+    }
+}
+
+TEST_F(ChartCommand, OutputAndChoiceArgumentsRefuseWhatTheyDoNotDocument) {
+    // Only the documented words, not the values they stand for.
+    for (const std::vector<std::string>& extra :
+         {std::vector<std::string>{"--engine", "1"}, {"--node", "1"}, {"--json", "--dasha-year", "0"}}) {
+        auto args = Delhi;
+        args.insert(args.end(), extra.begin(), extra.end());
+        EXPECT_EQ(RunCommand(args).status, 2) << extra.back();
+    }
+
+    // Names up to NAME_MAX, and two long names that start alike, side by side.
+    for (const std::size_t bytes : {230, 231, 248, 255}) {
+        for (const char last : {'x', 'y'}) {
+            const fs::path target = folder_ / (std::string(bytes - 1, 'n') + last);
+            const auto run = RunCommand({"--list-zones", "-o", target.string()});
+            EXPECT_EQ(run.status, 0) << bytes << run.err;
+            EXPECT_TRUE(fs::exists(target)) << bytes;
+        }
+    }
+
+    // A write-protected file is replaced only with --force, keeping its mode.
+    const std::string kept = Write("kept.txt", "old report");
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    auto args = Delhi;
+    args.insert(args.end(), {"-o", kept});
+    const auto refused = RunCommand(args);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "-o: " + kept + " is write-protected; give --force to replace it\n");
+    EXPECT_EQ(Read(kept), "old report");
+    args.push_back("--force");
+    EXPECT_EQ(RunCommand(args).status, 0);
+    EXPECT_EQ(Read(kept), ExpectedDelhiReport());
+    EXPECT_EQ(fs::status(kept).permissions(),
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    // A folder that does not exist is a refused target.
+    const std::string lost = (folder_ / "missing" / "report.txt").string();
+    const auto missing = RunCommand({"--list-zones", "-o", lost});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "-o: cannot create " + lost + ": its folder does not exist\n");
 }
 
 }  // namespace
