@@ -34,6 +34,7 @@ ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& char
         FindSunrise(LocalDateOf(chart.JulianDayUT, timing.ClockOffsetSeconds),
                     timing.ClockOffsetSeconds, NorthLatitude(birth), EastLongitude(birth));
     timing.SunriseReason = sunrise.Reason;
+    if (sunrise.MoshierNotice != chart.EphemerisNotice) timing.EphemerisNotice = sunrise.MoshierNotice;
     timing.Panchang = ComputePanchang(longitudes[SunBody], longitudes[MoonBody], chart.JulianDayUT,
                                       timing.ClockOffsetSeconds, sunrise.JulianDayUT);
     return timing;

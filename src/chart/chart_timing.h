@@ -22,13 +22,15 @@ struct ChartTiming {
     Vimshottari Dasha;
     grahavani::Panchang Panchang;
     std::string SunriseReason;  // why the birth date has no sunrise; empty when it has one
+    std::string EphemerisNotice;  // the sunrise's Moshier notice, where the chart gave no such one
 };
 
 // The record's local date and time less the chart's universal instant, to the second: the
 // offset either engine actually used, daylight saving and the zone's direction included.
 int ChartClockOffsetSeconds(const BirthRecord& birth, const ChartResult& chart);
 
-// From the chart's longitudes and instant; the sunrise at the record's coordinates.
+// From the chart's longitudes and instant; the sunrise at the record's coordinates. Throws
+// EphemerisFailure where the library cannot compute the sunrise.
 ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& chart, DashaYear year);
 
 // The period that contains the instant (its start included, its end not), if any.

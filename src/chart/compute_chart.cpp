@@ -10,6 +10,7 @@
 namespace grahavani {
 
 void ComputeChart(const BirthRecord& birth, ChartResult& chart, const ChartOptions& options) {
+    chart.EphemerisNotice.clear();  // only the precise engine reads files
     if (options.engine == Engine::Precise) {
         ComputePreciseEngine(birth, options, chart);
         WriteLongitudeTexts(chart);

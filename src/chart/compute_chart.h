@@ -9,7 +9,9 @@ namespace grahavani {
 
 // Overwrites the chart result field by field; fields that a step cannot reach keep
 // the values of the previous chart. For the precise engine, run
-// CheckPreciseBirthRecord (engines/precise/birth_instant.h) first.
+// CheckPreciseBirthRecord (engines/precise/birth_instant.h) first; it throws
+// EphemerisFailure (engines/precise/ephemeris_failure.h) where the library fails, and
+// then the chart result is incomplete.
 void ComputeChart(const BirthRecord& birth, ChartResult& chart,
                   const ChartOptions& options = {});
 

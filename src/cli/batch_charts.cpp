@@ -14,6 +14,7 @@
 #include "chart/compute_chart.h"
 #include "chart_json.h"
 #include "engines/precise/birth_instant.h"
+#include "engines/precise/ephemeris_failure.h"
 #include "place_lookup.h"
 #include "formats/text_report.h"
 #include "formats/windows1252.h"
@@ -166,24 +167,39 @@ struct WorkerShare {
         } catch (const std::exception& error) {
             record = std::string("cannot be prepared: ") + error.what();
         }
+        std::string error;
         if (const auto* prepared = std::get_if<PreparedRecord>(&record)) {
-            ChartResult chart;  // each line is a chart of its own
-            ComputeChart(prepared->Birth, chart, options);
-            std::optional<ChartTiming> timing;
-            if (dashaYear) timing = ComputeChartTiming(prepared->Birth, chart, *dashaYear);
-            output += writer.Line(chart, FromWindows1252(BuildTextReport(prepared->Birth, chart)),
-                                  timing ? &*timing : nullptr,
-                                  prepared->Place ? &*prepared->Place : nullptr);
-            if (!prepared->Notice.empty()) {
-                messages += "line " + std::to_string(number) + ": " + prepared->Notice + '\n';
+            try {
+                AppendChart(*prepared, number, options, dashaYear);
+                return;
+            } catch (const EphemerisFailure& failure) {
+                error = failure.what();
             }
         } else {
-            const auto& error = std::get<std::string>(record);
-            output += nlohmann::json{{"line", number}, {"error", error}}.dump();
-            messages += "line " + std::to_string(number) + ": " + error + '\n';
-            allComputed = false;
+            error = std::move(std::get<std::string>(record));
         }
+        output += nlohmann::json{{"line", number}, {"error", error}}.dump();
         output += '\n';
+        messages += "line " + std::to_string(number) + ": " + error + '\n';
+        allComputed = false;
+    }
+
+    // Throws EphemerisFailure, having written nothing, where the library cannot compute it.
+    void AppendChart(const PreparedRecord& prepared, std::size_t number, const ChartOptions& options,
+                     std::optional<DashaYear> dashaYear) {
+        ChartResult chart;  // each line is a chart of its own
+        ComputeChart(prepared.Birth, chart, options);
+        std::optional<ChartTiming> timing;
+        if (dashaYear) timing = ComputeChartTiming(prepared.Birth, chart, *dashaYear);
+        output += writer.Line(chart, FromWindows1252(BuildTextReport(prepared.Birth, chart)),
+                              timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr);
+        output += '\n';
+        const auto tell = [&](const std::string& notice) {
+            if (!notice.empty()) messages += "line " + std::to_string(number) + ": " + notice + '\n';
+        };
+        tell(prepared.Notice);
+        tell(chart.EphemerisNotice);
+        if (timing) tell(timing->EphemerisNotice);
     }
 
     void Clear() {

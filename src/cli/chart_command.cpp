@@ -18,6 +18,7 @@
 #include "chart_json.h"
 #include "place_lookup.h"
 #include "engines/precise/birth_instant.h"
+#include "engines/precise/ephemeris_failure.h"
 #include "formats/windows1252.h"
 #include "model/birth_entries.h"
 #include "chart/compute_chart.h"
@@ -178,12 +179,21 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
         }
     }
     ChartResult chart;
-    ComputeChart(birth, chart, a.chart);
+    std::optional<ChartTiming> timing;
+    try {
+        ComputeChart(birth, chart, a.chart);
+        if (a.json && !a.noTiming) timing = ComputeChartTiming(birth, chart, a.dashaYear);
+    } catch (const EphemerisFailure& failure) {
+        err << "grahavani-chart: " << failure.what() << "\n";
+        return ExitBadBirthData;
+    }
+    if (!chart.EphemerisNotice.empty()) err << "grahavani-chart: " << chart.EphemerisNotice << "\n";
+    if (timing && !timing->EphemerisNotice.empty()) {
+        err << "grahavani-chart: " << timing->EphemerisNotice << "\n";
+    }
     const std::string report = BuildTextReport(birth, chart);
     if (a.json) {
         ChartJsonWriter writer(!a.noTiming);
-        std::optional<ChartTiming> timing;
-        if (!a.noTiming) timing = ComputeChartTiming(birth, chart, a.dashaYear);
         const std::string line =
             writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place) + "\n";
         return WriteResult(a, out, err, [&](std::ostream& s) { s << line; });

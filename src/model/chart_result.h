@@ -49,6 +49,7 @@ struct ChartResult {
     double AyanamsaDegrees = 0;  // the amount subtracted from tropical longitudes
     Engine ComputedBy = Engine::Classic;
     std::string Ephemeris;  // "classic", "JPL files" or "Moshier"
+    std::string EphemerisNotice;  // why the Moshier theory stood in for a file; else empty
     bool ZoneSignFromHemisphere = true;  // false when the record carried a signed offset
 };
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart_timing.h"
+#include "engines/precise/ephemeris_failure.h"
 #include "tests/chart/test_births.h"
+#include "tests/engines/precise/ephemeris_folder.h"
 
 namespace grahavani {
 namespace {
@@ -78,6 +81,52 @@ TEST(ComputeChart, RepeatableAndIndependentOfWhatWasThere) {
     EXPECT_EQ(first.MoonNakshatra, second.MoonNakshatra);
     EXPECT_EQ(first.NakshatraLord, second.NakshatraLord);
     EXPECT_EQ(first.Centuries1900, second.Centuries1900);
+}
+
+// A planet file that is empty, cut short or a web page fails the precise chart and the
+// classic chart's sunrise, in the library's words naming the file; a missing one gives the
+// Moshier theory and a notice naming it.
+TEST(ComputeChart, DamagedEphemerisFilesFailAndMissingOnesFallBackToMoshier) {
+    const struct {
+        const char* name;
+        test::PlanetFile planetFile;
+    } cases[] = {{"empty", test::PlanetFile::Empty},
+                 {"truncated", test::PlanetFile::Truncated},
+                 {"web-page", test::PlanetFile::WebPage},
+                 {"missing", test::PlanetFile::Missing}};
+    const BirthRecord birth = test::Delhi1947();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::EphemerisFolder folder(c.name, c.planetFile);
+        ChartResult precise, classic;
+        ComputeChart(birth, classic);
+        if (c.planetFile == test::PlanetFile::Missing) {
+            ComputeChart(birth, precise, {Engine::Precise, LunarNode::Mean});
+            EXPECT_EQ(precise.Ephemeris, "Moshier");
+            EXPECT_NE(precise.EphemerisNotice.find("'sepl_18.se1' not found"), std::string::npos)
+                << precise.EphemerisNotice;
+            const ChartTiming timing = ComputeChartTiming(birth, classic, DashaYear::Julian);
+            EXPECT_TRUE(timing.Panchang.SunriseJulianDayUT);
+            EXPECT_NE(timing.EphemerisNotice.find("'sepl_18.se1' not found"), std::string::npos);
+            continue;
+        }
+        const auto failureOf = [](const auto& compute) {
+            try {
+                compute();
+            } catch (const EphemerisFailure& failure) {
+                return std::string(failure.what());
+            }
+            return std::string("no failure");
+        };
+        const std::string expected = "The Swiss Ephemeris cannot compute the chart: Ephemeris file " +
+                                     folder.PlanetFilePath() + " is damaged";
+        const std::string preciseFailure =
+            failureOf([&] { ComputeChart(birth, precise, {Engine::Precise, LunarNode::Mean}); });
+        const std::string sunriseFailure =
+            failureOf([&] { ComputeChartTiming(birth, classic, DashaYear::Julian); });
+        EXPECT_TRUE(preciseFailure.starts_with(expected)) << preciseFailure;
+        EXPECT_TRUE(sunriseFailure.starts_with(expected)) << sunriseFailure;
+    }
 }
 
 }  // namespace

@@ -15,9 +15,11 @@
 #include "formats/chart_file.h"
 #include "formats/text_codec.h"
 #include "formats/text_report.h"
+#include "engines/precise/thread_ephemeris.h"
 #include "run_command.h"
 #include "tests/atlas/zone_folder_for_tests.h"
 #include "tests/chart/test_births.h"
+#include "tests/engines/precise/ephemeris_folder.h"
 
 namespace grahavani {
 namespace {
@@ -338,6 +340,60 @@ TEST_F(ChartCommand, PreciseEngineRefusesADayTheCalendarLacks) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("29 February 1900"), std::string::npos) << run.err;
+}
+
+// A damaged planet file fails every way to a precise chart, and the classic JSON chart that
+// needs the sunrise: exit 1 with the library's words naming the file, no chart, -o keeps its
+// old file, a batch line gets the error in its place. An over-long SE_EPHE_PATH likewise.
+TEST_F(ChartCommand, EphemerisFailuresExitOneAndWriteNoChart) {
+    const std::string kept = Write("kept.json", "old chart");
+    {
+        const test::EphemerisFolder ephemeris("command", test::PlanetFile::Empty);
+        const std::string message = "The Swiss Ephemeris cannot compute the chart: Ephemeris file " +
+                                    ephemeris.PlanetFilePath() + " is damaged (0).";
+        for (const char* engine : {"precise", "classic"}) {
+            for (auto args : EveryMode()) {
+                const bool batch = args.front() == "--batch";
+                args.insert(args.end(), {"--json", "--engine", engine, "-o", kept});
+                SCOPED_TRACE(args.front() + " " + engine);
+                const auto run = RunCommand(args);
+                EXPECT_EQ(run.status, 1);
+                EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+                const std::string output = Read(kept);
+                if (batch) {
+                    EXPECT_EQ(nlohmann::json::parse(output)["error"].get<std::string>().rfind(message, 0), 0u);
+                    Write("kept.json", "old chart");
+                } else {
+                    EXPECT_EQ(output, "old chart");
+                }
+            }
+        }
+    }
+    const std::string longPath(LongestEphemerisPath + 1, '/');
+    setenv("SE_EPHE_PATH", longPath.c_str(), 1);
+    auto args = Delhi;
+    args.insert(args.end(), {"--engine", "precise"});
+    const auto run = RunCommand(args);
+    unsetenv("SE_EPHE_PATH");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "grahavani-chart: SE_EPHE_PATH is 243 bytes long, but the Swiss Ephemeris reads at "
+                       "most 242: name the ephemeris folder by a shorter path.\n");
+}
+
+// A missing planet file: the Moshier theory, and a word naming the file.
+TEST_F(ChartCommand, MissingEphemerisFileFallsBackToMoshierAndSaysWhich) {
+    const test::EphemerisFolder ephemeris("command-missing", test::PlanetFile::Missing);
+    auto args = Delhi;
+    args.insert(args.end(), {"--json", "--engine", "precise"});
+    const auto run = RunCommand(args);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(nlohmann::json::parse(run.out)["Ephemeris"], "Moshier");
+    EXPECT_EQ(run.err.rfind("grahavani-chart: The Moshier theory stands in for a missing ephemeris file: "
+                            "SwissEph file 'sepl_18.se1' not found",
+                            0),
+              0u)
+        << run.err;
 }
 
 TEST_F(ChartCommand, FindPlacePrintsTheMostPopulousFirstUpToTheLimit) {

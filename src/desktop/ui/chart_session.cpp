@@ -5,10 +5,13 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <utility>
+
 #include "atlas/zone_direction.h"
 #include "chart/chart_timing.h"
 #include "chart/compute_chart.h"
 #include "engines/precise/birth_instant.h"
+#include "engines/precise/ephemeris_failure.h"
 #include "timing/local_time.h"
 #include "model/reference_tables.h"
 #include "desktop/ui/chart_settings.h"
@@ -68,8 +71,19 @@ void ChartSession::CalculateChart(ChartStyle layout) {
             return;
         }
     }
+    // Computed aside, so that a library failure leaves the records as they were.
+    ChartResult chart = chart_;
+    ChartTiming timing;
+    try {
+        ComputeChart(birth, chart, options);
+        timing = ComputeChartTiming(birth, chart, ReadDashaYear(settings_));
+    } catch (const EphemerisFailure& failure) {
+        messages_.ShowCritical(entryForm_.get(), QStringLiteral("Grahavani"),
+                               QString::fromUtf8(failure.what()));
+        return;
+    }
     birth_ = birth;
-    ComputeChart(birth_, chart_, options);
+    chart_ = std::move(chart);
 
     MDI& window = EnsureMainWindow();
     window.ShowChartSettings();
@@ -83,7 +97,7 @@ void ChartSession::CalculateChart(ChartStyle layout) {
     interpretation.ShowNakshatraProfile(chart_.MoonNakshatra);
     interpretation.ShowLagnaProfile(chart_.LagnaSign);
     interpretation.ShowRashiProfile(chart_.MoonRashi);
-    FillTiming();
+    ShowTiming(timing);
     display.BringChartToFront();
     interpretation.ScrollHouseDescriptionToStart();
     entryForm_->hide();
@@ -111,8 +125,16 @@ Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecor
 
 void ChartSession::FillTiming() {
     if (!mainWindow_) return;
-    mainWindow_->Display().Interpretation().DashaPanchang().Fill(
-        ComputeChartTiming(birth_, chart_, ReadDashaYear(settings_)), chart_, NowJulianDayUT());
+    try {
+        ShowTiming(ComputeChartTiming(birth_, chart_, ReadDashaYear(settings_)));
+    } catch (const EphemerisFailure& failure) {
+        messages_.ShowCritical(mainWindow_, QStringLiteral("Grahavani"),
+                               QString::fromUtf8(failure.what()));
+    }
+}
+
+void ChartSession::ShowTiming(const ChartTiming& timing) {
+    mainWindow_->Display().Interpretation().DashaPanchang().Fill(timing, chart_, NowJulianDayUT());
 }
 
 MDI& ChartSession::EnsureMainWindow() {

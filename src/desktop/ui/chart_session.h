@@ -22,6 +22,7 @@ class FileCommands;
 class frmMain;
 class MDI;
 class MessageSink;
+struct ChartTiming;
 
 class ChartSession final : public QObject {
     Q_OBJECT
@@ -39,8 +40,8 @@ public:
 
     void ShowEntryForm();
     // From the entry form to the chart on screen in the given layout, by the engine the
-    // settings choose. Entries that fail a check are reported and leave both records and
-    // the windows as they were.
+    // settings choose. Entries that fail a check, and charts the Swiss Ephemeris cannot
+    // compute, are reported and leave both records and the windows as they were.
     void CalculateChart(ChartStyle layout);
     // Closes the main window and shows the entry form with the fields as typed.
     void Back();
@@ -60,7 +61,9 @@ private:
     // The engine for entries whose zone the classic engine would read backwards, as the
     // user answers; otherwise the one chosen.
     Engine EngineForZone(const BirthEntries& entries, const BirthRecord& birth, Engine chosen);
+    // The timing at the dasha year the settings hold, computed afresh.
     void FillTiming();
+    void ShowTiming(const ChartTiming& timing);
     void RequestExit();
 
     MessageSink& messages_;

@@ -8,7 +8,8 @@
 namespace grahavani {
 
 // Expects a record that passes CheckPreciseBirthRecord. Writes the numbers listed in
-// chart_engine.h and the day counts UniversalTimeHours, BirthDayNumber, Centuries1900.
+// chart_engine.h, the day counts UniversalTimeHours, BirthDayNumber, Centuries1900, and
+// EphemerisNotice. Throws EphemerisFailure where the library cannot compute the chart.
 void ComputePreciseEngine(const BirthRecord& birth, const ChartOptions& options,
                           ChartResult& chart);
 

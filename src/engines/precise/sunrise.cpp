@@ -5,7 +5,11 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
 
+#include "engines/precise/ephemeris_call.h"
 #include "engines/precise/thread_ephemeris.h"
 
 namespace grahavani {
@@ -20,6 +24,9 @@ constexpr double SiderealDegreesPerDay = 360.98564736629;
 constexpr double SunSemiDiameterAtOneAU = 959.63 / 3600;
 constexpr double SunHorizontalParallaxAtOneAU = 8.794 / 3600;
 constexpr double Radians = M_PI / 180;
+
+// The last round of the rise's iteration moves it by no more than this where it has settled.
+constexpr double SettledWithinDays = 0.5 / 86400;
 
 // Beyond this distance from the moment the Sun was computed, its linear motion is too rough
 // near the polar limit, so the rise is refined from a second place of the Sun.
@@ -40,18 +47,26 @@ double RiseAltitude(double distanceAU) {
            SunHorizontalParallaxAtOneAU / distanceAU;
 }
 
+// A rise from the Sun's linear motion, or none; unsettled where the iteration did not
+// converge, as it cannot where the Sun's daily circle is smaller than its change in declination.
+struct RiseEstimate {
+    std::optional<double> JulianDayUT;
+    bool Settled = true;
+};
+
 // The Sun's apparent place, its daily motion and the sidereal time at one moment, moved
 // linearly in time: over a few hours it is exact to well under an arcsecond.
 class SunNear {
 public:
-    // False where the library cannot compute the Sun.
-    bool ComputeAt(double julianDayUT) {
+    // Throws EphemerisFailure where the library cannot compute the Sun.
+    void ComputeAt(double julianDayUT) {
         std::array<double, 6> place{};
         std::array<char, AS_MAXCH> error{};
-        if (swe_calc_ut(julianDayUT, SE_SUN, SEFLG_SWIEPH | SEFLG_EQUATORIAL | SEFLG_SPEED,
-                        place.data(), error.data()) < 0) {
-            return false;
-        }
+        EphemerisSource source = CheckEphemerisCall(
+            swe_calc_ut(julianDayUT, SE_SUN, SEFLG_SWIEPH | SEFLG_EQUATORIAL | SEFLG_SPEED,
+                        place.data(), error.data()),
+            error.data());
+        if (moshierNotice_.empty()) moshierNotice_ = std::move(source.MoshierNotice);
         at_ = julianDayUT;
         rightAscension_ = place[0];
         declination_ = place[1];
@@ -59,9 +74,9 @@ public:
         declinationRate_ = place[4];
         riseAltitude_ = RiseAltitude(place[2]);
         siderealTime_ = swe_sidtime(julianDayUT) * 15;
-        return true;
     }
 
+    const std::string& MoshierNotice() const { return moshierNotice_; }
     double At() const { return at_; }
 
     // The transit at the longitude nearest to `guess`.
@@ -74,57 +89,87 @@ public:
 
     // The rise in the half day before `transit`, starting from the Sun's declination at the
     // moment it was computed; none where the Sun stays above or below the horizon.
-    std::optional<double> RiseBefore(double transit, double latitude) const {
+    RiseEstimate RiseBefore(double transit, double latitude) const {
         double rise = at_;
+        double step = 0;
         for (int round = 0; round < 4; ++round) {
-            const double declination = (declination_ + declinationRate_ * (rise - at_)) * Radians;
-            const double cosHourAngle =
-                (std::sin(riseAltitude_ * Radians) - std::sin(latitude * Radians) * std::sin(declination)) /
-                (std::cos(latitude * Radians) * std::cos(declination));
-            if (!(std::fabs(cosHourAngle) <= 1)) return std::nullopt;
-            rise = transit - std::acos(cosHourAngle) / Radians / HourAngleRate();
+            const double cosHourAngle = CosHourAngleAt(rise, latitude);
+            if (!(std::fabs(cosHourAngle) <= 1)) return {std::nullopt, round == 0};
+            const double next = transit - std::acos(cosHourAngle) / Radians / HourAngleRate();
+            step = next - rise;
+            rise = next;
         }
-        return rise;
+        return {rise, std::fabs(step) <= SettledWithinDays};
+    }
+
+    // +1 where the Sun's daily circle at its declination of that moment stays below the
+    // horizon, -1 where it stays above, 0 where it crosses.
+    int SideOfHorizon(double julianDayUT, double latitude) const {
+        const double cosHourAngle = CosHourAngleAt(julianDayUT, latitude);
+        return cosHourAngle > 1 ? 1 : cosHourAngle < -1 ? -1 : 0;
     }
 
 private:
     double HourAngleRate() const { return SiderealDegreesPerDay - rightAscensionRate_; }
+
+    // Beyond ±1 where the Sun stays below (above +1) or above (below -1) the horizon all day.
+    double CosHourAngleAt(double julianDayUT, double latitude) const {
+        const double declination = (declination_ + declinationRate_ * (julianDayUT - at_)) * Radians;
+        return (std::sin(riseAltitude_ * Radians) - std::sin(latitude * Radians) * std::sin(declination)) /
+               (std::cos(latitude * Radians) * std::cos(declination));
+    }
 
     double at_ = 0;
     double rightAscension_ = 0, declination_ = 0;
     double rightAscensionRate_ = 0, declinationRate_ = 0;
     double riseAltitude_ = 0;
     double siderealTime_ = 0;
+    std::string moshierNotice_;
 };
 
 // The rise before the transit expected near `transitGuess`, from the Sun's place six hours
 // before it and, where the rise lies far from that, once more from the place at the rise. Near
 // the polar limit a rise that only just happens lies close to the lower culmination (the end
 // of a midnight sun) or to the transit (the end of a polar night), so those are tried too.
-std::optional<double> RiseBeforeTransit(double transitGuess, double latitude, double longitudeEast) {
-    SunNear sun;
+RiseEstimate RiseBeforeTransit(SunNear& sun, double transitGuess, double latitude,
+                               double longitudeEast) {
+    bool settled = true;
     for (const double lead : {0.25, 0.5, 0.0}) {
-        if (!sun.ComputeAt(transitGuess - lead)) return std::nullopt;
-        std::optional<double> rise =
-            sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
-        if (!rise) continue;
-        if (std::fabs(*rise - sun.At()) > RefineBeyondDays) {
-            if (!sun.ComputeAt(*rise)) return std::nullopt;
+        sun.ComputeAt(transitGuess - lead);
+        RiseEstimate rise = sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
+        if (!rise.JulianDayUT) {
+            settled = settled && rise.Settled;
+            continue;
+        }
+        if (std::fabs(*rise.JulianDayUT - sun.At()) > RefineBeyondDays) {
+            sun.ComputeAt(*rise.JulianDayUT);
             rise = sun.RiseBefore(sun.TransitNear(transitGuess, longitudeEast), latitude);
         }
         return rise;
     }
-    return std::nullopt;
+    return {std::nullopt, settled};
+}
+
+// The library's own search from local midnight, for the days the linear motion cannot settle.
+std::optional<double> LibrarySunrise(double midnight, double latitude, double longitudeEast) {
+    std::array<double, 3> place = {longitudeEast, latitude, 0};
+    std::array<double, 10> rise{};
+    std::array<char, AS_MAXCH> error{};
+    const int found = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE, place.data(),
+                                     StandardPressure, StandardTemperature, rise.data(), error.data());
+    if (found == ERR) throw LibraryFailure(error.data());
+    if (found != OK || rise[0] >= midnight + 1) return std::nullopt;  // -2: it stays up or down
+    return rise[0];
 }
 
 }  // namespace
 
 SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds, double latitude,
                           double longitudeEast) {
-    if (!localDate.ok()) return {std::nullopt, "The date does not exist."};
+    if (!localDate.ok()) return {std::nullopt, "The date does not exist.", {}};
     if (!std::isfinite(latitude) || std::fabs(latitude) > 90 || !std::isfinite(longitudeEast) ||
         std::fabs(longitudeEast) > 180) {
-        return {std::nullopt, "The place lies outside the range of latitudes and longitudes."};
+        return {std::nullopt, "The place lies outside the range of latitudes and longitudes.", {}};
     }
     PrepareEphemerisThread();
 
@@ -137,13 +182,28 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
     double meanNoon = std::floor(midnight - 0.5) + 1 - longitudeEast / 360;
     while (meanNoon < midnight) meanNoon += 1;
     while (meanNoon >= midnight + 1) meanNoon -= 1;
+    SunNear sun;
+    bool settled = true;
     for (int day = -1; day <= 1; ++day) {
         const double transitGuess = meanNoon + day;
         if (transitGuess + 0.02 < midnight || transitGuess - 0.52 >= midnight + 1) continue;
-        const std::optional<double> rise = RiseBeforeTransit(transitGuess, latitude, longitudeEast);
-        if (rise && *rise >= midnight && *rise < midnight + 1) return {*rise, {}};
+        const RiseEstimate rise = RiseBeforeTransit(sun, transitGuess, latitude, longitudeEast);
+        settled = settled && rise.Settled;
+        if (rise.Settled && rise.JulianDayUT && *rise.JulianDayUT >= midnight &&
+            *rise.JulianDayUT < midnight + 1) {
+            return {*rise.JulianDayUT, {}, sun.MoshierNotice()};
+        }
     }
-    return {std::nullopt, "The Sun does not rise on this day at this place."};
+    // Near a pole the Sun's daily circle is smaller than its daily change in declination: a
+    // day it passes from below the horizon to above (at any hour at the pole itself), or one
+    // the iteration did not settle, is left to the library.
+    const bool sameSideAllDay =
+        sun.SideOfHorizon(midnight, latitude) == sun.SideOfHorizon(midnight + 1, latitude);
+    const std::optional<double> rise = settled && sameSideAllDay
+                                           ? std::nullopt
+                                           : LibrarySunrise(midnight, latitude, longitudeEast);
+    if (rise) return {*rise, {}, sun.MoshierNotice()};
+    return {std::nullopt, "The Sun does not rise on this day at this place.", sun.MoshierNotice()};
 }
 
 }  // namespace grahavani

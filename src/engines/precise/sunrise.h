@@ -13,10 +13,12 @@ namespace grahavani {
 struct SunriseSearch {
     std::optional<double> JulianDayUT;  // none where the Sun does not rise that day
     std::string Reason;                 // why there is none; empty when found
+    std::string MoshierNotice;          // why the Moshier theory stood in for a file; else empty
 };
 
 // The first sunrise from local midnight of the date on a clock `clockOffsetSeconds` ahead of
 // UT, before the next local midnight. Latitude north-positive, longitude east-positive, degrees.
+// Throws EphemerisFailure where the library cannot compute the Sun.
 SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds, double latitude,
                           double longitudeEast);
 

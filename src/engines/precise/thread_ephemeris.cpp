@@ -2,23 +2,56 @@
 
 #include <swephexp.h>
 
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "engines/precise/ephemeris_failure.h"
+
 namespace grahavani {
 
 namespace {
 
+static_assert(LongestEphemerisPath == AS_MAXCH - 1 - 13, "swe_set_ephe_path's limit");
+
 class ThreadEphemeris {
 public:
-    ThreadEphemeris() {
-        swe_set_ephe_path(nullptr);  // the library's own folder, or SE_EPHE_PATH
-        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-    }
+    ThreadEphemeris() = default;
     ~ThreadEphemeris() { swe_close(); }
     ThreadEphemeris(const ThreadEphemeris&) = delete;
     ThreadEphemeris& operator=(const ThreadEphemeris&) = delete;
+
+    void Prepare() {
+        const char* set = std::getenv("SE_EPHE_PATH");
+        const std::string_view path = set ? set : "";
+        if (!prepared_ || path != path_) {
+            // Setting the path closes the files opened from the previous one.
+            prepared_ = true;
+            path_ = path;
+            problem_.clear();
+            if (path.size() > LongestEphemerisPath) {
+                problem_ = "SE_EPHE_PATH is " + std::to_string(path.size()) +
+                           " bytes long, but the Swiss Ephemeris reads at most " +
+                           std::to_string(LongestEphemerisPath) +
+                           ": name the ephemeris folder by a shorter path.";
+            }
+            swe_set_ephe_path(nullptr);  // the library's own folder, or SE_EPHE_PATH
+            swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+        }
+        if (!problem_.empty()) throw EphemerisFailure(problem_);
+    }
+
+private:
+    bool prepared_ = false;
+    std::string path_;     // the SE_EPHE_PATH the library was set up with
+    std::string problem_;  // why it cannot be used; empty when it can
 };
 
 }  // namespace
 
-void PrepareEphemerisThread() { thread_local const ThreadEphemeris ephemeris; }
+void PrepareEphemerisThread() {
+    thread_local ThreadEphemeris ephemeris;
+    ephemeris.Prepare();
+}
 
 }  // namespace grahavani

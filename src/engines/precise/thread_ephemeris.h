@@ -1,10 +1,18 @@
 #pragma once
 // The Swiss Ephemeris keeps its settings and open files per thread: every call into it first
-// prepares its thread, once, and the thread's files are closed when it ends.
+// prepares its thread, again whenever SE_EPHE_PATH has changed, and the thread's files are
+// closed when it ends.
+
+#include <cstddef>
 
 namespace grahavani {
 
-// The library's own folder (or SE_EPHE_PATH) and the Lahiri ayanamsa, for this thread.
+// The longest SE_EPHE_PATH swe_set_ephe_path reads, in bytes: room for a file name within its
+// 256-byte buffer. It silently takes its own folder for a longer one.
+inline constexpr std::size_t LongestEphemerisPath = 256 - 1 - 13;
+
+// The library's own folder (or SE_EPHE_PATH) and the Lahiri ayanamsa, for this thread. Throws
+// EphemerisFailure for an SE_EPHE_PATH longer than the library reads.
 void PrepareEphemerisThread();
 
 }  // namespace grahavani

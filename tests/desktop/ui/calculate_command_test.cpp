@@ -5,7 +5,9 @@
 #include <QLabel>
 
 #include "chart/compute_chart.h"
+#include "desktop/ui/chart_settings.h"
 #include "tests/desktop/ui/session_fixture.h"
+#include "tests/engines/precise/ephemeris_folder.h"
 
 namespace grahavani::test {
 namespace {
@@ -133,6 +135,23 @@ TEST_F(CalculateCommandTest, FailedValidationChangesNothing) {
     EXPECT_EQ(messages.messages, QStringList{"Please Enter Correct Date Or Month !"});
     EXPECT_EQ(session.Birth().Name, before.Name);
     EXPECT_EQ(session.MainWindow(), nullptr);
+}
+
+// A damaged planet file fails the precise chart, and the classic one at its sunrise: a
+// message naming the file, no chart on screen, the records as they were.
+TEST_F(CalculateCommandTest, DamagedEphemerisFileShowsAMessageAndNoChart) {
+    const EphemerisFolder ephemeris("desktop", PlanetFile::Empty);
+    for (const Engine engine : {Engine::Classic, Engine::Precise}) {
+        WriteEngine(settings, engine);
+        messages.messages.clear();
+        EnterDelhi1947();
+        Click("cmdCalculate");
+        ASSERT_EQ(messages.messages.size(), 1);
+        EXPECT_TRUE(messages.messages[0].contains(QString::fromStdString(ephemeris.PlanetFilePath())))
+            << messages.messages[0].toStdString();
+        EXPECT_EQ(session.MainWindow(), nullptr);
+        EXPECT_EQ(session.Birth().Name, "");
+    }
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include "chart/compute_chart.h"
 #include "engines/precise/birth_instant.h"
+#include "engines/precise/ephemeris_failure.h"
+#include "engines/precise/thread_ephemeris.h"
 #include "formats/text_report.h"
 #include "tests/chart/test_births.h"
 
@@ -220,6 +222,36 @@ TEST(PreciseEngine, WithoutTheFilesFallsBackToMoshierAndSaysSo) {
     unsetenv("SE_EPHE_PATH");
     EXPECT_EQ(chart.Ephemeris, "Moshier");
     EXPECT_NEAR(chart.Longitudes[MoonBody], 199.4705287, 2.0 / 3600);
+}
+
+// swe_set_ephe_path reads an SE_EPHE_PATH of up to 242 bytes and silently takes its own
+// folder for a longer one: that is refused rather than computed from other files. The
+// folders hold no files, so a path that is read gives the Moshier theory.
+TEST(PreciseEngine, RefusesAnEphemerisPathLongerThanTheLibraryReads) {
+    for (const std::size_t length : {LongestEphemerisPath, LongestEphemerisPath + 1}) {
+        std::string path = testing::TempDir() + "/ephemeris-path-";
+        ASSERT_LT(path.size(), length);
+        path.resize(length - 1, 'x');
+        path += '/';
+        std::filesystem::create_directories(path);
+        setenv("SE_EPHE_PATH", path.c_str(), 1);
+        ChartResult chart;
+        std::string failure;
+        try {
+            ComputePreciseEngine(test::NoonJ2000(), {Engine::Precise, LunarNode::Mean}, chart);
+        } catch (const EphemerisFailure& error) {
+            failure = error.what();
+        }
+        unsetenv("SE_EPHE_PATH");
+        std::filesystem::remove(path);
+        if (length == LongestEphemerisPath) {
+            EXPECT_EQ(failure, "");
+            EXPECT_EQ(chart.Ephemeris, "Moshier");
+        } else {
+            EXPECT_EQ(failure, "SE_EPHE_PATH is 243 bytes long, but the Swiss Ephemeris reads at most "
+                               "242: name the ephemeris folder by a shorter path.");
+        }
+    }
 }
 
 }  // namespace

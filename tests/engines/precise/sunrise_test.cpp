@@ -84,6 +84,42 @@ TEST(FindSunrise, AgreesWithTheLibrarysSearch) {
     EXPECT_GT(compared, 500);
 }
 
+// Near a pole the Sun rises once a year, near the March equinox in the north and the
+// September one in the south, at any hour at the pole itself (where cos latitude is 0).
+// The days are those where the library's search finds the rise; the days either side have
+// none. Kashgar-like clocks far from solar time put the rise just after local midnight.
+TEST(FindSunrise, FindsTheOneSunriseOfTheYearNearThePoles) {
+    const struct {
+        date::year_month_day date;
+        int offsetSeconds;
+        double latitude, longitude;
+    } cases[] = {
+        {2024_y / 3 / 18, 0, 90, 0},
+        {2024_y / 3 / 18, 0, 89 + 59 / 60.0, 0},
+        {1900_y / 3 / 19, 0, 89 + 59 / 60.0, 0},
+        {2050_y / 3 / 19, 50400, 89.95, 179},
+        {2024_y / 9 / 20, 0, -90, 0},
+        {2050_y / 9 / 20, 0, -90, 0},
+        {1947_y / 9 / 22, 19800, -90, 77.2167},
+        {2024_y / 9 / 21, 50400, -(89 + 59 / 60.0), 179},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.latitude << " " << int(c.date.year()) << "-"
+                                        << unsigned(c.date.month()) << "-" << unsigned(c.date.day()));
+        const std::optional<double> expected =
+            LibrarySunrise(c.date, c.offsetSeconds, c.latitude, c.longitude);
+        const SunriseSearch found = FindSunrise(c.date, c.offsetSeconds, c.latitude, c.longitude);
+        ASSERT_TRUE(expected);
+        ASSERT_TRUE(found.JulianDayUT) << found.Reason;
+        EXPECT_NEAR(*found.JulianDayUT, *expected, 1 / 86400.0);
+        for (const date::days step : {date::days{-1}, date::days{1}}) {
+            const date::year_month_day neighbour{date::sys_days{c.date} + step};
+            EXPECT_FALSE(LibrarySunrise(neighbour, c.offsetSeconds, c.latitude, c.longitude));
+            EXPECT_FALSE(FindSunrise(neighbour, c.offsetSeconds, c.latitude, c.longitude).JulianDayUT);
+        }
+    }
+}
+
 // Tromsø (69.65° N) has polar night in December and midnight sun in June: swetest finds no
 // rise on either day. Impossible dates and places are refused, not searched.
 TEST(FindSunrise, SaysWhyThereIsNone) {
