@@ -86,6 +86,8 @@ TEST(PlaceLookup, CityStatesAndOldNamesNeedNoCountry) {
         {"Vatican City", "VA", "Europe/Vatican"}, {"Macau", "MO", "Asia/Macau"}, {"Macao", "MO", "Asia/Macau"},
         {"Kiev", "UA", "Europe/Kiev"}, {"Gent", "BE", "Europe/Brussels"}, {"Monaco", "MC", "Europe/Monaco"},
         {"Nouakchott", "MR", "Africa/Nouakchott"}, {"Abu Dhabi", "AE", "Asia/Dubai"},
+        // The capital a user means, though smaller places bear the bare name.
+        {"Washington", "US", "America/New_York"}, {"Mexico", "MX", "America/Mexico_City"},
     };
     for (const auto& row : rows) {
         const auto found = FindBirthPlace(row.text);
