@@ -13,12 +13,12 @@
 #include <QTest>
 
 #include "desktop/files/common_dialog.h"
-#include "desktop/ui/chart_session.h"
-#include "desktop/ui/chart_settings.h"
-#include "desktop/ui/fonts.h"
-#include "desktop/ui/frm_main.h"
-#include "desktop/ui/mdi.h"
-#include "desktop/ui/message_sink.h"
+#include "desktop/ui/chart/chart_session.h"
+#include "desktop/ui/chart/chart_settings.h"
+#include "desktop/ui/widgets/fonts.h"
+#include "desktop/ui/entry/frm_main.h"
+#include "desktop/ui/chart/mdi.h"
+#include "desktop/ui/widgets/message_sink.h"
 
 namespace {
 

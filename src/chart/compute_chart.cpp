@@ -1,6 +1,6 @@
 #include "chart/compute_chart.h"
 
-#include "chart/longitude_texts.h"
+#include "texts/longitude_texts.h"
 #include "engines/classic/classic_engine.h"
 #include "engines/precise/precise_engine.h"
 #include "model/name_tables.h"

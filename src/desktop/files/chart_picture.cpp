@@ -8,7 +8,7 @@
 
 #include "desktop/files/bmp_to_jpeg.h"
 #include "desktop/files/whole_file.h"
-#include "desktop/ui/message_sink.h"
+#include "desktop/ui/widgets/message_sink.h"
 
 namespace grahavani {
 

@@ -9,11 +9,11 @@
 #include "desktop/files/common_dialog.h"
 #include "formats/text_report.h"
 #include "desktop/files/whole_file.h"
-#include "desktop/ui/chart_session.h"
-#include "desktop/ui/frm_display.h"
-#include "desktop/ui/frm_main.h"
-#include "desktop/ui/mdi.h"
-#include "desktop/ui/message_sink.h"
+#include "desktop/ui/chart/chart_session.h"
+#include "desktop/ui/chart/frm_display.h"
+#include "desktop/ui/entry/frm_main.h"
+#include "desktop/ui/chart/mdi.h"
+#include "desktop/ui/widgets/message_sink.h"
 
 namespace grahavani {
 

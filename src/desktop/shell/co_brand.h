@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "desktop/ui/frm_main.h"
+#include "desktop/ui/entry/frm_main.h"
 
 namespace grahavani {
 

@@ -2,7 +2,7 @@
 
 #include "desktop/shell/url_opener.h"
 #include "desktop/shell/web_search.h"
-#include "desktop/ui/frm_main.h"
+#include "desktop/ui/entry/frm_main.h"
 
 namespace grahavani {
 

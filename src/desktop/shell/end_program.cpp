@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "desktop/ui/chart_session.h"
+#include "desktop/ui/chart/chart_session.h"
 
 namespace grahavani {
 

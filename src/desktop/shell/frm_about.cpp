@@ -6,8 +6,8 @@
 
 #include "desktop/shell/program_icon.h"
 #include "desktop/shell/vendor_pages.h"
-#include "desktop/ui/fonts.h"
-#include "desktop/ui/link_label.h"
+#include "desktop/ui/widgets/fonts.h"
+#include "desktop/ui/widgets/link_label.h"
 
 namespace grahavani {
 

@@ -13,9 +13,9 @@
 #include "desktop/shell/single_instance.h"
 #include "desktop/shell/update_reminder.h"
 #include "desktop/shell/web_links.h"
-#include "desktop/ui/chart_session.h"
-#include "desktop/ui/fonts.h"
-#include "desktop/ui/message_box_sink.h"
+#include "desktop/ui/chart/chart_session.h"
+#include "desktop/ui/widgets/fonts.h"
+#include "desktop/ui/widgets/message_box_sink.h"
 
 namespace grahavani {
 

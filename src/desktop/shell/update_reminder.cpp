@@ -4,7 +4,7 @@
 
 #include "desktop/shell/reminder_setting.h"
 #include "desktop/shell/vendor_pages.h"
-#include "desktop/ui/message_sink.h"
+#include "desktop/ui/widgets/message_sink.h"
 
 namespace grahavani {
 

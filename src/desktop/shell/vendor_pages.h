@@ -4,7 +4,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "desktop/ui/vendor_page.h"
+#include "desktop/ui/widgets/vendor_page.h"
 
 namespace grahavani {
 

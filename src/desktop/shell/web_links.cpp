@@ -3,7 +3,7 @@
 #include "desktop/shell/coordinate_search.h"
 #include "desktop/shell/frm_about.h"
 #include "desktop/shell/vendor_pages.h"
-#include "desktop/ui/chart_session.h"
+#include "desktop/ui/chart/chart_session.h"
 
 namespace grahavani {
 

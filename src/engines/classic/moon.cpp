@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "chart/moon_texts.h"
+#include "texts/moon_texts.h"
 #include "engines/chart_engine.h"
 #include "engines/classic/angle_helpers.h"
 #include "engines/classic/time_conversion.h"

@@ -5,7 +5,7 @@
 
 #include "engines/chart_engine.h"
 #include "engines/classic/angle_helpers.h"
-#include "chart/position_texts.h"
+#include "texts/position_texts.h"
 #include "engines/classic/time_conversion.h"
 
 namespace grahavani {

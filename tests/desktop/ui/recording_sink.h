@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "desktop/ui/message_sink.h"
+#include "desktop/ui/widgets/message_sink.h"
 
 namespace grahavani::test {
 

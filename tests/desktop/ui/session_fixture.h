@@ -14,9 +14,9 @@
 
 #include "tests/desktop/ui/recording_sink.h"
 #include "tests/desktop/ui/scripted_dialogs.h"
-#include "desktop/ui/chart_session.h"
-#include "desktop/ui/frm_main.h"
-#include "desktop/ui/mdi.h"
+#include "desktop/ui/chart/chart_session.h"
+#include "desktop/ui/entry/frm_main.h"
+#include "desktop/ui/chart/mdi.h"
 
 namespace grahavani::test {
 

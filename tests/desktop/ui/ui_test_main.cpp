@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "desktop/ui/fonts.h"
+#include "desktop/ui/widgets/fonts.h"
 
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);

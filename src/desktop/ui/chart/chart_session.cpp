@@ -1,0 +1,187 @@
+#include "desktop/ui/chart/chart_session.h"
+
+#include <QDateTime>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+
+#include <utility>
+
+#include "atlas/zone_direction.h"
+#include "chart/chart_timing.h"
+#include "chart/compute_chart.h"
+#include "engines/precise/birth_instant.h"
+#include "engines/precise/ephemeris_failure.h"
+#include "timing/local_time.h"
+#include "model/reference_tables.h"
+#include "desktop/ui/chart/chart_settings.h"
+#include "desktop/ui/reading/dasha_panchang_tab.h"
+#include "desktop/ui/chart/ephemeris_caption.h"
+#include "desktop/files/file_commands.h"
+#include "desktop/ui/chart/frm_display.h"
+#include "desktop/ui/entry/frm_main.h"
+#include "desktop/ui/reading/interpretation_view.h"
+#include "desktop/ui/chart/mdi.h"
+#include "desktop/ui/widgets/message_sink.h"
+
+namespace grahavani {
+
+namespace {
+
+double NowJulianDayUT() {
+    return UnixEpochJulianDay +
+           static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / (SecondsPerDay * 1000);
+}
+
+}  // namespace
+
+ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettings& settings)
+    : messages_(messages),
+      settings_(settings),
+      entryForm_(std::make_unique<frmMain>(messages)),
+      fileCommands_(std::make_unique<FileCommands>(*this, dialogs, messages)) {
+    connect(entryForm_.get(), &frmMain::calculateRequested, this, &ChartSession::CalculateChart);
+    connect(entryForm_.get(), &frmMain::exitRequested, this, &ChartSession::RequestExit);
+    connect(entryForm_.get(), &frmMain::vendorPageRequested, this,
+            &ChartSession::vendorPageRequested);
+    connect(entryForm_.get(), &frmMain::aboutRequested, this,
+            [this] { emit aboutRequested(entryForm_.get()); });
+    connect(entryForm_.get(), &frmMain::coordinateSearchRequested, this,
+            &ChartSession::coordinateSearchRequested);
+}
+
+ChartSession::~ChartSession() { delete mainWindow_.data(); }
+
+MDI* ChartSession::MainWindow() const { return mainWindow_; }
+
+void ChartSession::ShowEntryForm() { entryForm_->show(); }
+
+void ChartSession::CalculateChart(ChartStyle layout) {
+    if (!entryForm_->ValidateInput()) return;
+    const BirthEntries entries = entryForm_->Entries();
+    // A coordinate that is no 16-bit whole number cannot be stored: say which one.
+    if (!entryForm_->PassesCheck(CheckCoordinates(entries))) return;
+
+    const BirthRecord birth = ToBirthRecord(entries);
+    ChartOptions options = ReadChartOptions(settings_);
+    options.engine = EngineForZone(entries, birth, options.engine);
+    if (options.engine == Engine::Precise) {
+        if (const auto problem = CheckPreciseBirthRecord(birth)) {
+            messages_.ShowInformation(entryForm_.get(), QString::fromStdString(*problem));
+            return;
+        }
+    }
+    // Computed aside, so that a library failure leaves the records as they were.
+    ChartResult chart = chart_;
+    ChartTiming timing;
+    try {
+        ComputeChart(birth, chart, options);
+        timing = ComputeChartTiming(birth, chart, ReadDashaYear(settings_));
+    } catch (const EphemerisFailure& failure) {
+        messages_.ShowCritical(entryForm_.get(), QStringLiteral("Grahavani"),
+                               QString::fromUtf8(failure.what()));
+        return;
+    }
+    birth_ = birth;
+    chart_ = std::move(chart);
+
+    MDI& window = EnsureMainWindow();
+    window.ShowChartSettings();
+    window.ShowEphemeris(EphemerisCaption(chart_));
+    frmDisplay& display = window.Display();
+    display.FillHeader(birth_);
+    display.FillDetails(chart_);
+    display.FillSignBoxes(chart_);
+    InterpretationView& interpretation = display.Interpretation();
+    interpretation.FillPlanetsInSigns(chart_);
+    interpretation.ShowNakshatraProfile(chart_.MoonNakshatra);
+    interpretation.ShowLagnaProfile(chart_.LagnaSign);
+    interpretation.ShowRashiProfile(chart_.MoonRashi);
+    ShowTiming(timing);
+    display.BringChartToFront();
+    interpretation.ScrollHouseDescriptionToStart();
+    entryForm_->hide();
+    window.StyleButton(layout)->click();
+}
+
+Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecord& birth,
+                                   Engine chosen) {
+    // A row picked by hand is read as the classic engine always read it.
+    const bool atlasZone = entries.ZoneOffsetSeconds.has_value() ||
+                           (entries.TimeZoneRow == TimeZoneCount && entries.ExtraZone);
+    if (chosen != Engine::Classic || !atlasZone || !birth.ZoneOffsetSeconds ||
+        !ClassicReadsZoneBackwards(*birth.ZoneOffsetSeconds, birth.IsEast)) {
+        return chosen;
+    }
+    const QString warning = QString::fromStdString(
+        ClassicZoneWarningText(birth.City, *birth.ZoneOffsetSeconds, birth.IsEast));
+    if (!messages_.AskChoice(entryForm_.get(), warning, QStringLiteral("Use &Precise Engine"),
+                             QStringLiteral("Keep &Classic Engine"))) {
+        return chosen;
+    }
+    WriteEngine(settings_, Engine::Precise);
+    return Engine::Precise;
+}
+
+void ChartSession::FillTiming() {
+    if (!mainWindow_) return;
+    try {
+        ShowTiming(ComputeChartTiming(birth_, chart_, ReadDashaYear(settings_)));
+    } catch (const EphemerisFailure& failure) {
+        messages_.ShowCritical(mainWindow_, QStringLiteral("Grahavani"),
+                               QString::fromUtf8(failure.what()));
+    }
+}
+
+void ChartSession::ShowTiming(const ChartTiming& timing) {
+    mainWindow_->Display().Interpretation().DashaPanchang().Fill(timing, chart_, NowJulianDayUT());
+}
+
+MDI& ChartSession::EnsureMainWindow() {
+    if (!mainWindow_) {
+        mainWindow_ = new MDI(settings_);
+        mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(mainWindow_, &MDI::backRequested, this, &ChartSession::Back);
+        connect(mainWindow_, &MDI::dashaYearChanged, this, &ChartSession::FillTiming);
+        connect(mainWindow_, &MDI::exitRequested, this, &ChartSession::RequestExit);
+        connect(mainWindow_, &MDI::vendorPageRequested, this, &ChartSession::vendorPageRequested);
+        connect(mainWindow_, &MDI::aboutRequested, this,
+                [this] { emit aboutRequested(mainWindow_); });
+        const std::pair<void (MDI::*)(), void (FileCommands::*)()> fileCommands[] = {
+            {&MDI::newRequested, &FileCommands::New},
+            {&MDI::openRequested, &FileCommands::Open},
+            {&MDI::saveRequested, &FileCommands::Save},
+            {&MDI::saveAsRequested, &FileCommands::SaveAs},
+            {&MDI::exportRequested, &FileCommands::Export},
+            {&MDI::printRequested, &FileCommands::Print},
+            {&MDI::saveAsJpgRequested, &FileCommands::SaveAsJpg}};
+        for (const auto& [request, command] : fileCommands) {
+            connect(mainWindow_, request, this,
+                    [this, command = command] { (fileCommands_.get()->*command)(); });
+        }
+        // Without a window manager a maximize request does nothing: start at full size.
+        mainWindow_->setGeometry(entryForm_->screen()->availableGeometry());
+        mainWindow_->showMaximized();
+    }
+    return *mainWindow_;
+}
+
+void ChartSession::Back() {
+    if (mainWindow_) mainWindow_->CloseForBack();
+    // The closed window deletes itself later; the next calculation makes a new one.
+    mainWindow_ = nullptr;
+    entryForm_->show();
+    entryForm_->activateWindow();  // so the keyboard is back in the form
+}
+
+void ChartSession::UnloadForms() {
+    unloading_ = true;
+    if (mainWindow_) mainWindow_->close();
+    entryForm_->close();
+}
+
+void ChartSession::RequestExit() {
+    if (!unloading_) emit exitRequested();
+}
+
+}  // namespace grahavani

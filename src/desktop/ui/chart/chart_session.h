@@ -1,0 +1,79 @@
+#pragma once
+// The program's one birth record and one chart result, and the windows that show
+// them: the entry form for the program's life, the main window while a chart is up.
+
+#include <memory>
+
+#include <QObject>
+#include <QPointer>
+
+class QSettings;
+
+#include "model/birth_entries.h"
+#include "model/birth_record.h"
+#include "model/chart_result.h"
+#include "desktop/ui/chart/chart_style.h"
+#include "desktop/ui/widgets/vendor_page.h"
+
+namespace grahavani {
+
+class CommonDialog;
+class FileCommands;
+class frmMain;
+class MDI;
+class MessageSink;
+struct ChartTiming;
+
+class ChartSession final : public QObject {
+    Q_OBJECT
+public:
+    // The settings hold the chart choices; they must outlive the session.
+    ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettings& settings);
+    ~ChartSession() override;
+
+    frmMain& EntryForm() { return *entryForm_; }
+    FileCommands& Files() { return *fileCommands_; }
+    // Null while no chart is on screen.
+    MDI* MainWindow() const;
+    const BirthRecord& Birth() const { return birth_; }
+    const ChartResult& Chart() const { return chart_; }
+
+    void ShowEntryForm();
+    // From the entry form to the chart on screen in the given layout, by the engine the
+    // settings choose. Entries that fail a check, and charts the Swiss Ephemeris cannot
+    // compute, are reported and leave both records and the windows as they were.
+    void CalculateChart(ChartStyle layout);
+    // Closes the main window and shows the entry form with the fields as typed.
+    void Back();
+    // Closes every window without asking to end the program again.
+    void UnloadForms();
+
+signals:
+    // An exit command or a close box: the program should end.
+    void exitRequested();
+    // The windows' links and Help menus, passed on to the application shell.
+    void vendorPageRequested(VendorPage page);
+    void aboutRequested(QWidget* parent);
+    void coordinateSearchRequested();
+
+private:
+    MDI& EnsureMainWindow();
+    // The engine for entries whose zone the classic engine would read backwards, as the
+    // user answers; otherwise the one chosen.
+    Engine EngineForZone(const BirthEntries& entries, const BirthRecord& birth, Engine chosen);
+    // The timing at the dasha year the settings hold, computed afresh.
+    void FillTiming();
+    void ShowTiming(const ChartTiming& timing);
+    void RequestExit();
+
+    MessageSink& messages_;
+    QSettings& settings_;
+    BirthRecord birth_;
+    ChartResult chart_;
+    std::unique_ptr<frmMain> entryForm_;
+    std::unique_ptr<FileCommands> fileCommands_;  // its paths outlive the main window
+    QPointer<MDI> mainWindow_;
+    bool unloading_ = false;
+};
+
+}  // namespace grahavani

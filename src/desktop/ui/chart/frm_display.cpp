@@ -1,0 +1,224 @@
+#include "desktop/ui/chart/frm_display.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "desktop/ui/chart/chart_colours.h"
+#include "desktop/ui/chart/east_indian_chart.h"
+#include "desktop/ui/widgets/fonts.h"
+#include "chart/header_lines.h"
+#include "desktop/ui/reading/interpretation_view.h"
+#include "desktop/ui/chart/north_indian_chart.h"
+#include "desktop/ui/widgets/self_sizing_label.h"
+#include "chart/sign_box_texts.h"
+#include "desktop/ui/chart/south_indian_chart.h"
+#include "desktop/ui/widgets/twips.h"
+
+namespace grahavani {
+
+namespace {
+
+// Black on white, filled, whatever the desktop's scheme.
+void MakeWhite(QWidget* widget) {
+    SetChartColours(*widget, ChartPaper, ChartText);
+    widget->setAutoFillBackground(true);
+}
+
+// White and filled; the interpretation's tabs on it keep the desktop's text colours.
+void MakeWhiteGround(QWidget* widget) {
+    SetChartGround(*widget, ChartPaper);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* MakeFrame(QWidget* parent, const QString& name) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(TwipsRect(840, 0, 13575, 6735));
+    return frame;
+}
+
+QGroupBox* MakePanel(QWidget* parent, const QString& name, const QString& caption,
+                     const QRect& twips) {
+    auto* panel = new QGroupBox(caption, parent);
+    panel->setObjectName(name);
+    panel->setFont(VerdanaFont(8.25, true));
+    panel->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    MakeWhite(panel);
+    return panel;
+}
+
+// A bordered white cell of the details panel or the position table.
+QLabel* MakeCell(QWidget* panel, const QString& name, const QString& text, const QRect& twips) {
+    auto* cell = new QLabel(text, panel);
+    cell->setObjectName(name);
+    cell->setTextFormat(Qt::PlainText);
+    cell->setFrameShape(QFrame::Box);
+    cell->setLineWidth(1);
+    cell->setFont(VerdanaFont(9.75));
+    cell->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    cell->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    MakeWhite(cell);
+    return cell;
+}
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// A value cell is named by, and labelled by, its caption cell; a screen reader reads the
+// value as its description.
+void ShowValue(QLabel* cell, const QString& value) {
+    cell->setText(value);
+    cell->setAccessibleDescription(value);
+}
+
+}  // namespace
+
+frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
+    setObjectName("frmDisplay");
+    setFixedSize(TwipsSize(14715, 6840));
+    setFont(VerdanaFont(8.25));
+    MakeWhiteGround(this);
+
+    fraChart = MakeFrame(this, "fraChart");
+    MakeWhite(fraChart);
+    fraInterpretation = MakeFrame(this, "fraInterpretation");
+    MakeWhiteGround(fraInterpretation);
+    fraInterpretation->hide();
+    interpretation_ = new InterpretationView(fraInterpretation);
+    auto* interpretationLayout = new QVBoxLayout(fraInterpretation);
+    interpretationLayout->setContentsMargins(0, 0, 0, 0);
+    interpretationLayout->addWidget(interpretation_);
+
+    drawings_ = {new NorthIndianChart(fraChart), new SouthIndianChart(fraChart),
+                 new EastIndianChart(fraChart)};
+    BuildHeader();
+    BuildDetailsPanel();
+    BuildPositionTable();
+    lblChartEphemeris = new SelfSizingLabel(fraChart, "lblChartEphemeris", {360, 240},
+                                            VerdanaFont(8.25, true));
+    SetChartColours(*lblChartEphemeris, ChartPaper, ChartText);
+}
+
+void frmDisplay::BuildHeader() {
+    static constexpr std::array<const char*, 8> Names = {
+        "lblName", "lblCity", "lblState", "lblCountry",
+        "lblDOB", "lblTOB", "lblLatitude", "lblLongitude"};
+    static constexpr std::array<int, 8> Tops = {1080, 1425, 1770, 2100, 2445, 2790, 3135, 3480};
+    for (std::size_t line = 0; line < headerLines_.size(); ++line) {
+        headerLines_[line] = new SelfSizingLabel(fraChart, Names[line], {6000, Tops[line]},
+                                                 VerdanaFont(8.25, true));
+        SetChartColours(*headerLines_[line], ChartPaper, ChartText);
+    }
+}
+
+void frmDisplay::BuildDetailsPanel() {
+    static constexpr std::array<const char*, 6> Captions = {
+        "Ayanamsa", "Lagna / Asc", "Nakshatra", "Rashi/Moon Sign", "Pada", "Lord"};
+    static constexpr std::array<const char*, 6> Names = {
+        "lblAyanamsha", "lblLagna", "lblNakshatra", "lblRashi", "lblPada", "lblLord"};
+    static constexpr std::array<int, 6> Tops = {300, 670, 1050, 1425, 1785, 2160};
+    QGroupBox* panel =
+        MakePanel(fraChart, "fraVedic", "Other Vedic Details", {6000, 3870, 3705, 2565});
+    for (std::size_t row = 0; row < detailValues_.size(); ++row) {
+        QLabel* caption = MakeCell(panel, QString(), Captions[row], {120, Tops[row], 1740, 270});
+        detailValues_[row] = MakeCell(panel, Names[row], QString(), {1860, Tops[row], 1740, 270});
+        detailValues_[row]->setAccessibleName(Captions[row]);
+        caption->setBuddy(detailValues_[row]);
+    }
+}
+
+void frmDisplay::BuildPositionTable() {
+    static constexpr std::array<const char*, 9> BodyCaptions = {
+        "Surya / Sun", "Chandra / Moon", "Budha / Mercury", "Shukra / Venus", "Mangala / Mars",
+        "Guru / Jupiter", "Shani / Saturn", "Rahu / North Node", "Ketu / South Node"};
+    static constexpr std::array<int, 9> Tops = {300, 615, 945, 1275, 1590, 1920, 2250, 2565, 2895};
+    QGroupBox* table =
+        MakePanel(fraChart, "fraWestern", "Vedic Planetary Position", {9840, 3150, 3600, 3285});
+    for (std::size_t body = 0; body < positionCells_.size(); ++body) {
+        QLabel* caption = MakeCell(table, QStringLiteral("PlanetName(%1)").arg(body),
+                                   BodyCaptions[body], {150, Tops[body], 1935, 285});
+        positionCells_[body] = MakeCell(table, QStringLiteral("Planet(%1)").arg(body), QString(),
+                                        {2070, Tops[body], 1365, 285});
+        positionCells_[body]->setAccessibleName(BodyCaptions[body]);
+        caption->setBuddy(positionCells_[body]);
+    }
+}
+
+void frmDisplay::FillHeader(const BirthRecord& birth) {
+    const auto lines = HeaderLines(birth);
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        headerLines_[line]->SetText(Text(lines[line]));
+    }
+}
+
+void frmDisplay::FillDetails(const ChartResult& chart) {
+    const std::array<const std::string*, 6> details = {
+        &chart.AyanamsaDisplay, &chart.LagnaName,     &chart.MoonNakshatra,
+        &chart.MoonRashi,       &chart.NakshatraPada, &chart.NakshatraLord};
+    for (std::size_t row = 0; row < details.size(); ++row) {
+        ShowValue(detailValues_[row], Text(*details[row]));
+    }
+    for (std::size_t body = 0; body < positionCells_.size(); ++body) {
+        QString position = Text(chart.PositionTexts[body]);
+        if (chart.Retrograde[body]) position += QStringLiteral(" R");
+        ShowValue(positionCells_[body], position);
+    }
+}
+
+void frmDisplay::FillSignBoxes(const ChartResult& chart) {
+    const auto joined = [](const SignBoxLines& boxes) {
+        std::array<QString, 12> texts;
+        for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
+            QStringList lines;
+            for (const std::string& line : boxes[sign]) lines << Text(line);
+            texts[sign] = lines.join('\n');
+        }
+        return texts;
+    };
+    birthBoxes_ = joined(SignBoxTexts(chart));
+    navamsaBoxes_ = joined(NavamsaSignBoxTexts(chart));
+    ShowSignBoxes();
+}
+
+void frmDisplay::ShowNavamsa(bool shown) {
+    navamsaShown_ = shown;
+    ShowSignBoxes();
+}
+
+void frmDisplay::ShowSignBoxes() {
+    const std::array<QString, 12>& boxes = navamsaShown_ ? navamsaBoxes_ : birthBoxes_;
+    for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
+        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, boxes[sign]);
+    }
+}
+
+void frmDisplay::ShowEphemeris(const QString& caption) { lblChartEphemeris->SetText(caption); }
+
+void frmDisplay::ClearChartTexts() {
+    for (QLabel* cell : detailValues_) ShowValue(cell, QString());
+    for (QLabel* cell : positionCells_) ShowValue(cell, QString());
+    birthBoxes_ = {};
+    navamsaBoxes_ = {};
+    ShowSignBoxes();
+}
+
+void frmDisplay::BringChartToFront() {
+    fraInterpretation->hide();
+    fraChart->show();
+    fraChart->raise();
+}
+
+void frmDisplay::BringInterpretationToFront() {
+    fraChart->hide();
+    fraInterpretation->show();
+    fraInterpretation->raise();
+}
+
+void frmDisplay::ShowDrawing(ChartStyle style) {
+    for (std::size_t index = 0; index < drawings_.size(); ++index) {
+        drawings_[index]->setVisible(index == static_cast<std::size_t>(style));
+    }
+}
+
+}  // namespace grahavani

@@ -1,0 +1,70 @@
+#pragma once
+// The chart display inside the main window: the chart frame with the three drawings,
+// the header, the details panel and the position table, and the interpretation frame
+// that can be brought in front of it.
+
+#include <array>
+
+#include <QFrame>
+#include <QString>
+#include <QWidget>
+
+#include "model/birth_record.h"
+#include "model/chart_result.h"
+#include "desktop/ui/chart/chart_style.h"
+
+class QLabel;
+
+namespace grahavani {
+
+class ChartDrawing;
+class InterpretationView;
+class SelfSizingLabel;
+
+class frmDisplay final : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmDisplay(QWidget* parent);
+
+    void FillHeader(const BirthRecord& birth);
+    // The six details, then the nine positions, a retrograde one followed by " R".
+    void FillDetails(const ChartResult& chart);
+    // The same text into the box of each sign in all three drawings, from the birth chart or
+    // its navamsa as ShowNavamsa chose.
+    void FillSignBoxes(const ChartResult& chart);
+    // Shows the navamsa placements in the sign boxes, or the birth chart's, at once.
+    void ShowNavamsa(bool shown);
+    // The engine that made the chart, in the chart frame's corner.
+    void ShowEphemeris(const QString& caption);
+    // Empties what the calculation writes (sign boxes, details, positions), so a chart
+    // that fails its checks leaves nothing stale; the header stays.
+    void ClearChartTexts();
+    // The drawing in front, the header, the details panel and the position table.
+    QWidget& ChartFrame() { return *fraChart; }
+
+    InterpretationView& Interpretation() { return *interpretation_; }
+
+    void BringChartToFront();
+    void BringInterpretationToFront();
+    void ShowDrawing(ChartStyle style);
+
+private:
+    void BuildHeader();
+    void BuildDetailsPanel();
+    void BuildPositionTable();
+    void ShowSignBoxes();
+
+    QFrame* fraChart;
+    QFrame* fraInterpretation;
+    std::array<ChartDrawing*, 3> drawings_{};  // in ChartStyle order
+    std::array<SelfSizingLabel*, 8> headerLines_{};
+    std::array<QLabel*, 6> detailValues_{};
+    std::array<QLabel*, 9> positionCells_{};
+    SelfSizingLabel* lblChartEphemeris;
+    std::array<QString, 12> birthBoxes_;    // indexed by sign, 0 = Aries
+    std::array<QString, 12> navamsaBoxes_;
+    bool navamsaShown_ = false;
+    InterpretationView* interpretation_;
+};
+
+}  // namespace grahavani

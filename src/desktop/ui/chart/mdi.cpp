@@ -1,0 +1,328 @@
+#include "desktop/ui/chart/mdi.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "desktop/ui/chart/chart_colours.h"
+#include "desktop/ui/chart/chart_settings.h"
+#include "desktop/ui/widgets/fonts.h"
+#include "desktop/ui/chart/frm_display.h"
+#include "desktop/ui/widgets/help_menu.h"
+#include "desktop/ui/widgets/self_sizing_label.h"
+#include "desktop/ui/chart/strip_layout.h"
+#include "desktop/ui/chart/toolbar_icons.h"
+#include "desktop/ui/widgets/twips.h"
+
+namespace grahavani {
+
+namespace {
+
+QWidget* MakeStrip(QWidget* parent, const QString& name, int heightTwips) {
+    auto* strip = new QWidget(parent);
+    strip->setObjectName(name);
+    strip->setFixedHeight(TwipsToPixels(heightTwips));
+    SetChartColours(*strip, ChartGround, ChartText);
+    strip->setAutoFillBackground(true);
+    return strip;
+}
+
+QPushButton* MakeStripButton(QWidget* strip, const QString& name, const QString& caption,
+                             const QFont& font, int topTwips, float widthTwips) {
+    auto* button = new QPushButton(caption, strip);
+    button->setObjectName(name);
+    button->setFont(font);
+    button->setGeometry(TwipsRect(0, topTwips, widthTwips, 400));
+    return button;
+}
+
+void MoveLeft(QWidget* widget, float leftTwips) {
+    widget->move(TwipsToPixels(leftTwips), widget->y());
+}
+
+}  // namespace
+
+MDI::MDI(QSettings& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
+    setObjectName("MDI");
+    setWindowTitle("Grahavani 2.05");
+    setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is shown or hidden from View only
+
+    auto* client = new QWidget(this);
+    auto* stack = new QVBoxLayout(client);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    auto* displayArea = new QScrollArea(client);
+    displayArea->setObjectName("MDIClient");
+    displayArea->setFrameShape(QFrame::NoFrame);
+    displayArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    displayArea->setBackgroundRole(QPalette::Base);
+    display_ = new frmDisplay(displayArea);
+    displayArea->setWidget(display_);
+
+    stack->addWidget(BuildHeadingStrip());
+    stack->addWidget(BuildStyleStrip());
+    stack->addWidget(displayArea, 1);
+    stack->addWidget(BuildBottomStrip());
+    setCentralWidget(client);
+
+    BuildMenus();
+    BuildToolbar();
+    mnuToolBar->setChecked(true);
+}
+
+QWidget* MDI::BuildHeadingStrip() {
+    QWidget* picTop = MakeStrip(this, "picTop", 1155);
+    lblHeading = new QLabel("Grahavani", picTop);
+    lblHeading->setObjectName("lblHeading");
+    lblHeading->setFont(VerdanaFont(18, true));
+    lblHeading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblHeading->setGeometry(TwipsRect(0, 0, HeadingWidth, 435));
+    lblStyleCaption = new SelfSizingLabel(picTop, "lblStyleCaption", {0, 360},
+                                          VerdanaFont(14.25, true), Qt::AlignHCenter);
+    lblStyleCaption->SetText("Indian Style");
+    lblEphemeris = new SelfSizingLabel(picTop, "lblEphemeris", {0, 780}, VerdanaFont(8.25, true),
+                                       Qt::AlignHCenter);
+    return picTop;
+}
+
+QWidget* MDI::BuildStyleStrip() {
+    QWidget* Picture2 = MakeStrip(this, "Picture2", 960);
+    const QFont bold = VerdanaFont(8.25, true);
+    cmdNorth = MakeStripButton(Picture2, "cmdNorth", "North Indian Style", bold, 30,
+                               StyleButtonWidth);
+    cmdSouth = MakeStripButton(Picture2, "cmdSouth", "South Indian Style", bold, 30,
+                               StyleButtonWidth);
+    cmdEast = MakeStripButton(Picture2, "cmdEast", "East Indian Style", bold, 0, StyleButtonWidth);
+    cmdInterpration = MakeStripButton(Picture2, "cmdInterpration", "Show Interpretation", bold,
+                                      480, InterpretationWidth);
+    connect(cmdNorth, &QPushButton::clicked, this, [this] { ApplyChartStyle(ChartStyle::North); });
+    connect(cmdSouth, &QPushButton::clicked, this, [this] { ApplyChartStyle(ChartStyle::South); });
+    connect(cmdEast, &QPushButton::clicked, this, [this] { ApplyChartStyle(ChartStyle::East); });
+    connect(cmdInterpration, &QPushButton::clicked, this,
+            [this] { display_->BringInterpretationToFront(); });
+    return Picture2;
+}
+
+QWidget* MDI::BuildBottomStrip() {
+    QWidget* Picture1 = MakeStrip(this, "Picture1", 700);
+    cmdSaveAsJPG = MakeStripButton(Picture1, "cmdSaveAsJPG", "Save As &JPG", VerdanaFont(8.25),
+                                   120, SaveAsJpgWidth);
+    cmdBack = MakeStripButton(Picture1, "cmdBack", "&Back", SansSerifFont(), 120, BackWidth);
+    cmdExit = MakeStripButton(Picture1, "cmdExit", "E&xit", VerdanaFont(8.25), 120, ExitWidth);
+    connect(cmdSaveAsJPG, &QPushButton::clicked, this, &MDI::saveAsJpgRequested);
+    connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);
+    connect(cmdExit, &QPushButton::clicked, this, &MDI::exitRequested);
+    return Picture1;
+}
+
+void MDI::BuildMenus() {
+    const auto item = [](QMenu* menu, const QString& name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    const auto submenu = [](QMenu* parentMenu, const QString& name, const QString& caption) {
+        QMenu* menu = parentMenu->addMenu(caption);
+        menu->setObjectName(name);
+        return menu;
+    };
+    QMenu* mnuFile = menuBar()->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    mnuNew = item(mnuFile, "mnuNew", "&New");
+    mnuOpen = item(mnuFile, "mnuOpen", "&Open");
+    QMenu* mnuSaveAsText = submenu(mnuFile, "mnuSaveAsText", "Save As &Text File");
+    mnuSave = item(mnuSaveAsText, "mnuSave", "&Save");
+    mnuSaveAs = item(mnuSaveAsText, "mnuSaveAs", "Save &As");
+    mnuFile->addSeparator();
+    mnuExport = item(mnuFile, "mnuExport", "&Export Chart As Text");
+    mnuFile->addSeparator();
+    mnuPrint = item(mnuFile, "mnuPrint", "&Print");
+    mnuFile->addSeparator();
+    QAction* mnuBack = item(mnuFile, "mnuBack", "&Back");
+    mnuFile->addSeparator();
+    QAction* mnuExit = item(mnuFile, "mnuExit", "E&xit");
+
+    QMenu* mnuView = menuBar()->addMenu("&View");
+    mnuView->setObjectName("mnuView");
+    mnuToolBar = item(mnuView, "mnuToolBar", "&Toolbar");
+    mnuToolBar->setCheckable(true);
+    mnuView->addSeparator();
+    QMenu* mnuChartStyle = submenu(mnuView, "mnuChartStyle", "&Chart Style");
+    styleItems_ = {item(mnuChartStyle, "mnuNorth", "&North Indian Style"),
+                   item(mnuChartStyle, "mnuSouth", "&South Indian Style"),
+                   item(mnuChartStyle, "mnuEast", "&East Indian Style")};
+    for (std::size_t index = 0; index < styleItems_.size(); ++index) {
+        styleItems_[index]->setCheckable(true);
+        connect(styleItems_[index], &QAction::triggered, this,
+                [this, index] { ApplyChartStyle(static_cast<ChartStyle>(index)); });
+    }
+
+    BuildChartChoices(mnuView);
+
+    mnuOnline = AddHelpMenu(
+        menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
+        [this] { emit aboutRequested(); });
+
+    const std::pair<QAction*, void (MDI::*)()> fileCommands[] = {
+        {mnuNew, &MDI::newRequested},       {mnuOpen, &MDI::openRequested},
+        {mnuSave, &MDI::saveRequested},     {mnuSaveAs, &MDI::saveAsRequested},
+        {mnuExport, &MDI::exportRequested}, {mnuPrint, &MDI::printRequested}};
+    for (const auto& [command, request] : fileCommands) {
+        connect(command, &QAction::triggered, this, request);
+    }
+    connect(mnuBack, &QAction::triggered, this, &MDI::backRequested);
+    connect(mnuExit, &QAction::triggered, this, &MDI::exitRequested);
+    connect(mnuToolBar, &QAction::triggered, this, [this](bool shown) { TB->setVisible(shown); });
+}
+
+void MDI::BuildChartChoices(QMenu* mnuView) {
+    const auto checkable = [](QMenu* menu, const QString& name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        return action;
+    };
+    mnuView->addSeparator();
+    QMenu* mnuEphemeris = mnuView->addMenu("E&phemeris");
+    mnuEphemeris->setObjectName("mnuEphemeris");
+    engineItems_ = {checkable(mnuEphemeris, "mnuClassic", "&Classic"),
+                    checkable(mnuEphemeris, "mnuPrecise", "&Precise")};
+    auto* engines = new QActionGroup(this);
+    for (std::size_t index = 0; index < engineItems_.size(); ++index) {
+        engines->addAction(engineItems_[index]);
+        connect(engineItems_[index], &QAction::triggered, this,
+                [this, index] { WriteEngine(settings_, static_cast<Engine>(index)); });
+    }
+    mnuEphemeris->addSeparator();
+    mnuTrueNode = checkable(mnuEphemeris, "mnuTrueNode", "&True Node");
+    connect(mnuTrueNode, &QAction::triggered, this, [this](bool trueNode) {
+        WriteLunarNode(settings_, trueNode ? LunarNode::True : LunarNode::Mean);
+    });
+
+    mnuNavamsa = checkable(mnuView, "mnuNavamsa", "&Navamsa (D9)");
+    connect(mnuNavamsa, &QAction::triggered, this, &MDI::ShowNavamsa);
+
+    QMenu* mnuDashaYear = mnuView->addMenu("&Dasha Year");
+    mnuDashaYear->setObjectName("mnuDashaYear");
+    auto* years = new QActionGroup(this);
+    const char* names[] = {"mnuYear36525", "mnuYear3652425", "mnuYear360"};
+    const char* captions[] = {"365.2&5 days", "365.2&425 days", "36&0 days"};
+    for (std::size_t index = 0; index < dashaYearItems_.size(); ++index) {
+        dashaYearItems_[index] = checkable(mnuDashaYear, names[index], captions[index]);
+        years->addAction(dashaYearItems_[index]);
+        connect(dashaYearItems_[index], &QAction::triggered, this, [this, index] {
+            WriteDashaYear(settings_, static_cast<DashaYear>(index));
+            emit dashaYearChanged();
+        });
+    }
+    ShowChartSettings();
+}
+
+void MDI::ShowChartSettings() {
+    const ChartOptions options = ReadChartOptions(settings_);
+    engineItems_[static_cast<std::size_t>(options.engine)]->setChecked(true);
+    mnuTrueNode->setChecked(options.node == LunarNode::True);
+    dashaYearItems_[static_cast<std::size_t>(ReadDashaYear(settings_))]->setChecked(true);
+}
+
+void MDI::ShowNavamsa(bool shown) {
+    display_->ShowNavamsa(shown);
+    ApplyChartStyle(style_);
+}
+
+void MDI::ShowEphemeris(const QString& caption) {
+    lblEphemeris->SetText(caption);
+    display_->ShowEphemeris(caption);
+    ApplyResizeRule();
+}
+
+void MDI::BuildToolbar() {
+    TB = addToolBar("Toolbar");
+    TB->setObjectName("TB");
+    TB->setMovable(false);
+    TB->setFloatable(false);
+    TB->setIconSize(QSize(16, 15));
+    TB->setFixedHeight(TwipsToPixels(420));
+    for (const QString key : {"New", "Open", "Save", "Print", "Help"}) {
+        QAction* button = TB->addAction(ToolbarIcon(key), key);
+        button->setObjectName("TB" + key);
+        button->setToolTip(key);
+        connect(button, &QAction::triggered, this, [this, key] { ToolbarButtonClicked(key); });
+    }
+}
+
+QPushButton* MDI::StyleButton(ChartStyle style) const {
+    switch (style) {
+    case ChartStyle::North: return cmdNorth;
+    case ChartStyle::South: return cmdSouth;
+    case ChartStyle::East: return cmdEast;
+    }
+    return cmdSouth;
+}
+
+void MDI::ApplyChartStyle(ChartStyle style) {
+    display_->BringChartToFront();
+    for (std::size_t index = 0; index < styleItems_.size(); ++index) {
+        styleItems_[index]->setChecked(index == static_cast<std::size_t>(style));
+    }
+    style_ = style;
+    QString caption = ChartStyleName(style);
+    if (mnuNavamsa->isChecked()) caption += QStringLiteral(" · Navamsa");
+    lblStyleCaption->SetText(caption);
+    // The caption's width changed: centre it again.
+    ApplyResizeRule();
+    display_->ShowDrawing(style);
+}
+
+void MDI::ToolbarButtonClicked(const QString& key) {
+    const std::pair<const char*, QAction*> commands[] = {
+        {"New", mnuNew}, {"Open", mnuOpen}, {"Save", mnuSave},
+        {"Print", mnuPrint}, {"Help", mnuOnline}};
+    for (const auto& [commandKey, command] : commands) {
+        if (key == QLatin1String(commandKey)) {
+            command->trigger();
+            return;
+        }
+    }
+}
+
+void MDI::CloseForBack() {
+    closingForBack_ = true;
+    close();
+}
+
+void MDI::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ApplyResizeRule();
+}
+
+void MDI::ApplyResizeRule() {
+    const auto windowWidth = static_cast<float>(PixelsToTwips(frameGeometry().width()));
+    const auto captionWidth = static_cast<float>(PixelsToTwips(lblStyleCaption->width()));
+    const StripLefts lefts = ComputeStripLefts(windowWidth, captionWidth);
+    MoveLeft(cmdExit, lefts.exit);
+    MoveLeft(cmdBack, lefts.back);
+    MoveLeft(cmdSaveAsJPG, lefts.saveAsJpg);
+    MoveLeft(lblHeading, lefts.heading);
+    MoveLeft(lblStyleCaption, lefts.styleCaption);
+    // The engine's line stays centred under the caption.
+    lblEphemeris->move(lblStyleCaption->x() + (lblStyleCaption->width() - lblEphemeris->width()) / 2,
+                       lblEphemeris->y());
+    MoveLeft(cmdSouth, lefts.south);
+    MoveLeft(cmdNorth, lefts.north);
+    MoveLeft(cmdInterpration, lefts.interpretation);
+    MoveLeft(cmdEast, lefts.east);
+}
+
+void MDI::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!closingForBack_) emit exitRequested();
+}
+
+}  // namespace grahavani

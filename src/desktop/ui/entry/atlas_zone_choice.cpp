@@ -1,0 +1,142 @@
+#include "desktop/ui/entry/atlas_zone_choice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "atlas/clock_texts.h"
+#include "atlas/local_clock.h"
+#include "atlas/place_entries.h"
+#include "atlas/place_search.h"
+#include "model/reference_tables.h"
+#include "desktop/ui/widgets/message_sink.h"
+
+namespace grahavani {
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+AtlasZoneChoice::AtlasZoneChoice(QWidget* parent, QComboBox& zoneList, QCheckBox& daylightSaving,
+                                 MessageSink& messages)
+    : QWidget(parent), zoneList_(zoneList), daylightSaving_(daylightSaving), messages_(messages) {
+    setObjectName("fraAtlasZone");
+    lblAtlasZone = new QLabel(this);
+    lblAtlasZone->setObjectName("lblAtlasZone");
+    lblAtlasZone->setAccessibleName("Time zone found");
+    lblAtlasZone->setWordWrap(true);
+    lblAtlasZone->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    lblAtlasZone->setFocusPolicy(Qt::TabFocus);  // so a screen reader's user can reach what it says
+    fraRepeatedHour = new QGroupBox("Repeated hour", this);
+    fraRepeatedHour->setObjectName("fraRepeatedHour");
+    fraRepeatedHour->setAccessibleName("Repeated hour");
+    optEarlier = new QRadioButton("Earlier", fraRepeatedHour);
+    optEarlier->setObjectName("optEarlier");
+    optLater = new QRadioButton("Later", fraRepeatedHour);
+    optLater->setObjectName("optLater");
+    optEarlier->setChecked(true);
+    auto* pair = new QHBoxLayout(fraRepeatedHour);
+    pair->addWidget(optEarlier);
+    pair->addWidget(optLater);
+    fraRepeatedHour->hide();
+    cmdSuggestZone = new QPushButton("Suggest zone", this);
+    cmdSuggestZone->setObjectName("cmdSuggestZone");
+    cmdSuggestZone->setAccessibleName("Suggest zone");
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(lblAtlasZone, 1);
+    row->addWidget(fraRepeatedHour);
+    row->addWidget(cmdSuggestZone, 0, Qt::AlignRight);
+
+    connect(cmdSuggestZone, &QPushButton::clicked, this, &AtlasZoneChoice::suggestRequested);
+    // The entries' time is the form's: it calls Refresh with them.
+    connect(optLater, &QRadioButton::toggled, this, &AtlasZoneChoice::refreshRequested);
+}
+
+void AtlasZoneChoice::Follow(const AtlasPlace& place, const BirthEntries& entries) {
+    place_ = &place;
+    suggested_ = false;
+    optEarlier->setChecked(true);
+    Refresh(entries);
+}
+
+void AtlasZoneChoice::Refresh(const BirthEntries& entries) {
+    if (!place_) return;
+    const auto local = EnteredLocalTime(entries);
+    if (!local) {
+        fraRepeatedHour->hide();
+        return Say({});
+    }
+    const auto reading = ReadLocalClock(place_->TimeZone, *local, optLater->isChecked() ? 1 : 0);
+    fraRepeatedHour->setVisible(reading.Kind == LocalTimeKind::Repeated);
+    if (!reading.Clock) return Say(Text(reading.Message));
+
+    const ZoneClock& clock = *reading.Clock;
+    const auto current = static_cast<std::size_t>(std::max(0, zoneList_.currentIndex()));
+    choice_ = ChooseZoneRow(clock, current, ExtraZoneRowName(place_->Name, place_->TimeZone, *local, clock));
+    if (choice_->ExtraZone) ShowExtraRow(*choice_->ExtraZone);
+    zoneList_.setCurrentIndex(static_cast<int>(choice_->Row));
+    daylightSaving_.setChecked(choice_->DaylightSaving);
+
+    QString line = Text(ZoneLineText(place_->TimeZone, *local, clock));
+    if (suggested_) line = "Nearest atlas place " + Text(place_->Name) + ": " + line;
+    if (!reading.Message.empty()) line += "\n" + Text(reading.Message);
+    Say(line);
+}
+
+void AtlasZoneChoice::Forget() {
+    place_ = nullptr;
+    choice_.reset();  // a row picked by hand from now on carries no atlas offset
+    fraRepeatedHour->hide();
+    Say({});
+}
+
+void AtlasZoneChoice::Suggest(const BirthEntries& entries) {
+    const auto coordinates = EnteredCoordinates(entries);
+    if (!coordinates) {
+        messages_.ShowInformation(window(), "Please enter the latitude and longitude as whole numbers to suggest a zone.");
+        return;
+    }
+    const AtlasPlace* nearest = NearestPlace(entries.Country, coordinates->Latitude, coordinates->Longitude);
+    if (!nearest) {
+        messages_.ShowInformation(window(), "The atlas has no place in \"" + QString::fromStdString(entries.Country) +
+                                                "\" to suggest a zone from.");
+        return;
+    }
+    place_ = nearest;
+    suggested_ = true;
+    optEarlier->setChecked(true);
+    Refresh(entries);
+}
+
+void AtlasZoneChoice::AddZoneNumbers(BirthEntries& entries) const {
+    entries.ExtraZone = extraRow_;
+    if (choice_ && entries.TimeZoneRow == choice_->Row) entries.ZoneOffsetSeconds = choice_->RowOffsetSeconds;
+}
+
+void AtlasZoneChoice::ShowExtraRow(const ExtraZoneRow& row) {
+    extraRow_ = row;
+    const QString text = QString::fromStdString(row.Text);
+    if (zoneList_.count() > static_cast<int>(TimeZoneCount)) {
+        zoneList_.setItemText(static_cast<int>(TimeZoneCount), text);
+    } else {
+        zoneList_.addItem(text);
+    }
+}
+
+void AtlasZoneChoice::Say(const QString& text) {
+    lblAtlasZone->setText(text);
+    // A screen reader gives a label's name; what it says is its description.
+    lblAtlasZone->setAccessibleDescription(text);
+    lblAtlasZone->setVisible(!text.isEmpty());
+}
+
+}  // namespace grahavani

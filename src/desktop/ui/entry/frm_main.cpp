@@ -1,0 +1,367 @@
+#include "desktop/ui/entry/frm_main.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedLayout>
+
+#include "atlas/place_entries.h"
+#include "model/name_tables.h"
+#include "model/reference_tables.h"
+#include "desktop/ui/entry/atlas_zone_choice.h"
+#include "desktop/ui/entry/field_list.h"
+#include "desktop/ui/widgets/fonts.h"
+#include "desktop/ui/widgets/help_menu.h"
+#include "desktop/ui/widgets/link_label.h"
+#include "desktop/ui/widgets/message_sink.h"
+#include "desktop/ui/entry/place_completer.h"
+
+namespace grahavani {
+
+namespace {
+
+// "-32768" and a blank on either side.
+constexpr int CoordinateMaxLength = 8;
+
+QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& accessibleName) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QLineEdit* MakeCoordinateBox(QWidget* parent, const QString& name, const QString& accessibleName) {
+    QLineEdit* box = MakeTextBox(parent, name, accessibleName);
+    box->setMaxLength(CoordinateMaxLength);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance("-327680") + 12);
+    return box;
+}
+
+void AddNumbers(QComboBox* list, int first, int last) {
+    for (int value = first; value <= last; ++value) list->addItem(QString::number(value));
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption) {
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    return option;
+}
+
+}  // namespace
+
+frmMain::frmMain(MessageSink& messages, QWidget* parent)
+    : QMainWindow(parent), messages_(messages) {
+    setObjectName("frmMain");
+    setWindowTitle("Grahavani 2.05");
+    BuildMenus();
+    BuildControls();
+    FillLists();
+}
+
+void frmMain::BuildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    mnuCalculate = mnuFile->addAction("Get My Janam &Kundali");
+    mnuCalculate->setObjectName("mnuCalculate");
+    mnuFile->addSeparator()->setObjectName("mnuFileSep");
+    mnuExit = mnuFile->addAction("&Exit");
+    mnuExit->setObjectName("mnuExit");
+
+    AddHelpMenu(
+        menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
+        [this] { emit aboutRequested(); });
+
+    connect(mnuCalculate, &QAction::triggered, this,
+            [this] { emit calculateRequested(ChartStyle::South); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmMain::BuildControls() {
+    auto* form = new QWidget(this);
+    form->setFont(VerdanaFont(8.25));  // every label and button of the form
+    setCentralWidget(form);
+    auto* grid = new QGridLayout(form);
+
+    std::array<QLabel*, 11> lblLabel{};
+    const auto label = [&](int index, const QString& caption) {
+        lblLabel[index] = new QLabel(caption, form);
+        lblLabel[index]->setObjectName(QStringLiteral("lblLabel(%1)").arg(index));
+        return lblLabel[index];
+    };
+
+    // Created in tab order: name, date, time, place, coordinates, zone, buttons.
+    txtName = MakeTextBox(form, "txtName", "Name");
+    cboDate = new FieldList(form, "cboDate", "Date of Birth: Day");
+    cboMonth = new FieldList(form, "cboMonth", "Date of Birth: Month");
+    cboYear = new FieldList(form, "cboYear", "Date of Birth: Year");
+    cboHour = new FieldList(form, "cboHour", "Time of Birth: Hour");
+    cboMinute = new FieldList(form, "cboMinute", "Time of Birth: Minute");
+    txtCountry = MakeTextBox(form, "txtCountry", "Country");
+    txtState = MakeTextBox(form, "txtState", "State");
+    txtCity = MakeTextBox(form, "txtCity", "City");
+    Command1 = MakeButton(form, "Command1", "Click here to find Latitude && Longitude");
+    txtLatDeg = MakeCoordinateBox(form, "txtLatDeg", "Latitude: Degrees");
+    txtLatMin = MakeCoordinateBox(form, "txtLatMin", "Latitude: Minutes");
+    auto* fraLat = new QGroupBox(form);
+    fraLat->setObjectName("fraLat");
+    optLat = {MakeOption(fraLat, "optLat(0)", "North"), MakeOption(fraLat, "optLat(1)", "South")};
+    txtLonDeg = MakeCoordinateBox(form, "txtLonDeg", "Longitude: Degrees");
+    txtLonMin = MakeCoordinateBox(form, "txtLonMin", "Longitude: Minutes");
+    auto* fraLong = new QGroupBox(form);
+    fraLong->setObjectName("fraLong");
+    optLong = {MakeOption(fraLong, "optLong(0)", "East"), MakeOption(fraLong, "optLong(1)", "West")};
+    cboTimeZone = new FieldList(form, "cboTimeZone", "Time Zone");
+    chkDST = new QCheckBox("Daylight Saving Time", form);
+    chkDST->setObjectName("chkDST");
+    atlasZone_ = new AtlasZoneChoice(form, *cboTimeZone, *chkDST, messages_);
+    cmdCalculate3 = MakeButton(form, "cmdCalculate3", "Get My Janam Kundali (&East Indian Style)");
+    cmdCalculate2 = MakeButton(form, "cmdCalculate2", "Get My Janam Kundali (&North Indian Style)");
+    cmdCalculate = MakeButton(form, "cmdCalculate", "Get My Janam Kundali (&South Indian Style)");
+
+    for (QGroupBox* frame : {fraLat, fraLong}) {
+        auto* pair = new QHBoxLayout(frame);
+        const auto options = frame->findChildren<QRadioButton*>();
+        for (QRadioButton* option : options) pair->addWidget(option);
+    }
+    optLat[0]->setChecked(true);
+    optLong[0]->setChecked(true);
+    fraLat->setAccessibleName("Latitude direction");
+    fraLong->setAccessibleName("Longitude direction");
+
+    grid->addWidget(Command1, 0, 1, 1, 4);
+    grid->addWidget(label(2, "Name"), 1, 0);
+    grid->addWidget(txtName, 1, 1, 1, 4);
+    grid->addWidget(label(1, "Date of Birth"), 2, 0);
+    grid->addWidget(cboDate, 2, 1);
+    grid->addWidget(cboMonth, 2, 2);
+    grid->addWidget(cboYear, 2, 3);
+    grid->addWidget(label(0, "Time of Birth"), 3, 0);
+    grid->addWidget(cboHour, 3, 1);
+    grid->addWidget(cboMinute, 3, 2);
+    auto* Label16 = new QLabel("HH/MM", form);
+    Label16->setObjectName("Label16");
+    grid->addWidget(Label16, 3, 3);
+    grid->addWidget(label(6, "Country"), 4, 0);
+    grid->addWidget(txtCountry, 4, 1, 1, 4);
+    grid->addWidget(label(3, "State"), 5, 0);
+    grid->addWidget(txtState, 5, 1, 1, 4);
+    grid->addWidget(label(4, "City"), 6, 0);
+    grid->addWidget(txtCity, 6, 1, 1, 4);
+    grid->addWidget(label(7, "Latitude"), 7, 0);
+    grid->addWidget(txtLatDeg, 7, 1);
+    grid->addWidget(txtLatMin, 7, 2);
+    grid->addWidget(label(5, "DEG/MIN"), 7, 3);
+    grid->addWidget(fraLat, 7, 4);
+    grid->addWidget(label(8, "Longitude"), 8, 0);
+    grid->addWidget(txtLonDeg, 8, 1);
+    grid->addWidget(txtLonMin, 8, 2);
+    grid->addWidget(label(9, "DEG/MIN"), 8, 3);
+    grid->addWidget(fraLong, 8, 4);
+    grid->addWidget(label(10, "Time Zone"), 9, 0);
+    grid->addWidget(cboTimeZone, 9, 1, 1, 3);
+    grid->addWidget(chkDST, 9, 4);
+    grid->addWidget(atlasZone_, 10, 1, 1, 4);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {cmdCalculate3, cmdCalculate2, cmdCalculate}) {
+        buttons->addWidget(button);
+    }
+    grid->addLayout(buttons, 11, 0, 1, 5);
+
+    // Only the promotional label in front is seen.
+    auto* fraFullBrand = new QWidget(form);
+    fraFullBrand->setObjectName("fraFullBrand");
+    brands_ = new QStackedLayout(fraFullBrand);
+    lblCobrand = MakeLinkLabel(
+        fraFullBrand, "lblCobrand",
+        "Get this software branded for your own website. Click here for more details.",
+        [this] { emit vendorPageRequested(VendorPage::CoBrand); });
+    lblFullBrand = MakeLinkLabel(
+        fraFullBrand, "lblFullBrand",
+        "Home Business Opportunity. Start your own Internet business and make money online. "
+        "Get this software fully branded for your website. Click here for more details.",
+        [this] { emit vendorPageRequested(VendorPage::FullyBranded); });
+    brands_->addWidget(lblCobrand);
+    brands_->addWidget(lblFullBrand);
+    grid->addWidget(fraFullBrand, 12, 0, 1, 5);
+    QLabel* Label1 = MakeLinkLabel(form, "Label1", "Visit the Grahavani web site",
+                                   [this] { emit vendorPageRequested(VendorPage::HomePage); });
+    grid->addWidget(Label1, 13, 0, 1, 5);
+    grid->setColumnStretch(4, 1);
+
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {lblLabel[2], txtName},   {lblLabel[1], cboDate},   {lblLabel[0], cboHour},
+        {lblLabel[6], txtCountry}, {lblLabel[3], txtState}, {lblLabel[4], txtCity},
+        {lblLabel[7], txtLatDeg}, {lblLabel[5], txtLatMin}, {lblLabel[8], txtLonDeg},
+        {lblLabel[9], txtLonMin}, {lblLabel[10], cboTimeZone}, {Label16, cboHour}};
+    for (const auto& [caption, field] : buddies) caption->setBuddy(field);
+
+    connect(Command1, &QPushButton::clicked, this, &frmMain::coordinateSearchRequested);
+    connect(cmdCalculate, &QPushButton::clicked, this,
+            [this] { emit calculateRequested(ChartStyle::South); });
+    connect(cmdCalculate2, &QPushButton::clicked, this,
+            [this] { emit calculateRequested(ChartStyle::North); });
+    connect(cmdCalculate3, &QPushButton::clicked, this,
+            [this] { emit calculateRequested(ChartStyle::East); });
+    ConnectAtlas();
+}
+
+void frmMain::ConnectAtlas() {
+    auto* completer = new PlaceCompleter(txtCity);
+    connect(completer, &PlaceCompleter::placeChosen, this, &frmMain::EnterPlace);
+    const auto refresh = [this] { atlasZone_->Refresh(Entries()); };
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute}) {
+        connect(list, &QComboBox::currentIndexChanged, atlasZone_, refresh);
+    }
+    connect(atlasZone_, &AtlasZoneChoice::refreshRequested, atlasZone_, refresh);
+    connect(atlasZone_, &AtlasZoneChoice::suggestRequested, atlasZone_, [this] { atlasZone_->Suggest(Entries()); });
+    // A place or coordinate changed after the choice, by hand or a screen reader, is no longer
+    // the atlas's; EnterPlace follows the place only once its fields are in.
+    for (QLineEdit* box : {txtCity, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        connect(box, &QLineEdit::textChanged, atlasZone_, &AtlasZoneChoice::Forget);
+    }
+    for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
+        connect(option, &QRadioButton::toggled, atlasZone_, &AtlasZoneChoice::Forget);
+    }
+}
+
+void frmMain::EnterPlace(const AtlasPlace& place) {
+    BirthEntries entries = Entries();
+    EnterAtlasPlace(place, entries);
+    SetEntries(entries);
+    atlasZone_->Follow(place, Entries());
+}
+
+void frmMain::FillLists() {
+    AddNumbers(cboDate, 1, 31);
+    for (std::string_view month : MonthNames) {
+        cboMonth->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
+    }
+    AddNumbers(cboYear, 1900, 2050);
+    AddNumbers(cboHour, 0, 24);
+    AddNumbers(cboMinute, 0, 59);
+    InitReferenceTables();
+    for (const TimeZoneRow& zone : TimeZoneList) {
+        cboTimeZone->addItem(QString::fromUtf8(zone.displayText.data(),
+                                               static_cast<qsizetype>(zone.displayText.size())));
+    }
+}
+
+BirthEntries frmMain::Entries() const {
+    const auto text = [](const QString& value) { return value.toStdString(); };
+    BirthEntries entries;
+    entries.Name = text(txtName->text());
+    entries.Day = text(cboDate->currentText());
+    entries.Month = text(cboMonth->currentText());
+    entries.Year = text(cboYear->currentText());
+    entries.Hour = text(cboHour->currentText());
+    entries.Minute = text(cboMinute->currentText());
+    entries.LatitudeDegrees = text(txtLatDeg->text());
+    entries.LatitudeMinutes = text(txtLatMin->text());
+    entries.IsSouth = optLat[1]->isChecked();
+    entries.LongitudeDegrees = text(txtLonDeg->text());
+    entries.LongitudeMinutes = text(txtLonMin->text());
+    entries.IsEast = optLong[0]->isChecked();
+    entries.City = text(txtCity->text());
+    entries.State = text(txtState->text());
+    entries.Country = text(txtCountry->text());
+    entries.TimeZoneRow = static_cast<std::size_t>(std::max(0, cboTimeZone->currentIndex()));
+    entries.DaylightSaving = chkDST->isChecked();
+    atlasZone_->AddZoneNumbers(entries);
+    return entries;
+}
+
+void frmMain::BringBrandToFront(BrandLabel label) {
+    brands_->setCurrentWidget(label == BrandLabel::CoBrand ? lblCobrand : lblFullBrand);
+}
+
+void frmMain::SetEntries(const BirthEntries& e) {
+    const auto text = [](const std::string& value) { return QString::fromStdString(value); };
+    // A value the list does not offer leaves it blank, so the checks name the list
+    // instead of the chart being computed from the entry it held before.
+    const auto pick = [&](QComboBox* list, const std::string& value) {
+        list->setCurrentIndex(list->findText(text(value)));
+    };
+    // Cutting a value to fit its box could make another number of it: leave it out.
+    const auto type = [&](QLineEdit* box, const std::string& value) {
+        const QString typed = text(value);
+        box->setText(typed.size() <= box->maxLength() ? typed : QString());
+    };
+    type(txtName, e.Name);
+    pick(cboDate, e.Day);
+    pick(cboMonth, e.Month);
+    pick(cboYear, e.Year);
+    pick(cboHour, e.Hour);
+    pick(cboMinute, e.Minute);
+    type(txtLatDeg, e.LatitudeDegrees);
+    type(txtLatMin, e.LatitudeMinutes);
+    optLat[e.IsSouth ? 1 : 0]->setChecked(true);
+    type(txtLonDeg, e.LongitudeDegrees);
+    type(txtLonMin, e.LongitudeMinutes);
+    optLong[e.IsEast ? 0 : 1]->setChecked(true);
+    type(txtCity, e.City);
+    type(txtState, e.State);
+    type(txtCountry, e.Country);
+    atlasZone_->Forget();
+}
+
+void frmMain::PressCalculate() { cmdCalculate->click(); }
+
+bool frmMain::ValidateInput() {
+    const BirthEntries entries = Entries();
+    // A list left blank by an opened file is caught before the calendar is read.
+    return PassesCheck(CheckRequiredFields(entries)) && PassesCheck(CheckListValues(entries)) &&
+           PassesCheck(CheckDate(entries));
+}
+
+bool frmMain::PassesCheck(const std::optional<EntryProblem>& problem) {
+    if (!problem) return true;
+    messages_.ShowInformation(this, QString::fromStdString(problem->message));
+    if (problem->focus) {
+        if (QWidget* field = FieldWidget(*problem->focus)) field->setFocus();
+    }
+    return false;
+}
+
+QWidget* frmMain::FieldWidget(EntryField field) const {
+    switch (field) {
+    case EntryField::Name: return txtName;
+    case EntryField::Day: return cboDate;
+    case EntryField::Month: return cboMonth;
+    case EntryField::Year: return cboYear;
+    case EntryField::Hour: return cboHour;
+    case EntryField::Minute: return cboMinute;
+    case EntryField::LatitudeDegrees: return txtLatDeg;
+    case EntryField::LatitudeMinutes: return txtLatMin;
+    case EntryField::LongitudeDegrees: return txtLonDeg;
+    case EntryField::LongitudeMinutes: return txtLonMin;
+    case EntryField::City: return txtCity;
+    case EntryField::State: return txtState;
+    case EntryField::Country: return txtCountry;
+    case EntryField::TimeZone: return cboTimeZone;
+    }
+    return nullptr;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit exitRequested();
+}
+
+}  // namespace grahavani

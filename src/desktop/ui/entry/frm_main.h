@@ -1,0 +1,100 @@
+#pragma once
+// The entry form: the birth data as the user types and picks it, and the checks that
+// run before a chart is computed from it.
+
+#include <array>
+#include <optional>
+
+#include <QMainWindow>
+
+#include "model/birth_entries.h"
+#include "desktop/ui/chart/chart_style.h"
+#include "desktop/ui/widgets/vendor_page.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedLayout;
+
+namespace grahavani {
+
+class AtlasZoneChoice;
+class MessageSink;
+struct AtlasPlace;
+
+// The two promotional labels that lie on top of each other.
+enum class BrandLabel { CoBrand, FullBrand };
+
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain(MessageSink& messages, QWidget* parent = nullptr);
+
+    // The empty-field tests, the list values, then the calendar tests; the first
+    // failure is shown and its field takes the focus.
+    bool ValidateInput();
+    // True when the check found no problem; otherwise shows it and moves the focus.
+    bool PassesCheck(const std::optional<EntryProblem>& problem);
+    BirthEntries Entries() const;
+    void BringBrandToFront(BrandLabel label);
+    // Puts the entries into the fields, as opening a chart file does; the time zone
+    // and daylight saving stay as they are.
+    void SetEntries(const BirthEntries& entries);
+    void PressCalculate();
+
+signals:
+    void calculateRequested(ChartStyle layout);
+    void exitRequested();
+    void vendorPageRequested(VendorPage page);
+    void aboutRequested();
+    // Command1: the place is checked and searched for by whoever listens.
+    void coordinateSearchRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildControls();
+    void FillLists();
+    QWidget* FieldWidget(EntryField field) const;
+    // Fills the place's fields from the atlas and lets its clock history pick the zone.
+    void EnterPlace(const AtlasPlace& place);
+    void ConnectAtlas();
+
+    MessageSink& messages_;
+
+    QPushButton* Command1;
+    QLineEdit* txtName;
+    QComboBox* cboDate;
+    QComboBox* cboMonth;
+    QComboBox* cboYear;
+    QComboBox* cboHour;
+    QComboBox* cboMinute;
+    QLineEdit* txtCountry;
+    QLineEdit* txtState;
+    QLineEdit* txtCity;
+    QLineEdit* txtLatDeg;
+    QLineEdit* txtLatMin;
+    QLineEdit* txtLonDeg;
+    QLineEdit* txtLonMin;
+    std::array<QRadioButton*, 2> optLat{};   // 0 North, 1 South
+    std::array<QRadioButton*, 2> optLong{};  // 0 East, 1 West
+    QCheckBox* chkDST;
+    QComboBox* cboTimeZone;
+    AtlasZoneChoice* atlasZone_;
+    QPushButton* cmdCalculate3;
+    QPushButton* cmdCalculate2;
+    QPushButton* cmdCalculate;
+    QAction* mnuCalculate;
+    QAction* mnuExit;
+    QStackedLayout* brands_;
+    QLabel* lblCobrand;
+    QLabel* lblFullBrand;
+};
+
+}  // namespace grahavani

@@ -1,0 +1,165 @@
+#include "desktop/ui/reading/interpretation_view.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTextEdit>
+
+#include "interpretation/interpretation_view_texts.h"
+#include "interpretation/nakshatra_profile_table.h"
+#include "interpretation/planets_in_signs.h"
+#include "interpretation/sign_profile_table.h"
+#include "desktop/ui/reading/dasha_panchang_tab.h"
+#include "desktop/ui/reading/display_text.h"
+#include "desktop/ui/widgets/fonts.h"
+#include "desktop/ui/reading/profile_pictures.h"
+#include "desktop/ui/reading/profile_tab.h"
+#include "desktop/ui/reading/text_runs.h"
+
+namespace grahavani {
+
+namespace {
+
+// The columns written as paragraphs rather than as a few words.
+constexpr int FirstNakshatraProseColumn = 16;
+constexpr int FirstSignProseColumn = 20;
+constexpr int LastSignProseColumn = 24;
+constexpr int LuckyTab = 7;
+
+ProfileTabLayout NakshatraTabLayout() {
+    ProfileTabLayout layout{"lblNakshatraResult", NakshatraResultDesignCaption, "picNakshatra",
+                            QStringLiteral("Nakshatra picture"), "TS",
+                            {NakshatraPageCaptions.begin(), NakshatraPageCaptions.end()}, {}};
+    for (const NakshatraField& field : NakshatraFields) {
+        layout.fields.push_back({field.page, field.caption, field.helpText, field.textBox, {},
+                                 field.column, field.column >= FirstNakshatraProseColumn});
+    }
+    return layout;
+}
+
+enum class SignTab { Lagna, Rashi };
+
+ProfileTabLayout SignTabLayout(SignTab tab) {
+    const bool lagna = tab == SignTab::Lagna;
+    ProfileTabLayout layout{lagna ? "lblVedicName" : "lblRashiVedicName", VedicNameDesignCaption,
+                            lagna ? "picRashi" : "picRashiRashi",
+                            lagna ? QStringLiteral("Lagna picture") : QStringLiteral("Rashi picture"),
+                            lagna ? "LagnaTS" : "RashiTS",
+                            {SignPageCaptions.begin(), SignPageCaptions.end()}, {}};
+    // Page 7 of the lagna tab renames its captions, in field order, for the sign; the rashi
+    // tab keeps them.
+    std::size_t luckyLabel = 0;
+    for (const SignField& field : SignFields) {
+        const SignColumnControls& controls =
+            SignProfileControls.at(static_cast<std::size_t>(field.column));
+        const bool renamed = lagna && field.page == LuckyTab && luckyLabel < LagnaLuckyLabels.size();
+        layout.fields.push_back(
+            {field.page, field.caption, field.helpText,
+             lagna ? controls.lagnaTab : controls.rashiTab,
+             renamed ? LagnaLuckyLabels[luckyLabel++].label : std::string_view(), field.column,
+             field.column >= FirstSignProseColumn && field.column <= LastSignProseColumn});
+    }
+    return layout;
+}
+
+// The parts of a sign profile that the lagna and the rashi tab show alike.
+void ShowSignProfile(ProfileTab& tab, const SignProfile& profile, ImageList pictures) {
+    tab.SetTitle(DisplayText(profile.sanskritName));
+    tab.FillColumns([&profile](int column) { return SignProfileColumn(profile, column); });
+    tab.SetTabCaption(LuckyTab, DisplayText(LuckyPageCaption(profile.sanskritName)));
+    tab.SetPicture(PicturePath(pictures, profile.englishName));
+}
+
+}  // namespace
+
+InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
+    setObjectName("SSTab1");
+    setFont(VerdanaFont(8.25));
+    nakshatraTab_ = new ProfileTab(this, NakshatraTabLayout());
+    lagnaTab_ = new ProfileTab(this, SignTabLayout(SignTab::Lagna));
+    rashiTab_ = new ProfileTab(this, SignTabLayout(SignTab::Rashi));
+    const std::array<QWidget*, 4> tabs = {BuildReadingTab(), nakshatraTab_, lagnaTab_, rashiTab_};
+    for (std::size_t tab = 0; tab < tabs.size(); ++tab) {
+        addTab(tabs[tab], DisplayText(InterpretationTabCaptions[tab]));
+    }
+    dashaPanchangTab_ = new DashaPanchangTab(this);
+    addTab(dashaPanchangTab_, QStringLiteral("Dasha and Panchang"));
+    // Selecting a tab from code has the same effect as clicking it.
+    connect(&nakshatraTab_->TabStrip(), &QTabBar::currentChanged, this, &InterpretationView::TS_Click);
+    connect(&lagnaTab_->TabStrip(), &QTabBar::currentChanged, this,
+            &InterpretationView::LagnaTS_Click);
+    connect(&rashiTab_->TabStrip(), &QTabBar::currentChanged, this,
+            &InterpretationView::RashiTS_Click);
+}
+
+QWidget* InterpretationView::BuildReadingTab() {
+    auto* tab = new QWidget(this);
+    auto* column = new QVBoxLayout(tab);
+    auto* heading = new QLabel(DisplayText(PlanetsInSignsHeading), tab);
+    heading->setTextFormat(Qt::PlainText);
+    heading->setFont(VerdanaFont(14, true));
+    RTBHouseDesc = new QTextEdit(tab);
+    RTBHouseDesc->setObjectName("RTBHouseDesc");
+    RTBHouseDesc->setReadOnly(true);
+    RTBHouseDesc->setFont(VerdanaFont(9));
+    RTBHouseDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RTBHouseDesc->setTabChangesFocus(true);
+    RTBHouseDesc->setAccessibleName(DisplayText(PlanetsInSignsHeading));
+    heading->setBuddy(RTBHouseDesc);
+    column->addWidget(heading);
+    column->addWidget(RTBHouseDesc, 1);
+    return tab;
+}
+
+void InterpretationView::FillPlanetsInSigns(const ChartResult& chart) {
+    ReplaceWithRuns(*RTBHouseDesc, PlanetsInSignsReading(chart.PositionTexts));
+}
+
+void InterpretationView::ShowNakshatraProfile(std::string nakshatra) {
+    const NakshatraProfile* profile = NakshatraProfileFor(nakshatra);
+    if (!profile) return;
+    nakshatraTab_->SelectTab(1);
+    nakshatraTab_->SetTabCaption(1, DisplayText(NakshatraFirstPageCaption(nakshatra)));
+    nakshatraTab_->SetTitle(DisplayText(nakshatra));
+    nakshatraTab_->FillColumns(
+        [profile](int column) { return NakshatraProfileColumn(*profile, column); });
+    nakshatraTab_->SetPicture(PicturePath(ImageList::Nakshatra, nakshatra));
+}
+
+void InterpretationView::ShowLagnaProfile(std::string lagnaSign) {
+    const SignProfile* profile = LagnaProfileFor(lagnaSign);
+    if (!profile) return;
+    ShowSignProfile(*lagnaTab_, *profile, ImageList::Lagna);
+    for (const LagnaLuckyLabel& label : LagnaLuckyLabels) {
+        lagnaTab_->SetFieldCaption(label.label,
+                                   DisplayText(label.captionPrefix) + DisplayText(profile->sanskritName));
+    }
+}
+
+void InterpretationView::ShowRashiProfile(std::string moonRashi) {
+    const SignProfile* profile = RashiProfileFor(moonRashi);
+    if (!profile) return;
+    ShowSignProfile(*rashiTab_, *profile, ImageList::Rashi);
+}
+
+void InterpretationView::ScrollHouseDescriptionToStart() {
+    QTextCursor cursor = RTBHouseDesc->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    RTBHouseDesc->setTextCursor(cursor);
+    RTBHouseDesc->verticalScrollBar()->setValue(0);
+}
+
+void InterpretationView::TS_Click() {
+    nakshatraTab_->BringPageToFront(nakshatraTab_->TabStrip().currentIndex() + 1);
+}
+
+void InterpretationView::LagnaTS_Click() {
+    lagnaTab_->BringPageToFront(lagnaTab_->TabStrip().currentIndex() + 1);
+}
+
+void InterpretationView::RashiTS_Click() {
+    rashiTab_->BringPageToFront(rashiTab_->TabStrip().currentIndex() + 1);
+}
+
+}  // namespace grahavani

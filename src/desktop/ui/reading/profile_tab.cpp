@@ -1,0 +1,184 @@
+#include "desktop/ui/reading/profile_tab.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTabBar>
+
+#include "desktop/ui/reading/display_text.h"
+#include "desktop/ui/widgets/fonts.h"
+#include "desktop/ui/reading/profile_pictures.h"
+#include "desktop/ui/widgets/twips.h"
+
+namespace grahavani {
+
+namespace {
+
+constexpr double PictureTwips = 2250;  // 150 pixels: the lettering of the names reads well
+constexpr double SpacingTwips = 90;
+// A page of many short fields is split into two columns so that it needs no scrolling.
+constexpr int MostShortFieldsInOneColumn = 3;
+
+std::vector<ProfileField> FieldsOnPage(const std::vector<ProfileField>& fields, int page) {
+    std::vector<ProfileField> onPage;
+    std::ranges::copy_if(fields, std::back_inserter(onPage),
+                         [page](const ProfileField& field) { return field.page == page; });
+    return onPage;
+}
+
+template <typename TextBox>
+void DescribeBox(TextBox* box, const ProfileField& field) {
+    box->setObjectName(DisplayText(field.textBox));
+    box->setReadOnly(true);
+    box->setFont(VerdanaFont(8.25));
+    box->setAccessibleName(DisplayText(field.caption));
+    box->setAccessibleDescription(DisplayText(field.helpText));
+}
+
+}  // namespace
+
+ProfileTab::ProfileTab(QWidget* parent, const ProfileTabLayout& layout) : QWidget(parent) {
+    auto* column = new QVBoxLayout(this);
+    const int spacing = TwipsToPixels(SpacingTwips);
+    column->setContentsMargins(spacing, spacing, spacing, spacing);
+    column->setSpacing(spacing);
+
+    auto* header = new QHBoxLayout;
+    picture_ = new QLabel(this);
+    picture_->setObjectName(layout.pictureBox);
+    picture_->setFixedSize(TwipsSize(PictureTwips, PictureTwips));
+    picture_->setAccessibleName(layout.pictureDescription);
+    header->addWidget(picture_, 0, Qt::AlignTop);
+
+    auto* titleAndFields = new QVBoxLayout;
+    title_ = new QLabel(DisplayText(layout.titleCaption), this);
+    title_->setObjectName(layout.titleLabel);
+    title_->setTextFormat(Qt::PlainText);
+    title_->setFont(VerdanaFont(14, true));
+    titleAndFields->addWidget(title_);
+    titleAndFields->addWidget(BuildFields(this, FieldsOnPage(layout.fields, 0)));
+    titleAndFields->addStretch();
+    header->addLayout(titleAndFields, 1);
+    column->addLayout(header);
+
+    tabStrip_ = new QTabBar(this);
+    tabStrip_->setObjectName(layout.tabStrip);
+    // A size smaller than the fields' so the pages' captions fit side by side.
+    tabStrip_->setFont(VerdanaFont(7.5));
+    tabStrip_->setDrawBase(false);
+    tabStrip_->setExpanding(false);
+    // Long nakshatra names would push the last tabs out of sight: all tabs stay in view,
+    // shortened if need be, with the whole caption in their tooltip.
+    tabStrip_->setUsesScrollButtons(false);
+    tabStrip_->setElideMode(Qt::ElideRight);
+    pages_ = new QStackedWidget(this);
+    pages_->setFrameShape(QFrame::StyledPanel);
+    for (std::size_t page = 0; page < layout.pageCaptions.size(); ++page) {
+        const int tab = tabStrip_->addTab(DisplayText(layout.pageCaptions[page]));
+        tabStrip_->setTabToolTip(tab, tabStrip_->tabText(tab));
+        pages_->addWidget(BuildFields(pages_, FieldsOnPage(layout.fields, static_cast<int>(page) + 1)));
+    }
+    // The strip sits on its pages as the tabs of a tab widget do.
+    auto* stripAndPages = new QVBoxLayout;
+    stripAndPages->setSpacing(0);
+    stripAndPages->addWidget(tabStrip_);
+    stripAndPages->addWidget(pages_, 1);
+    column->addLayout(stripAndPages, 1);
+}
+
+QWidget* ProfileTab::BuildFields(QWidget* parent, const std::vector<ProfileField>& fields) {
+    auto* area = new QWidget(parent);
+    auto* column = new QVBoxLayout(area);
+    const int spacing = TwipsToPixels(SpacingTwips);
+    column->setSpacing(spacing);
+
+    const auto shortCount = std::ranges::count_if(
+        fields, [](const ProfileField& field) { return !field.prose; });
+    const int fieldColumns = shortCount > MostShortFieldsInOneColumn ? 2 : 1;
+    auto* shortGrid = new QGridLayout;
+    shortGrid->setHorizontalSpacing(spacing * 2);
+    shortGrid->setVerticalSpacing(spacing);
+    auto* proseRow = new QHBoxLayout;
+    proseRow->setSpacing(spacing * 2);
+    int shortIndex = 0;
+    for (const ProfileField& field : fields) {
+        if (field.prose) {
+            auto* box = new QPlainTextEdit(area);
+            DescribeBox(box, field);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            box->setTabChangesFocus(true);
+            proseBoxes_[field.column] = box;
+            auto* proseColumn = new QVBoxLayout;
+            proseColumn->addWidget(CaptionFor(area, field, box));
+            proseColumn->addWidget(box, 1);
+            proseRow->addLayout(proseColumn, 1);
+        } else {
+            auto* box = new QLineEdit(area);
+            DescribeBox(box, field);
+            shortBoxes_[field.column] = box;
+            const int row = shortIndex / fieldColumns;
+            const int gridColumn = (shortIndex % fieldColumns) * 2;
+            shortGrid->addWidget(CaptionFor(area, field, box), row, gridColumn);
+            shortGrid->addWidget(box, row, gridColumn + 1);
+            shortGrid->setColumnStretch(gridColumn + 1, 1);
+            ++shortIndex;
+        }
+    }
+    column->addLayout(shortGrid);
+    if (proseRow->isEmpty()) {
+        delete proseRow;
+        column->addStretch();
+    } else {
+        column->addLayout(proseRow, 1);
+    }
+    return area;
+}
+
+QLabel* ProfileTab::CaptionFor(QWidget* parent, const ProfileField& field, QWidget* textBox) {
+    auto* caption = new QLabel(DisplayText(field.caption), parent);
+    if (!field.captionLabel.empty()) caption->setObjectName(DisplayText(field.captionLabel));
+    caption->setTextFormat(Qt::PlainText);
+    caption->setFont(VerdanaFont(8.25, true));
+    caption->setToolTip(DisplayText(field.helpText));
+    caption->setBuddy(textBox);
+    return caption;
+}
+
+void ProfileTab::BringPageToFront(int tabNumber) {
+    if (tabNumber < 1 || tabNumber > pages_->count()) return;
+    pages_->setCurrentIndex(tabNumber - 1);
+}
+
+void ProfileTab::SelectTab(int tabNumber) { tabStrip_->setCurrentIndex(tabNumber - 1); }
+
+void ProfileTab::SetTabCaption(int tabNumber, const QString& caption) {
+    tabStrip_->setTabText(tabNumber - 1, caption);
+    tabStrip_->setTabToolTip(tabNumber - 1, caption);
+}
+
+void ProfileTab::SetTitle(const QString& title) { title_->setText(title); }
+
+void ProfileTab::SetFieldCaption(std::string_view captionLabel, const QString& caption) {
+    auto* label = findChild<QLabel*>(DisplayText(captionLabel));
+    if (!label) return;
+    label->setText(caption);
+    if (label->buddy()) label->buddy()->setAccessibleName(caption);
+}
+
+void ProfileTab::FillColumns(const std::function<std::string_view(int column)>& valueOf) {
+    for (auto& [column, box] : shortBoxes_) {
+        box->setText(DisplayText(valueOf(column)));
+        box->setCursorPosition(0);  // long values show their beginning
+    }
+    for (auto& [column, box] : proseBoxes_) box->setPlainText(DisplayText(valueOf(column)));
+}
+
+void ProfileTab::SetPicture(const QString& path) { ShowPicture(*picture_, path); }
+
+}  // namespace grahavani

@@ -1,0 +1,30 @@
+#include "desktop/ui/widgets/help_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace grahavani {
+
+QAction* AddHelpMenu(QMenuBar* bar, std::function<void(VendorPage)> openPage,
+                     std::function<void()> showAbout) {
+    QMenu* mnuHelp = bar->addMenu("&Help");
+    mnuHelp->setObjectName("mnuHelp");
+    const auto pageItem = [&](const QString& name, const QString& caption, VendorPage page) {
+        QAction* item = mnuHelp->addAction(caption);
+        item->setObjectName(name);
+        QObject::connect(item, &QAction::triggered, mnuHelp, [openPage, page] { openPage(page); });
+        return item;
+    };
+    QAction* mnuOnline = pageItem("mnuOnline", "&Online Help", VendorPage::HelpWebPage);
+    pageItem("mnuVisit", "&Visit Us Online", VendorPage::HomePage);
+    mnuHelp->addSeparator()->setObjectName("mnuHelpSep1");
+    pageItem("mnuUpdate", "Check for Software &Update", VendorPage::DownloadWebPage);
+    mnuHelp->addSeparator()->setObjectName("mnuHelpSep2");
+    QAction* mnuAbout = mnuHelp->addAction("&About Software");
+    mnuAbout->setObjectName("mnuAbout");
+    QObject::connect(mnuAbout, &QAction::triggered, mnuHelp, std::move(showAbout));
+    return mnuOnline;
+}
+
+}  // namespace grahavani
