@@ -61,6 +61,7 @@ void ChartSession::CalculateChart(ChartStyle layout) {
     const BirthEntries entries = entryForm_->Entries();
     // A coordinate that is no 16-bit whole number cannot be stored: say which one.
     if (!entryForm_->PassesCheck(CheckCoordinates(entries))) return;
+    if (!entryForm_->ConfirmAtlasCoordinates()) return;
 
     const BirthRecord birth = ToBirthRecord(entries);
     ChartOptions options = ReadChartOptions(settings_);

@@ -231,9 +231,12 @@ void frmMain::ConnectAtlas() {
     }
     connect(atlasZone_, &AtlasZoneChoice::refreshRequested, atlasZone_, refresh);
     connect(atlasZone_, &AtlasZoneChoice::suggestRequested, atlasZone_, [this] { atlasZone_->Suggest(Entries()); });
-    // A place or coordinate changed after the choice, by hand or a screen reader, is no longer
-    // the atlas's; EnterPlace follows the place only once its fields are in.
-    for (QLineEdit* box : {txtCity, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+    // A coordinate changed after the choice, by hand or a screen reader, is no longer the
+    // atlas's, nor is the zone of a city typed over; EnterPlace follows the place only once its
+    // fields are in.
+    connect(txtCity, &QLineEdit::textChanged, atlasZone_,
+            [this](const QString& city) { atlasZone_->CityEdited(city, Entries()); });
+    for (QLineEdit* box : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
         connect(box, &QLineEdit::textChanged, atlasZone_, &AtlasZoneChoice::Forget);
     }
     for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
@@ -328,6 +331,12 @@ bool frmMain::ValidateInput() {
     // A list left blank by an opened file is caught before the calendar is read.
     return PassesCheck(CheckRequiredFields(entries)) && PassesCheck(CheckListValues(entries)) &&
            PassesCheck(CheckDate(entries));
+}
+
+bool frmMain::ConfirmAtlasCoordinates() {
+    if (atlasZone_->ConfirmCoordinates(txtCity->text())) return true;
+    txtCity->setFocus();
+    return false;
 }
 
 bool frmMain::PassesCheck(const std::optional<EntryProblem>& problem) {

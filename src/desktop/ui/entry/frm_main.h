@@ -39,6 +39,9 @@ public:
     bool ValidateInput();
     // True when the check found no problem; otherwise shows it and moves the focus.
     bool PassesCheck(const std::optional<EntryProblem>& problem);
+    // False, with the focus on City, when the user would rather not calculate with the
+    // coordinates of an atlas place whose name was typed over.
+    bool ConfirmAtlasCoordinates();
     BirthEntries Entries() const;
     void BringBrandToFront(BrandLabel label);
     // Puts the entries into the fields, as opening a chart file does; the time zone
