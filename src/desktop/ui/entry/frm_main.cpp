@@ -107,11 +107,12 @@ void frmMain::BuildControls() {
 
     // Created in tab order: name, date, time, place, coordinates, zone, buttons.
     txtName = MakeTextBox(form, "txtName", "Name");
-    cboDate = new FieldList(form, "cboDate", "Date of Birth: Day");
+    // The year list keeps Qt's prefix search: "1", "9", "4" finds 1940 as it is typed.
+    cboDate = new FieldList(form, "cboDate", "Date of Birth: Day", TypedKeys::PickNumber);
     cboMonth = new FieldList(form, "cboMonth", "Date of Birth: Month");
     cboYear = new FieldList(form, "cboYear", "Date of Birth: Year");
-    cboHour = new FieldList(form, "cboHour", "Time of Birth: Hour");
-    cboMinute = new FieldList(form, "cboMinute", "Time of Birth: Minute");
+    cboHour = new FieldList(form, "cboHour", "Time of Birth: Hour", TypedKeys::PickNumber);
+    cboMinute = new FieldList(form, "cboMinute", "Time of Birth: Minute", TypedKeys::PickNumber);
     txtCountry = MakeTextBox(form, "txtCountry", "Country");
     txtState = MakeTextBox(form, "txtState", "State");
     txtCity = MakeTextBox(form, "txtCity", "City");
