@@ -41,6 +41,7 @@ ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettin
       entryForm_(std::make_unique<frmMain>(messages)),
       fileCommands_(std::make_unique<FileCommands>(*this, dialogs, messages)) {
     connect(entryForm_.get(), &frmMain::calculateRequested, this, &ChartSession::CalculateChart);
+    connect(entryForm_.get(), &frmMain::openRequested, this, [this] { fileCommands_->Open(); });
     connect(entryForm_.get(), &frmMain::exitRequested, this, &ChartSession::RequestExit);
     connect(entryForm_.get(), &frmMain::vendorPageRequested, this,
             &ChartSession::vendorPageRequested);

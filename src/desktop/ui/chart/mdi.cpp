@@ -176,6 +176,15 @@ void MDI::BuildMenus() {
     for (const auto& [command, request] : fileCommands) {
         connect(command, &QAction::triggered, this, request);
     }
+    // Save As has no standard key on every platform, export none anywhere.
+    const std::pair<QAction*, QKeySequence> shortcuts[] = {
+        {mnuNew, QKeySequence::New},
+        {mnuOpen, QKeySequence::Open},
+        {mnuSave, QKeySequence::Save},
+        {mnuSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {mnuExport, QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {mnuPrint, QKeySequence::Print}};
+    for (const auto& [command, keys] : shortcuts) command->setShortcut(keys);
     connect(mnuBack, &QAction::triggered, this, &MDI::backRequested);
     connect(mnuExit, &QAction::triggered, this, &MDI::exitRequested);
     connect(mnuToolBar, &QAction::triggered, this, [this](bool shown) { TB->setVisible(shown); });

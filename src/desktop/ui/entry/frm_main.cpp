@@ -77,6 +77,9 @@ frmMain::frmMain(MessageSink& messages, QWidget* parent)
 void frmMain::BuildMenus() {
     QMenu* mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
+    mnuOpen = mnuFile->addAction("&Open");
+    mnuOpen->setObjectName("mnuOpen");
+    mnuOpen->setShortcut(QKeySequence::Open);
     mnuCalculate = mnuFile->addAction("Get My Janam &Kundali");
     mnuCalculate->setObjectName("mnuCalculate");
     mnuFile->addSeparator()->setObjectName("mnuFileSep");
@@ -87,6 +90,7 @@ void frmMain::BuildMenus() {
         menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
         [this] { emit aboutRequested(); });
 
+    connect(mnuOpen, &QAction::triggered, this, &frmMain::openRequested);
     connect(mnuCalculate, &QAction::triggered, this,
             [this] { emit calculateRequested(ChartStyle::South); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);

@@ -51,6 +51,8 @@ public:
 
 signals:
     void calculateRequested(ChartStyle layout);
+    // File → Open: a chart file into the form, as the main window's Open does.
+    void openRequested();
     void exitRequested();
     void vendorPageRequested(VendorPage page);
     void aboutRequested();
@@ -93,6 +95,7 @@ private:
     QPushButton* cmdCalculate3;
     QPushButton* cmdCalculate2;
     QPushButton* cmdCalculate;
+    QAction* mnuOpen;
     QAction* mnuCalculate;
     QAction* mnuExit;
     QStackedLayout* brands_;
