@@ -206,12 +206,16 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
     for (std::size_t index = 0; index < engineItems_.size(); ++index) {
         engines->addAction(engineItems_[index]);
         connect(engineItems_[index], &QAction::triggered, this,
-                [this, index] { WriteEngine(settings_, static_cast<Engine>(index)); });
+                [this, index] {
+                    WriteEngine(settings_, static_cast<Engine>(index));
+                    emit chartSettingsChanged();
+                });
     }
     mnuEphemeris->addSeparator();
     mnuTrueNode = checkable(mnuEphemeris, "mnuTrueNode", "&True Node");
     connect(mnuTrueNode, &QAction::triggered, this, [this](bool trueNode) {
         WriteLunarNode(settings_, trueNode ? LunarNode::True : LunarNode::Mean);
+        emit chartSettingsChanged();
     });
 
     mnuNavamsa = checkable(mnuView, "mnuNavamsa", "&Navamsa (D9)");
@@ -227,7 +231,7 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
         years->addAction(dashaYearItems_[index]);
         connect(dashaYearItems_[index], &QAction::triggered, this, [this, index] {
             WriteDashaYear(settings_, static_cast<DashaYear>(index));
-            emit dashaYearChanged();
+            emit chartSettingsChanged();
         });
     }
     ShowChartSettings();
