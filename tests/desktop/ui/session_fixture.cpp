@@ -1,5 +1,7 @@
 #include "tests/desktop/ui/session_fixture.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 
 namespace grahavani::test {
@@ -14,6 +16,17 @@ void SessionTest::Pick(const QString& list, const QString& entry) {
     const int index = box->findText(entry);
     ASSERT_GE(index, 0) << entry.toStdString() << " is not offered by " << list.toStdString();
     box->setCurrentIndex(index);
+}
+
+void SessionTest::ChooseFromAtlas(const QString& typed) {
+    QLineEdit* city = OnForm<QLineEdit>("txtCity");
+    city->clear();
+    city->setFocus();
+    QTest::keyClicks(city, typed);
+    QAbstractItemView* popup = city->completer()->popup();
+    ASSERT_TRUE(popup->isVisible()) << typed.toStdString();
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
 }
 
 void SessionTest::EnterDelhi1947() {

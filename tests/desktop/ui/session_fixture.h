@@ -57,6 +57,8 @@ protected:
     void ClickOnMainWindow(const QString& button) {
         QTest::mouseClick(OnMainWindow<QPushButton>(button), Qt::LeftButton);
     }
+    // Types into the City box and chooses the first place the atlas offers.
+    void ChooseFromAtlas(const QString& typed);
     // Midnight at the start of 15 August 1947 in New Delhi, Indian time.
     void EnterDelhi1947();
 

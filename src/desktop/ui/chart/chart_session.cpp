@@ -41,6 +41,7 @@ ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettin
       entryForm_(std::make_unique<frmMain>(messages)),
       fileCommands_(std::make_unique<FileCommands>(*this, dialogs, messages)) {
     connect(entryForm_.get(), &frmMain::calculateRequested, this, &ChartSession::CalculateChart);
+    connect(entryForm_.get(), &frmMain::openRequested, this, [this] { fileCommands_->Open(); });
     connect(entryForm_.get(), &frmMain::exitRequested, this, &ChartSession::RequestExit);
     connect(entryForm_.get(), &frmMain::vendorPageRequested, this,
             &ChartSession::vendorPageRequested);
@@ -61,14 +62,31 @@ void ChartSession::CalculateChart(ChartStyle layout) {
     const BirthEntries entries = entryForm_->Entries();
     // A coordinate that is no 16-bit whole number cannot be stored: say which one.
     if (!entryForm_->PassesCheck(CheckCoordinates(entries))) return;
+    if (!entryForm_->ConfirmAtlasCoordinates()) return;
+    const auto timing = Compute(entries, ToBirthRecord(entries), entryForm_.get());
+    if (!timing) return;
 
-    const BirthRecord birth = ToBirthRecord(entries);
+    MDI& window = EnsureMainWindow();
+    ShowChart(window, *timing);
+    window.Display().BringChartToFront();
+    window.Display().Interpretation().ScrollHouseDescriptionToStart();
+    entryForm_->hide();
+    window.StyleButton(layout)->click();
+}
+
+void ChartSession::RecomputeChart() {
+    if (!mainWindow_) return;
+    if (const auto timing = Compute(entries_, birth_, mainWindow_)) ShowChart(*mainWindow_, *timing);
+}
+
+std::optional<ChartTiming> ChartSession::Compute(const BirthEntries& entries, const BirthRecord& birth,
+                                                 QWidget* parent) {
     ChartOptions options = ReadChartOptions(settings_);
-    options.engine = EngineForZone(entries, birth, options.engine);
+    options.engine = EngineForZone(entries, birth, options.engine, parent);
     if (options.engine == Engine::Precise) {
         if (const auto problem = CheckPreciseBirthRecord(birth)) {
-            messages_.ShowInformation(entryForm_.get(), QString::fromStdString(*problem));
-            return;
+            messages_.ShowInformation(parent, QString::fromStdString(*problem));
+            return std::nullopt;
         }
     }
     // Computed aside, so that a library failure leaves the records as they were.
@@ -78,14 +96,35 @@ void ChartSession::CalculateChart(ChartStyle layout) {
         ComputeChart(birth, chart, options);
         timing = ComputeChartTiming(birth, chart, ReadDashaYear(settings_));
     } catch (const EphemerisFailure& failure) {
-        messages_.ShowCritical(entryForm_.get(), QStringLiteral("Grahavani"),
-                               QString::fromUtf8(failure.what()));
-        return;
+        messages_.ShowCritical(parent, QStringLiteral("Grahavani"), QString::fromUtf8(failure.what()));
+        return std::nullopt;
     }
+    entries_ = entries;
     birth_ = birth;
     chart_ = std::move(chart);
+    return timing;
+}
 
-    MDI& window = EnsureMainWindow();
+Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecord& birth,
+                                   Engine chosen, QWidget* parent) {
+    // A row picked by hand is read as the classic engine always read it.
+    const bool atlasZone = entries.ZoneOffsetSeconds.has_value() ||
+                           (entries.TimeZoneRow == TimeZoneCount && entries.ExtraZone);
+    if (chosen != Engine::Classic || !atlasZone || !birth.ZoneOffsetSeconds ||
+        !ClassicReadsZoneBackwards(*birth.ZoneOffsetSeconds, birth.IsEast)) {
+        return chosen;
+    }
+    const QString warning = QString::fromStdString(
+        ClassicZoneWarningText(birth.City, *birth.ZoneOffsetSeconds, birth.IsEast));
+    if (!messages_.AskChoice(parent, warning, QStringLiteral("Use &Precise Engine"),
+                             QStringLiteral("Keep &Classic Engine"))) {
+        return chosen;
+    }
+    WriteEngine(settings_, Engine::Precise);
+    return Engine::Precise;
+}
+
+void ChartSession::ShowChart(MDI& window, const ChartTiming& timing) {
     window.ShowChartSettings();
     window.ShowEphemeris(EphemerisCaption(chart_));
     frmDisplay& display = window.Display();
@@ -97,44 +136,7 @@ void ChartSession::CalculateChart(ChartStyle layout) {
     interpretation.ShowNakshatraProfile(chart_.MoonNakshatra);
     interpretation.ShowLagnaProfile(chart_.LagnaSign);
     interpretation.ShowRashiProfile(chart_.MoonRashi);
-    ShowTiming(timing);
-    display.BringChartToFront();
-    interpretation.ScrollHouseDescriptionToStart();
-    entryForm_->hide();
-    window.StyleButton(layout)->click();
-}
-
-Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecord& birth,
-                                   Engine chosen) {
-    // A row picked by hand is read as the classic engine always read it.
-    const bool atlasZone = entries.ZoneOffsetSeconds.has_value() ||
-                           (entries.TimeZoneRow == TimeZoneCount && entries.ExtraZone);
-    if (chosen != Engine::Classic || !atlasZone || !birth.ZoneOffsetSeconds ||
-        !ClassicReadsZoneBackwards(*birth.ZoneOffsetSeconds, birth.IsEast)) {
-        return chosen;
-    }
-    const QString warning = QString::fromStdString(
-        ClassicZoneWarningText(birth.City, *birth.ZoneOffsetSeconds, birth.IsEast));
-    if (!messages_.AskChoice(entryForm_.get(), warning, QStringLiteral("Use &Precise Engine"),
-                             QStringLiteral("Keep &Classic Engine"))) {
-        return chosen;
-    }
-    WriteEngine(settings_, Engine::Precise);
-    return Engine::Precise;
-}
-
-void ChartSession::FillTiming() {
-    if (!mainWindow_) return;
-    try {
-        ShowTiming(ComputeChartTiming(birth_, chart_, ReadDashaYear(settings_)));
-    } catch (const EphemerisFailure& failure) {
-        messages_.ShowCritical(mainWindow_, QStringLiteral("Grahavani"),
-                               QString::fromUtf8(failure.what()));
-    }
-}
-
-void ChartSession::ShowTiming(const ChartTiming& timing) {
-    mainWindow_->Display().Interpretation().DashaPanchang().Fill(timing, chart_, NowJulianDayUT());
+    interpretation.DashaPanchang().Fill(timing, chart_, NowJulianDayUT());
 }
 
 MDI& ChartSession::EnsureMainWindow() {
@@ -142,7 +144,7 @@ MDI& ChartSession::EnsureMainWindow() {
         mainWindow_ = new MDI(settings_);
         mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
         connect(mainWindow_, &MDI::backRequested, this, &ChartSession::Back);
-        connect(mainWindow_, &MDI::dashaYearChanged, this, &ChartSession::FillTiming);
+        connect(mainWindow_, &MDI::chartSettingsChanged, this, &ChartSession::RecomputeChart);
         connect(mainWindow_, &MDI::exitRequested, this, &ChartSession::RequestExit);
         connect(mainWindow_, &MDI::vendorPageRequested, this, &ChartSession::vendorPageRequested);
         connect(mainWindow_, &MDI::aboutRequested, this,

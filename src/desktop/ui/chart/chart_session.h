@@ -3,12 +3,14 @@
 // them: the entry form for the program's life, the main window while a chart is up.
 
 #include <memory>
+#include <optional>
 
 #include <QObject>
 #include <QPointer>
 
 class QSettings;
 
+#include "chart/chart_timing.h"
 #include "model/birth_entries.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
@@ -22,7 +24,6 @@ class FileCommands;
 class frmMain;
 class MDI;
 class MessageSink;
-struct ChartTiming;
 
 class ChartSession final : public QObject {
     Q_OBJECT
@@ -43,6 +44,10 @@ public:
     // settings choose. Entries that fail a check, and charts the Swiss Ephemeris cannot
     // compute, are reported and leave both records and the windows as they were.
     void CalculateChart(ChartStyle layout);
+    // The chart on screen computed again from its birth record by the settings' choices, every
+    // view refreshed in the style and frame on show: what a View menu choice does at once. A
+    // chart that cannot be computed is reported and the old one stays.
+    void RecomputeChart();
     // Closes the main window and shows the entry form with the fields as typed.
     void Back();
     // Closes every window without asking to end the program again.
@@ -58,16 +63,21 @@ signals:
 
 private:
     MDI& EnsureMainWindow();
+    // The chart and its timing by the settings' choices, kept as the session's records; a
+    // failure is reported over the parent and leaves the records as they were.
+    std::optional<ChartTiming> Compute(const BirthEntries& entries, const BirthRecord& birth,
+                                       QWidget* parent);
     // The engine for entries whose zone the classic engine would read backwards, as the
     // user answers; otherwise the one chosen.
-    Engine EngineForZone(const BirthEntries& entries, const BirthRecord& birth, Engine chosen);
-    // The timing at the dasha year the settings hold, computed afresh.
-    void FillTiming();
-    void ShowTiming(const ChartTiming& timing);
+    Engine EngineForZone(const BirthEntries& entries, const BirthRecord& birth, Engine chosen,
+                         QWidget* parent);
+    // Fills every view of the main window from the records and the settings.
+    void ShowChart(MDI& window, const ChartTiming& timing);
     void RequestExit();
 
     MessageSink& messages_;
     QSettings& settings_;
+    BirthEntries entries_;  // as the chart was calculated from them
     BirthRecord birth_;
     ChartResult chart_;
     std::unique_ptr<frmMain> entryForm_;

@@ -1,6 +1,6 @@
 #pragma once
 // The chart choices kept in the settings file: the engine, the lunar node for Rahu and the
-// length of a dasha year. They apply to the next calculation in any window.
+// length of a dasha year. They apply to the chart on screen and to every later one.
 
 #include <QSettings>
 

@@ -176,6 +176,15 @@ void MDI::BuildMenus() {
     for (const auto& [command, request] : fileCommands) {
         connect(command, &QAction::triggered, this, request);
     }
+    // Save As has no standard key on every platform, export none anywhere.
+    const std::pair<QAction*, QKeySequence> shortcuts[] = {
+        {mnuNew, QKeySequence::New},
+        {mnuOpen, QKeySequence::Open},
+        {mnuSave, QKeySequence::Save},
+        {mnuSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {mnuExport, QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {mnuPrint, QKeySequence::Print}};
+    for (const auto& [command, keys] : shortcuts) command->setShortcut(keys);
     connect(mnuBack, &QAction::triggered, this, &MDI::backRequested);
     connect(mnuExit, &QAction::triggered, this, &MDI::exitRequested);
     connect(mnuToolBar, &QAction::triggered, this, [this](bool shown) { TB->setVisible(shown); });
@@ -197,12 +206,16 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
     for (std::size_t index = 0; index < engineItems_.size(); ++index) {
         engines->addAction(engineItems_[index]);
         connect(engineItems_[index], &QAction::triggered, this,
-                [this, index] { WriteEngine(settings_, static_cast<Engine>(index)); });
+                [this, index] {
+                    WriteEngine(settings_, static_cast<Engine>(index));
+                    emit chartSettingsChanged();
+                });
     }
     mnuEphemeris->addSeparator();
     mnuTrueNode = checkable(mnuEphemeris, "mnuTrueNode", "&True Node");
     connect(mnuTrueNode, &QAction::triggered, this, [this](bool trueNode) {
         WriteLunarNode(settings_, trueNode ? LunarNode::True : LunarNode::Mean);
+        emit chartSettingsChanged();
     });
 
     mnuNavamsa = checkable(mnuView, "mnuNavamsa", "&Navamsa (D9)");
@@ -218,7 +231,7 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
         years->addAction(dashaYearItems_[index]);
         connect(dashaYearItems_[index], &QAction::triggered, this, [this, index] {
             WriteDashaYear(settings_, static_cast<DashaYear>(index));
-            emit dashaYearChanged();
+            emit chartSettingsChanged();
         });
     }
     ShowChartSettings();

@@ -54,8 +54,9 @@ signals:
     void exportRequested();
     void printRequested();
     void saveAsJpgRequested();
-    // Another dasha year was chosen: the periods on screen should be worked out again.
-    void dashaYearChanged();
+    // A View menu choice the chart is computed by (engine, node, dasha year) was changed and
+    // stored: the chart on screen should be computed again.
+    void chartSettingsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

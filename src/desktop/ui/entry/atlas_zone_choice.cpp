@@ -13,6 +13,7 @@
 #include "atlas/place_entries.h"
 #include "atlas/place_search.h"
 #include "model/reference_tables.h"
+#include "desktop/ui/entry/place_completer.h"
 #include "desktop/ui/widgets/message_sink.h"
 
 namespace grahavani {
@@ -63,6 +64,8 @@ AtlasZoneChoice::AtlasZoneChoice(QWidget* parent, QComboBox& zoneList, QCheckBox
 
 void AtlasZoneChoice::Follow(const AtlasPlace& place, const BirthEntries& entries) {
     place_ = &place;
+    chosen_ = &place;
+    askAboutCoordinates_ = false;
     suggested_ = false;
     optEarlier->setChecked(true);
     Refresh(entries);
@@ -93,10 +96,34 @@ void AtlasZoneChoice::Refresh(const BirthEntries& entries) {
 }
 
 void AtlasZoneChoice::Forget() {
+    StopFollowing();
+    chosen_ = nullptr;
+    askAboutCoordinates_ = false;
+    Say({});
+}
+
+void AtlasZoneChoice::CityEdited(const QString& city, const BirthEntries& entries) {
+    if (!chosen_) return Forget();
+    if (city == Text(chosen_->Name)) return Follow(*chosen_, entries);
+    StopFollowing();
+    askAboutCoordinates_ = true;
+    Say("Coordinates are those of " + PlaceTitle(*chosen_) +
+        ": choose a place from the list or type the coordinates");
+}
+
+bool AtlasZoneChoice::ConfirmCoordinates(const QString& city) {
+    if (!askAboutCoordinates_) return true;
+    askAboutCoordinates_ = false;
+    return messages_.AskYesNo(window(), "The City box says \"" + city +
+                                            "\", but the latitude and longitude are those of " +
+                                            PlaceTitle(*chosen_) +
+                                            ", chosen from the atlas.\n\nCalculate the chart with them?");
+}
+
+void AtlasZoneChoice::StopFollowing() {
     place_ = nullptr;
     choice_.reset();  // a row picked by hand from now on carries no atlas offset
     fraRepeatedHour->hide();
-    Say({});
 }
 
 void AtlasZoneChoice::Suggest(const BirthEntries& entries) {
@@ -112,6 +139,8 @@ void AtlasZoneChoice::Suggest(const BirthEntries& entries) {
         return;
     }
     place_ = nearest;
+    chosen_ = nullptr;  // the coordinates are taken as they stand
+    askAboutCoordinates_ = false;
     suggested_ = true;
     optEarlier->setChecked(true);
     Refresh(entries);

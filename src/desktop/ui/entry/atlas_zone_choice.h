@@ -1,8 +1,9 @@
 #pragma once
 // The zone the atlas finds for the entry form's place and time: it picks the zone row and the
 // daylight-saving tick (or adds one extra row), says what it found on a line under the zone row,
-// lets the user pick the earlier or later of a repeated hour, and suggests a zone for typed
-// coordinates from the nearest atlas place.
+// lets the user pick the earlier or later of a repeated hour, suggests a zone for typed
+// coordinates from the nearest atlas place, and says when the City box no longer names the
+// place whose coordinates the fields hold.
 
 #include <optional>
 
@@ -34,6 +35,12 @@ public:
     void Refresh(const BirthEntries& entries);
     // Back to a zone picked by hand: the line clears, the rows stay.
     void Forget();
+    // The City box changed. Once it no longer names the place chosen, the zone stops following
+    // that place and the line says whose coordinates the fields still hold.
+    void CityEdited(const QString& city, const BirthEntries& entries);
+    // False when the user, asked once after the city was typed over, would rather not calculate
+    // with the chosen place's coordinates.
+    bool ConfirmCoordinates(const QString& city);
     // The nearest atlas place to the typed coordinates, within the typed country.
     void Suggest(const BirthEntries& entries);
     // The extra row's numbers and the exact offset of a row the atlas chose.
@@ -45,6 +52,7 @@ signals:
     void refreshRequested();
 
 private:
+    void StopFollowing();
     void ShowExtraRow(const ExtraZoneRow& row);
     void Say(const QString& text);
 
@@ -58,6 +66,9 @@ private:
     QPushButton* cmdSuggestZone;
     const AtlasPlace* place_ = nullptr;
     bool suggested_ = false;  // the place is the nearest one, not the one chosen
+    // The place chosen whose coordinates the fields hold, until they are typed over.
+    const AtlasPlace* chosen_ = nullptr;
+    bool askAboutCoordinates_ = false;  // the city was typed over and the user not asked yet
     std::optional<ExtraZoneRow> extraRow_;
     std::optional<ZoneRowChoice> choice_;
 };

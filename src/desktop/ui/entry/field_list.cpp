@@ -3,13 +3,22 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 #include "desktop/ui/entry/field_list_accessible.h"
 
 namespace grahavani {
 
-FieldList::FieldList(QWidget* parent, const QString& objectName, const QString& fieldName)
-    : QComboBox(parent) {
+namespace {
+
+// How long a typed number waits for its next digit.
+constexpr qint64 TypedNumberPauseMs = 1000;
+
+}  // namespace
+
+FieldList::FieldList(QWidget* parent, const QString& objectName, const QString& fieldName,
+                     TypedKeys keys)
+    : QComboBox(parent), keys_(keys) {
     InstallFieldListAccessible();
     setObjectName(objectName);
     setAccessibleName(fieldName);
@@ -29,6 +38,36 @@ FieldList::FieldList(QWidget* parent, const QString& objectName, const QString& 
                 QAccessible::updateAccessibility(&event);
                 shown = text;
             });
+}
+
+void FieldList::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool digit = typed.size() == 1 && typed.front() >= u'0' && typed.front() <= u'9' &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (keys_ != TypedKeys::PickNumber || !digit) {
+        typedDigits_.clear();  // an arrow or a letter ends the number
+        return QComboBox::keyPressEvent(event);
+    }
+    if (!sinceLastDigit_.isValid() || sinceLastDigit_.elapsed() > TypedNumberPauseMs) typedDigits_.clear();
+    sinceLastDigit_.start();
+    typedDigits_ += typed;
+    if (!PickNumber(typedDigits_)) {
+        typedDigits_ = typed;
+        PickNumber(typedDigits_);
+    }
+    event->accept();
+}
+
+bool FieldList::PickNumber(const QString& digits) {
+    bool isNumber = false;
+    const int number = digits.toInt(&isNumber);
+    const int row = isNumber ? findText(QString::number(number)) : -1;
+    if (row < 0) return false;
+    if (row != currentIndex()) {
+        setCurrentIndex(row);
+        emit activated(row);  // as Qt's own keyboard search reports a pick
+    }
+    return true;
 }
 
 }  // namespace grahavani

@@ -77,6 +77,9 @@ frmMain::frmMain(MessageSink& messages, QWidget* parent)
 void frmMain::BuildMenus() {
     QMenu* mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
+    mnuOpen = mnuFile->addAction("&Open");
+    mnuOpen->setObjectName("mnuOpen");
+    mnuOpen->setShortcut(QKeySequence::Open);
     mnuCalculate = mnuFile->addAction("Get My Janam &Kundali");
     mnuCalculate->setObjectName("mnuCalculate");
     mnuFile->addSeparator()->setObjectName("mnuFileSep");
@@ -87,6 +90,7 @@ void frmMain::BuildMenus() {
         menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
         [this] { emit aboutRequested(); });
 
+    connect(mnuOpen, &QAction::triggered, this, &frmMain::openRequested);
     connect(mnuCalculate, &QAction::triggered, this,
             [this] { emit calculateRequested(ChartStyle::South); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -107,11 +111,12 @@ void frmMain::BuildControls() {
 
     // Created in tab order: name, date, time, place, coordinates, zone, buttons.
     txtName = MakeTextBox(form, "txtName", "Name");
-    cboDate = new FieldList(form, "cboDate", "Date of Birth: Day");
+    // The year list keeps Qt's prefix search: "1", "9", "4" finds 1940 as it is typed.
+    cboDate = new FieldList(form, "cboDate", "Date of Birth: Day", TypedKeys::PickNumber);
     cboMonth = new FieldList(form, "cboMonth", "Date of Birth: Month");
     cboYear = new FieldList(form, "cboYear", "Date of Birth: Year");
-    cboHour = new FieldList(form, "cboHour", "Time of Birth: Hour");
-    cboMinute = new FieldList(form, "cboMinute", "Time of Birth: Minute");
+    cboHour = new FieldList(form, "cboHour", "Time of Birth: Hour", TypedKeys::PickNumber);
+    cboMinute = new FieldList(form, "cboMinute", "Time of Birth: Minute", TypedKeys::PickNumber);
     txtCountry = MakeTextBox(form, "txtCountry", "Country");
     txtState = MakeTextBox(form, "txtState", "State");
     txtCity = MakeTextBox(form, "txtCity", "City");
@@ -231,9 +236,12 @@ void frmMain::ConnectAtlas() {
     }
     connect(atlasZone_, &AtlasZoneChoice::refreshRequested, atlasZone_, refresh);
     connect(atlasZone_, &AtlasZoneChoice::suggestRequested, atlasZone_, [this] { atlasZone_->Suggest(Entries()); });
-    // A place or coordinate changed after the choice, by hand or a screen reader, is no longer
-    // the atlas's; EnterPlace follows the place only once its fields are in.
-    for (QLineEdit* box : {txtCity, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+    // A coordinate changed after the choice, by hand or a screen reader, is no longer the
+    // atlas's, nor is the zone of a city typed over; EnterPlace follows the place only once its
+    // fields are in.
+    connect(txtCity, &QLineEdit::textChanged, atlasZone_,
+            [this](const QString& city) { atlasZone_->CityEdited(city, Entries()); });
+    for (QLineEdit* box : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
         connect(box, &QLineEdit::textChanged, atlasZone_, &AtlasZoneChoice::Forget);
     }
     for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
@@ -328,6 +336,12 @@ bool frmMain::ValidateInput() {
     // A list left blank by an opened file is caught before the calendar is read.
     return PassesCheck(CheckRequiredFields(entries)) && PassesCheck(CheckListValues(entries)) &&
            PassesCheck(CheckDate(entries));
+}
+
+bool frmMain::ConfirmAtlasCoordinates() {
+    if (atlasZone_->ConfirmCoordinates(txtCity->text())) return true;
+    txtCity->setFocus();
+    return false;
 }
 
 bool frmMain::PassesCheck(const std::optional<EntryProblem>& problem) {

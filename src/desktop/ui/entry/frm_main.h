@@ -39,6 +39,9 @@ public:
     bool ValidateInput();
     // True when the check found no problem; otherwise shows it and moves the focus.
     bool PassesCheck(const std::optional<EntryProblem>& problem);
+    // False, with the focus on City, when the user would rather not calculate with the
+    // coordinates of an atlas place whose name was typed over.
+    bool ConfirmAtlasCoordinates();
     BirthEntries Entries() const;
     void BringBrandToFront(BrandLabel label);
     // Puts the entries into the fields, as opening a chart file does; the time zone
@@ -48,6 +51,8 @@ public:
 
 signals:
     void calculateRequested(ChartStyle layout);
+    // File → Open: a chart file into the form, as the main window's Open does.
+    void openRequested();
     void exitRequested();
     void vendorPageRequested(VendorPage page);
     void aboutRequested();
@@ -90,6 +95,7 @@ private:
     QPushButton* cmdCalculate3;
     QPushButton* cmdCalculate2;
     QPushButton* cmdCalculate;
+    QAction* mnuOpen;
     QAction* mnuCalculate;
     QAction* mnuExit;
     QStackedLayout* brands_;

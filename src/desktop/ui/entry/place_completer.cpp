@@ -20,13 +20,17 @@ QString Text(std::string_view text) {
 }
 
 QString RowText(const AtlasPlace& place) {
-    QStringList parts{Text(place.Name)};
-    if (!place.State.empty()) parts << Text(place.State);
-    parts << Text(place.Country);
-    return parts.join(", ") + QString::fromUtf8(" — ") + QLocale(QLocale::English).toString(place.Population);
+    return PlaceTitle(place) + QString::fromUtf8(" — ") + QLocale(QLocale::English).toString(place.Population);
 }
 
 }  // namespace
+
+QString PlaceTitle(const AtlasPlace& place) {
+    QStringList parts{Text(place.Name)};
+    if (!place.State.empty()) parts << Text(place.State);
+    parts << Text(place.Country);
+    return parts.join(", ");
+}
 
 PlaceCompleter::PlaceCompleter(QLineEdit* cityBox)
     : QCompleter(cityBox), matches_(new QStandardItemModel(this)) {

@@ -13,6 +13,9 @@ class QStandardItemModel;
 
 namespace grahavani {
 
+// "Chennai, Tamil Nadu, India": the place as the atlas names it, the state left out where it has none.
+QString PlaceTitle(const AtlasPlace& place);
+
 class PlaceCompleter final : public QCompleter {
     Q_OBJECT
 public:

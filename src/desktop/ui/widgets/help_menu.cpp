@@ -17,6 +17,7 @@ QAction* AddHelpMenu(QMenuBar* bar, std::function<void(VendorPage)> openPage,
         return item;
     };
     QAction* mnuOnline = pageItem("mnuOnline", "&Online Help", VendorPage::HelpWebPage);
+    mnuOnline->setShortcut(QKeySequence::HelpContents);
     pageItem("mnuVisit", "&Visit Us Online", VendorPage::HomePage);
     mnuHelp->addSeparator()->setObjectName("mnuHelpSep1");
     pageItem("mnuUpdate", "Check for Software &Update", VendorPage::DownloadWebPage);

@@ -105,6 +105,54 @@ TEST_F(ChartChoicesTest, PreciseEngineRefusesADayTheCalendarLacks) {
     Click("cmdCalculate");
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("; ").toStdString();
     EXPECT_NE(session.MainWindow(), nullptr);
+    // Chosen for the chart on screen, the precise engine is refused alike and the chart stays.
+    Item("mnuPrecise")->trigger();
+    EXPECT_EQ(messages.messages,
+              QStringList{"29 February 1900 is not a date of the Gregorian calendar"});
+    EXPECT_EQ(session.Chart().ComputedBy, Engine::Classic);
+    EXPECT_EQ(Text("lblEphemeris"), "Classic ephemeris");
+}
+
+// Each choice is made with the North drawing chosen and the interpretation in front; both stay.
+TEST_F(ChartChoicesTest, ViewMenuChoicesRecomputeTheChartOnScreenAtOnce) {
+    EnterDelhi2020();
+    Calculate();
+    ClickOnMainWindow("cmdNorth");
+    ClickOnMainWindow("cmdInterpration");
+    const MDI* window = session.MainWindow();
+    auto* mahadashas = OnMainWindow<QTableWidget>("tblMahadasha");
+    ASSERT_NE(mahadashas, nullptr);
+    const struct {
+        const char* item;
+        const char* ephemeris;
+        const char* mercury;
+        bool rahuMoves;
+        bool dashaMoves;
+    } choices[] = {
+        {"mnuPrecise", "Precise ephemeris", "19 Gem 06 R", true, true},
+        {"mnuTrueNode", "Precise ephemeris", "19 Gem 06 R", true, false},
+        {"mnuYear360", "Precise ephemeris", "19 Gem 06 R", false, true},
+        {"mnuClassic", "Classic ephemeris", nullptr, true, true},
+    };
+    for (const auto& choice : choices) {
+        const QString rahu = Text("Planet(7)");
+        const QString firstDashaEnd = mahadashas->item(0, 2)->text();
+        Item(choice.item)->trigger();
+        ASSERT_EQ(session.MainWindow(), window) << choice.item;
+        EXPECT_EQ(Text("lblEphemeris"), choice.ephemeris) << choice.item;
+        EXPECT_EQ(Text("lblChartEphemeris"), choice.ephemeris) << choice.item;
+        if (choice.mercury) {
+            EXPECT_EQ(Text("Planet(2)"), choice.mercury) << choice.item;
+            EXPECT_EQ(SouthBox(2), "Surya\nBudha R\nRahu") << choice.item;
+        } else {
+            EXPECT_FALSE(Text("Planet(2)").contains(" R")) << choice.item;
+        }
+        EXPECT_EQ(Text("Planet(7)") != rahu, choice.rahuMoves) << choice.item;
+        EXPECT_EQ(mahadashas->item(0, 2)->text() != firstDashaEnd, choice.dashaMoves) << choice.item;
+        EXPECT_TRUE(Item("mnuNorth")->isChecked()) << choice.item;
+        EXPECT_TRUE(OnMainWindow<QWidget>("fraInterpretation")->isVisible()) << choice.item;
+    }
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("; ").toStdString();
 }
 
 // Navamsa signs of the 2020 chart: sign = floor(longitude / (10/3)) mod 12, worked by hand

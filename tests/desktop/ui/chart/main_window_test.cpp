@@ -73,6 +73,39 @@ TEST_F(MainWindowTest, InterpretationComesToFrontUntilAStyleIsPicked) {
     EXPECT_FALSE(Shown("fraInterpretation"));
 }
 
+TEST_F(MainWindowTest, FileCommandsAndHelpAnswerTheirKeysInBothWindows) {
+    QSignalSpy pages(&session, &ChartSession::vendorPageRequested);
+    const struct {
+        bool entryForm;
+        const char* item;
+        const char* keys;
+        int dialogs;  // the file dialogs the keys open
+    } commands[] = {
+        {false, "mnuOpen", "Ctrl+O", 1},   {false, "mnuSave", "Ctrl+S", 1},
+        {false, "mnuSaveAs", "Ctrl+Shift+S", 1}, {false, "mnuExport", "Ctrl+E", 1},
+        {false, "mnuPrint", "Ctrl+P", 0},  {false, "mnuOnline", "F1", 0},
+        {false, "mnuNew", "Ctrl+N", 0},  // last: it goes back to the entry form
+        {true, "mnuOpen", "Ctrl+O", 1},    {true, "mnuOnline", "F1", 0},
+    };
+    for (const auto& command : commands) {
+        QWidget* window = command.entryForm ? static_cast<QWidget*>(&session.EntryForm()) : session.MainWindow();
+        ASSERT_NE(window, nullptr) << command.item;
+        QApplication::setActiveWindow(window);
+        auto* item = Find<QAction>(window, command.item);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->shortcut().toString(QKeySequence::PortableText), command.keys) << command.item;
+        const std::size_t dialogsBefore = dialogs.shown.size();
+        const int printsBefore = dialogs.printDialogs;
+        const auto pagesBefore = pages.count();
+        QTest::keySequence(window, item->shortcut());
+        EXPECT_EQ(dialogs.shown.size() - dialogsBefore, static_cast<std::size_t>(command.dialogs)) << command.item;
+        EXPECT_EQ(dialogs.printDialogs - printsBefore, QString(command.item) == "mnuPrint") << command.item;
+        EXPECT_EQ(pages.count() - pagesBefore, QString(command.item) == "mnuOnline") << command.item;
+    }
+    EXPECT_EQ(session.MainWindow(), nullptr);
+    EXPECT_EQ(dialogs.shown.back().title, "Select the source file ") << "the entry form's Open is the chart's";
+}
+
 TEST_F(MainWindowTest, HiddenToolbarComesBackShownAfterBack) {
     QAction* toolbarItem = OnMainWindow<QAction>("mnuToolBar");
     EXPECT_TRUE(toolbarItem->isChecked());

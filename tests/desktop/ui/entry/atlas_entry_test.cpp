@@ -80,11 +80,7 @@ TEST_F(AtlasEntryTest, ChoosingATypedCityFillsThePlaceAndItsZone) {
 
 TEST_F(AtlasEntryTest, DateChangesFollowThePlaceUntilItIsTypedOver) {
     Pick("cboYear", "1990");
-    QLineEdit* city = OnForm<QLineEdit>("txtCity");
-    city->setFocus();
-    QTest::keyClicks(city, "Kolk");
-    QTest::keyClick(city->completer()->popup(), Qt::Key_Down);
-    QTest::keyClick(city->completer()->popup(), Qt::Key_Return);
+    ChooseFromAtlas("Kolk");
     EXPECT_FALSE(OnForm<QCheckBox>("chkDST")->isChecked());
     Pick("cboYear", "1943");
     EXPECT_TRUE(OnForm<QCheckBox>("chkDST")->isChecked()) << "war time from the new year";
@@ -93,6 +89,46 @@ TEST_F(AtlasEntryTest, DateChangesFollowThePlaceUntilItIsTypedOver) {
     Pick("cboYear", "1990");
     EXPECT_TRUE(OnForm<QCheckBox>("chkDST")->isChecked());
     EXPECT_FALSE(OnForm<QLabel>("lblAtlasZone")->isVisibleTo(&session.EntryForm()));
+}
+
+// Each step changes the form and calculates: the question comes once per typed-over city, and not
+// at all once the coordinates are typed by hand.
+TEST_F(AtlasEntryTest, ACityTypedOverAsksOnceBeforeUsingTheChosenPlacesCoordinates) {
+    EnterDelhi1947();
+    ChooseFromAtlas("Chennai");
+    const char* staleLine =
+        "Coordinates are those of Chennai, Tamil Nadu, India: choose a place from the list or type the coordinates";
+    const struct {
+        const char* city;       // typed over the City box, or null
+        const char* longitude;  // minutes typed by hand, or null
+        bool goOn;
+        int questions;
+        bool charted;
+        const char* atlasLine;
+    } steps[] = {
+        {"Madurai", nullptr, false, 1, false, staleLine},
+        {nullptr, nullptr, false, 1, true, staleLine},
+        {"Madurai East", nullptr, true, 2, true, staleLine},
+        {"Chennai", nullptr, false, 2, true, "Asia/Kolkata on 15 Aug 1947: +5:30, IST"},
+        {"Madurai", "7", false, 2, true, ""},
+    };
+    for (const auto& step : steps) {
+        if (session.MainWindow()) session.Back();
+        if (step.city) Type("txtCity", step.city);
+        if (step.longitude) Type("txtLonMin", step.longitude);
+        EXPECT_EQ(OnForm<QLabel>("lblAtlasZone")->text(), QString::fromUtf8(step.atlasLine)) << step.city;
+        messages.answer = step.goOn;
+        Click("cmdCalculate");
+        ASSERT_EQ(messages.questions.size(), step.questions) << step.city;
+        EXPECT_EQ(session.MainWindow() != nullptr, step.charted) << step.city;
+        if (!step.charted) {
+            EXPECT_TRUE(OnForm<QLineEdit>("txtCity")->hasFocus());
+        }
+    }
+    EXPECT_EQ(messages.questions.first(),
+              "The City box says \"Madurai\", but the latitude and longitude are those of Chennai, Tamil Nadu, "
+              "India, chosen from the atlas.\n\nCalculate the chart with them?");
+    EXPECT_EQ(session.Birth().City, "Madurai");
 }
 
 TEST_F(AtlasEntryTest, TypedEntriesKeepTheOldZoneAndSuggestZoneUsesTheNearestPlace) {
