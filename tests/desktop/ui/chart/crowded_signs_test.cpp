@@ -8,6 +8,7 @@
 #include "desktop/ui/chart/east_indian_chart.h"
 #include "desktop/ui/chart/north_indian_chart.h"
 #include "desktop/ui/chart/south_indian_chart.h"
+#include "tests/desktop/ui/session_fixture.h"
 
 namespace grahavani::test {
 namespace {
@@ -81,6 +82,29 @@ TEST(CrowdedSigns, OrdinaryBoxesKeepTheirAnchorAndFont) {
             EXPECT_EQ(box.font().pointSizeF(), 8.25) << where;
         }
     }
+}
+
+// At sunrise on 5 February 1962 the Sun, Moon, five planets and Ketu stood in Capricorn
+// with the lagna (as the position table of the classic engine shows it).
+class CrowdedChartTest : public SessionTest {};
+
+TEST_F(CrowdedChartTest, TheStelliumOf1962FitsTheTopRhombus) {
+    settings.setValue("Chart/LagnaAtTop", "true");
+    EnterDelhi1947();
+    Pick("cboDate", "5");
+    Pick("cboMonth", "February");
+    Pick("cboYear", "1962");
+    Pick("cboHour", "6");
+    Pick("cboMinute", "30");
+    Click("cmdCalculate");
+    for (const char* name : {"picNorthRasi", "picSouthRasi", "picRashiEast"}) {
+        const ChartDrawing* drawing = OnMainWindow<ChartDrawing>(name);
+        ASSERT_TRUE(drawing);
+        EXPECT_EQ(drawing->Box(9).text(),
+                  "Asc\nSurya\nChandra\nBudha\nShukra\nMangala\nGuru\nShani\nKetu");
+        EXPECT_TRUE(drawing->SignRoom(9).contains(drawing->Box(9).geometry())) << name;
+    }
+    EXPECT_EQ(Text("lblNorthPosition(0)"), "10") << "Capricorn in the top rhombus";
 }
 
 }  // namespace
