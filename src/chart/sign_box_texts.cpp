@@ -60,4 +60,11 @@ SignBoxLines NavamsaSignBoxTexts(const ChartResult& chart) {
     return FillBoxes(chart, static_cast<std::size_t>(placements[0].Sign), signs);
 }
 
+std::optional<std::size_t> MarkedLagna(const SignBoxLines& boxes) {
+    for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
+        if (!boxes[sign].empty() && boxes[sign].front() == "Asc") return sign;
+    }
+    return std::nullopt;
+}
+
 }  // namespace grahavani

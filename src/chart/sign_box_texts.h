@@ -4,6 +4,7 @@
 // birth chart or its navamsa.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,7 @@ using SignBoxLines = std::array<std::vector<std::string>, 12>;
 SignBoxLines SignBoxTexts(const ChartResult& chart);
 // The same lines with the ascendant and each body in its navamsa sign, from the longitudes.
 SignBoxLines NavamsaSignBoxTexts(const ChartResult& chart);
+// The sign whose box is marked "Asc"; none when no box is.
+std::optional<std::size_t> MarkedLagna(const SignBoxLines& boxes);
 
 }  // namespace grahavani

@@ -26,6 +26,7 @@ TEST(SignBoxTexts, LagnaFirstThenBodiesInBodyOrder) {
     EXPECT_EQ(boxes[2], (Lines{"Guru", "Rahu"}));
     EXPECT_TRUE(boxes[1].empty());
     EXPECT_TRUE(boxes[9].empty());
+    EXPECT_EQ(MarkedLagna(boxes), 6u);
 }
 
 TEST(SignBoxTexts, UnknownSignsArePlacedNowhere) {
@@ -37,6 +38,7 @@ TEST(SignBoxTexts, UnknownSignsArePlacedNowhere) {
     const SignBoxLines boxes = SignBoxTexts(chart);
     for (std::size_t sign = 0; sign < 11; ++sign) EXPECT_TRUE(boxes[sign].empty()) << sign;
     EXPECT_EQ(boxes[11], (Lines{"Shukra"}));
+    EXPECT_EQ(MarkedLagna(boxes), std::nullopt);
 }
 
 TEST(SignBoxTexts, FiveBodiesMakeAFiveLineBox) {

@@ -206,6 +206,36 @@ def expected_navamsa(chart_command):
     return {sign: ["\n".join(bodies)] * 3 for sign, bodies in boxes.items()}
 
 
+def number_labels(app):
+    """The drawings' sign numbers by where they stand on screen: (number, sign named)."""
+    app.clearCache()
+    numbers = {}
+    for node in atspi.find_all(app, pyatspi.ROLE_LABEL):
+        if node.name.isdigit() and node.description in SIGNS:
+            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            numbers[(box.x, box.y)] = (node.name, node.description)
+    return numbers
+
+
+def check_lagna_at_top(app, lagna):
+    """The North drawing turned: where "1" (Aries) stood, the lagna's number names it."""
+    atspi.press(atspi.find(app, pyatspi.ROLE_PUSH_BUTTON, "North Indian Style"))
+    atspi.find(app, pyatspi.ROLE_LABEL, "North Indian Style · Navamsa")
+    fixed = number_labels(app)
+    atspi.press(menu_item(app, "Lagna at Top (North Indian)"))
+    number = str(SIGNS.index(lagna) + 1)
+    def turned_numbers():
+        now = number_labels(app)
+        return now if lagna == "Aries" or now != fixed else None
+    turned = atspi.wait_for("the North drawing to turn", turned_numbers, 5.0)
+    check(all(name == str(SIGNS.index(sign) + 1) for name, sign in turned.values()),
+          f"a number label names another sign than its number: {sorted(turned.values())}")
+    tops = [place for place, label in fixed.items() if label == ("1", "Aries")
+            and turned[place] != label]
+    check(lagna == "Aries" or [turned[place] for place in tops] == [(number, lagna)],
+          f"the top rhombus reads {[turned[place] for place in tops]}, not {(number, lagna)}")
+
+
 def wait_for_marker(app, marker):
     """The engine's line under the style caption and on the chart."""
     def probe():
@@ -319,6 +349,8 @@ def main():
         navamsa_boxes = read_chart(session.app)[2]
         check(navamsa_boxes == expected_navamsa(chart_command),
               f"navamsa boxes {navamsa_boxes} != {expected_navamsa(chart_command)}")
+        check_lagna_at_top(session.app, next(sign for sign, lines in navamsa_boxes.items()
+                                             if lines[0].startswith("Asc")))
         read_dasha_tab(session.app)
     return report()
 

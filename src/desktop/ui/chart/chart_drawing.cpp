@@ -22,38 +22,52 @@ QString IndexedName(const QString& name, std::size_t index) {
 
 ChartDrawing::ChartDrawing(QWidget* parent, const QString& objectName,
                            const QRect& geometryTwips, const QString& boxName,
-                           Qt::Alignment boxAlignment, const SignAnchors& boxAnchors)
-    : QWidget(parent) {
+                           Qt::Alignment boxAlignment, const SignAnchors& boxAnchors,
+                           const SignRooms& rooms)
+    : QWidget(parent), boxAnchors_(boxAnchors), rooms_(rooms) {
     setObjectName(objectName);
     SetChartColours(*this, ChartGround, ChartText);
     setGeometry(TwipsRect(geometryTwips.x(), geometryTwips.y(), geometryTwips.width(),
                           geometryTwips.height()));
     for (std::size_t sign = 0; sign < signBoxes_.size(); ++sign) {
-        auto* box = new SelfSizingLabel(
-            this, IndexedName(boxName, sign), {boxAnchors[sign].left, boxAnchors[sign].top},
-            VerdanaFont(8.25), boxAlignment | Qt::AlignTop);
+        auto* box = new SignBox(this, IndexedName(boxName, sign), boxAlignment);
         SetChartColours(*box, ChartGround, ChartText);
         // A screen reader names the box by its sign and reads the bodies as its description.
         box->setAccessibleName(QString::fromLatin1(SignNames[sign]));
         signBoxes_[sign] = box;
+        PlaceSign(sign, sign);
     }
 }
 
 void ChartDrawing::AddSignNumbers(const QString& numberName, const SignAnchors& numberAnchors) {
-    for (std::size_t sign = 0; sign < numberAnchors.size(); ++sign) {
-        auto* number = new SelfSizingLabel(this, IndexedName(numberName, sign),
-                                           {numberAnchors[sign].left, numberAnchors[sign].top},
+    for (std::size_t region = 0; region < numberAnchors.size(); ++region) {
+        auto* number = new SelfSizingLabel(this, IndexedName(numberName, region),
+                                           {numberAnchors[region].left, numberAnchors[region].top},
                                            VerdanaFont(8.25));
         SetChartColours(*number, ChartGround, ChartText);
-        number->SetText(QString::number(sign + 1));
-        number->setAccessibleDescription(QString::fromLatin1(SignNames[sign]));
         number->lower();  // the sign boxes stay readable where they grow over a number
+        numbers_[region] = number;
+        PlaceSign(region, region);
     }
 }
 
+void ChartDrawing::PlaceSign(std::size_t sign, std::size_t region) {
+    regionOfSign_[sign] = region;
+    signBoxes_[sign]->Place(TwipsPoint(boxAnchors_[region].left, boxAnchors_[region].top),
+                            SignRoom(sign));
+    if (SelfSizingLabel* number = numbers_[region]) {
+        number->SetText(QString::number(sign + 1));
+        number->setAccessibleDescription(QString::fromLatin1(SignNames[sign]));
+    }
+}
+
+QRect ChartDrawing::SignRoom(std::size_t sign) const {
+    const TwipsRoom& room = rooms_[regionOfSign_[sign]];
+    return TwipsRect(room.left, room.top, room.width, room.height);
+}
+
 void ChartDrawing::SetSignBoxText(std::size_t sign, const QString& text) {
-    signBoxes_[sign]->SetText(text);
-    signBoxes_[sign]->setAccessibleDescription(text);
+    signBoxes_[sign]->Show(text);
 }
 
 void ChartDrawing::paintEvent(QPaintEvent*) {

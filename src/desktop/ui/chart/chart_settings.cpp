@@ -8,6 +8,7 @@ namespace {
 
 const QString EngineKey = QStringLiteral("Chart/Engine");
 const QString LunarNodeKey = QStringLiteral("Chart/LunarNode");
+const QString LagnaAtTopKey = QStringLiteral("Chart/LagnaAtTop");
 const QString DashaYearKey = QStringLiteral("Chart/DashaYear");
 
 // In DashaYear order.
@@ -33,6 +34,15 @@ void WriteEngine(QSettings& settings, Engine engine) {
 
 void WriteLunarNode(QSettings& settings, LunarNode node) {
     settings.setValue(LunarNodeKey, node == LunarNode::True ? "true" : "mean");
+    settings.sync();
+}
+
+bool ReadLagnaAtTop(const QSettings& settings) {
+    return settings.value(LagnaAtTopKey).toString() == QLatin1String("true");
+}
+
+void WriteLagnaAtTop(QSettings& settings, bool atTop) {
+    settings.setValue(LagnaAtTopKey, atTop ? "true" : "false");
     settings.sync();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The chart choices kept in the settings file: the engine, the lunar node for Rahu and the
-// length of a dasha year. They apply to the chart on screen and to every later one.
+// The chart choices kept in the settings file: the engine, the lunar node for Rahu, the
+// North Indian drawing's top sign and the length of a dasha year. They apply to the chart on
+// screen and to every later one.
 
 #include <QSettings>
 
@@ -13,6 +14,10 @@ namespace grahavani {
 ChartOptions ReadChartOptions(const QSettings& settings);
 void WriteEngine(QSettings& settings, Engine engine);
 void WriteLunarNode(QSettings& settings, LunarNode node);
+
+// "Chart/LagnaAtTop": "true" turns the North Indian drawing to the lagna; off when unset.
+bool ReadLagnaAtTop(const QSettings& settings);
+void WriteLagnaAtTop(QSettings& settings, bool atTop);
 
 // "Chart/DashaYear": "365.25", "365.2425" or "360"; 365.25 days when unset.
 DashaYear ReadDashaYear(const QSettings& settings);

@@ -26,11 +26,19 @@ constexpr std::array<std::array<TwipsAnchor, 2>, 4> DiagonalEnds = {{
     {{{3495, 3495}, {5280, 5280}}},
 }};
 
+// The middle squares whole; a corner square split between its two triangles where their
+// anchors part, the bottom right one across, the others side by side.
+constexpr SignRooms Rooms = {{{1770, 0, 1740, 1755}, {840, 0, 915, 1755}, {0, 0, 840, 1755},
+                              {0, 1770, 1755, 1740}, {0, 3510, 840, 1785}, {840, 3510, 915, 1785},
+                              {1770, 3525, 1740, 1770}, {3525, 4320, 1770, 975},
+                              {3525, 3510, 1770, 810}, {3525, 1770, 1770, 1740},
+                              {4440, 0, 855, 1755}, {3525, 0, 915, 1755}}};
+
 }  // namespace
 
 EastIndianChart::EastIndianChart(QWidget* chartFrame)
     : ChartDrawing(chartFrame, "picRashiEast", {360, 1200, 5300, 5300}, "lblEast",
-                   Qt::AlignLeft, BoxAnchors) {}
+                   Qt::AlignLeft, BoxAnchors, Rooms) {}
 
 void EastIndianChart::PaintLines(QPainter& painter) const {
     // The outer squares' edges are the picture's border, so the grid's last lines

@@ -90,8 +90,8 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     interpretationLayout->setContentsMargins(0, 0, 0, 0);
     interpretationLayout->addWidget(interpretation_);
 
-    drawings_ = {new NorthIndianChart(fraChart), new SouthIndianChart(fraChart),
-                 new EastIndianChart(fraChart)};
+    north_ = new NorthIndianChart(fraChart);
+    drawings_ = {north_, new SouthIndianChart(fraChart), new EastIndianChart(fraChart)};
     BuildHeader();
     BuildDetailsPanel();
     BuildPositionTable();
@@ -176,8 +176,12 @@ void frmDisplay::FillSignBoxes(const ChartResult& chart) {
         }
         return texts;
     };
-    birthBoxes_ = joined(SignBoxTexts(chart));
-    navamsaBoxes_ = joined(NavamsaSignBoxTexts(chart));
+    const SignBoxLines birth = SignBoxTexts(chart);
+    const SignBoxLines navamsa = NavamsaSignBoxTexts(chart);
+    birthBoxes_ = joined(birth);
+    navamsaBoxes_ = joined(navamsa);
+    birthLagna_ = MarkedLagna(birth);
+    navamsaLagna_ = MarkedLagna(navamsa);
     ShowSignBoxes();
 }
 
@@ -186,8 +190,15 @@ void frmDisplay::ShowNavamsa(bool shown) {
     ShowSignBoxes();
 }
 
+void frmDisplay::ShowLagnaAtTop(bool atTop) {
+    lagnaAtTop_ = atTop;
+    ShowSignBoxes();
+}
+
 void frmDisplay::ShowSignBoxes() {
     const std::array<QString, 12>& boxes = navamsaShown_ ? navamsaBoxes_ : birthBoxes_;
+    const std::optional<std::size_t> lagna = navamsaShown_ ? navamsaLagna_ : birthLagna_;
+    north_->ShowTopSign(lagnaAtTop_ ? lagna.value_or(0) : 0);
     for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
         for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, boxes[sign]);
     }
@@ -200,6 +211,8 @@ void frmDisplay::ClearChartTexts() {
     for (QLabel* cell : positionCells_) ShowValue(cell, QString());
     birthBoxes_ = {};
     navamsaBoxes_ = {};
+    birthLagna_.reset();
+    navamsaLagna_.reset();
     ShowSignBoxes();
 }
 

@@ -4,6 +4,7 @@
 // that can be brought in front of it.
 
 #include <array>
+#include <optional>
 
 #include <QFrame>
 #include <QString>
@@ -18,6 +19,7 @@ class QLabel;
 namespace grahavani {
 
 class ChartDrawing;
+class NorthIndianChart;
 class InterpretationView;
 class SelfSizingLabel;
 
@@ -34,6 +36,9 @@ public:
     void FillSignBoxes(const ChartResult& chart);
     // Shows the navamsa placements in the sign boxes, or the birth chart's, at once.
     void ShowNavamsa(bool shown);
+    // Turns the North drawing so that the lagna's sign stands in the top rhombus, or
+    // gives it back Aries there, at once.
+    void ShowLagnaAtTop(bool atTop);
     // The engine that made the chart, in the chart frame's corner.
     void ShowEphemeris(const QString& caption);
     // Empties what the calculation writes (sign boxes, details, positions), so a chart
@@ -57,13 +62,17 @@ private:
     QFrame* fraChart;
     QFrame* fraInterpretation;
     std::array<ChartDrawing*, 3> drawings_{};  // in ChartStyle order
+    NorthIndianChart* north_;
     std::array<SelfSizingLabel*, 8> headerLines_{};
     std::array<QLabel*, 6> detailValues_{};
     std::array<QLabel*, 9> positionCells_{};
     SelfSizingLabel* lblChartEphemeris;
     std::array<QString, 12> birthBoxes_;    // indexed by sign, 0 = Aries
     std::array<QString, 12> navamsaBoxes_;
+    std::optional<std::size_t> birthLagna_;  // the signs marked "Asc"
+    std::optional<std::size_t> navamsaLagna_;
     bool navamsaShown_ = false;
+    bool lagnaAtTop_ = false;
     InterpretationView* interpretation_;
 };
 

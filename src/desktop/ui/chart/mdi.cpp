@@ -220,6 +220,8 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
 
     mnuNavamsa = checkable(mnuView, "mnuNavamsa", "&Navamsa (D9)");
     connect(mnuNavamsa, &QAction::triggered, this, &MDI::ShowNavamsa);
+    mnuLagnaAtTop = checkable(mnuView, "mnuLagnaAtTop", "&Lagna at Top (North Indian)");
+    connect(mnuLagnaAtTop, &QAction::triggered, this, &MDI::ShowLagnaAtTop);
 
     QMenu* mnuDashaYear = mnuView->addMenu("&Dasha Year");
     mnuDashaYear->setObjectName("mnuDashaYear");
@@ -242,10 +244,18 @@ void MDI::ShowChartSettings() {
     engineItems_[static_cast<std::size_t>(options.engine)]->setChecked(true);
     mnuTrueNode->setChecked(options.node == LunarNode::True);
     dashaYearItems_[static_cast<std::size_t>(ReadDashaYear(settings_))]->setChecked(true);
+    mnuLagnaAtTop->setChecked(ReadLagnaAtTop(settings_));
+    display_->ShowLagnaAtTop(mnuLagnaAtTop->isChecked());
 }
 
 void MDI::ShowNavamsa(bool shown) {
     display_->ShowNavamsa(shown);
+    ApplyChartStyle(style_);
+}
+
+void MDI::ShowLagnaAtTop(bool atTop) {
+    WriteLagnaAtTop(settings_, atTop);
+    display_->ShowLagnaAtTop(atTop);
     ApplyChartStyle(style_);
 }
 

@@ -66,6 +66,7 @@ private:
     void BuildMenus();
     void BuildChartChoices(QMenu* mnuView);
     void ShowNavamsa(bool shown);
+    void ShowLagnaAtTop(bool atTop);
     void BuildToolbar();
     QWidget* BuildHeadingStrip();
     QWidget* BuildStyleStrip();
@@ -97,6 +98,7 @@ private:
     std::array<QAction*, 2> engineItems_{};  // mnuClassic, mnuPrecise: in Engine order
     QAction* mnuTrueNode;
     QAction* mnuNavamsa;
+    QAction* mnuLagnaAtTop;
     std::array<QAction*, 3> dashaYearItems_{};  // in DashaYear order
     ChartStyle style_ = ChartStyle::South;
     bool closingForBack_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 // The North Indian drawing: a rectangle cut by its diagonals and the rhombus of its
-// side midpoints into twelve regions, Aries in the top rhombus, counter-clockwise.
+// side midpoints into twelve regions, counter-clockwise from the top rhombus: Aries at
+// the top, or the lagna's sign.
 
 #include "desktop/ui/chart/chart_drawing.h"
 
@@ -11,6 +12,9 @@ class NorthIndianChart final : public ChartDrawing {
 public:
     // Placed at its design position in the chart frame.
     explicit NorthIndianChart(QWidget* chartFrame);
+
+    // The sign of the top rhombus, 0 = Aries; the others follow counter-clockwise.
+    void ShowTopSign(std::size_t topSign);
 
 protected:
     void PaintLines(QPainter& painter) const override;

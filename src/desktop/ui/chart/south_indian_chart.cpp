@@ -20,11 +20,24 @@ constexpr SignAnchors NumberAnchors = {{{2400, 1080}, {3795, 1080}, {5115, 1080}
 
 constexpr int CellTwips = 1335;
 
+// Each box has its cell.
+constexpr SignRooms Rooms = [] {
+    constexpr std::array<std::array<int, 2>, 12> cells = {{{0, 1}, {0, 2}, {0, 3}, {1, 3},
+                                                           {2, 3}, {3, 3}, {3, 2}, {3, 1},
+                                                           {3, 0}, {2, 0}, {1, 0}, {0, 0}}};
+    SignRooms rooms{};
+    for (std::size_t sign = 0; sign < cells.size(); ++sign) {
+        const auto [row, column] = cells[sign];
+        rooms[sign] = {column * CellTwips, row * CellTwips, CellTwips, CellTwips};
+    }
+    return rooms;
+}();
+
 }  // namespace
 
 SouthIndianChart::SouthIndianChart(QWidget* chartFrame)
     : ChartDrawing(chartFrame, "picSouthRasi", {360, 1080, 5340, 5355}, "lblPlanets",
-                   Qt::AlignHCenter, BoxAnchors) {
+                   Qt::AlignHCenter, BoxAnchors, Rooms) {
     AddSignNumbers("lblSouthPosition", NumberAnchors);
 }
 

@@ -180,6 +180,50 @@ TEST_F(ChartChoicesTest, NavamsaToggleRefillsTheBoxesAndCaptionAtOnce) {
     EXPECT_EQ(SouthBox(2), birthGemini);
 }
 
+// The 2020 chart's lagna is Pisces (333.1232), its navamsa lagna Cancer (as above).
+TEST_F(ChartChoicesTest, LagnaAtTopTurnsOnlyTheNorthDrawing) {
+    settings.setValue("Chart/Engine", "precise");
+    EnterDelhi2020();
+    Calculate();
+    QAction* atTop = Item("mnuLagnaAtTop");
+    ASSERT_TRUE(atTop);
+    EXPECT_FALSE(atTop->isChecked());
+    const auto number = [this](int region) {
+        auto* label = OnMainWindow<QLabel>(QStringLiteral("lblNorthPosition(%1)").arg(region));
+        return label->text() + " " + label->accessibleDescription();
+    };
+    const auto at = [this](const char* box) { return OnMainWindow<QLabel>(box)->pos(); };
+    const QPoint topRhombus(148, 40), southPisces = at("lblPlanets(11)");
+    EXPECT_EQ(number(0), "1 Aries");
+    EXPECT_EQ(at("lblNorthStyle(0)"), topRhombus);
+    const struct {
+        const char* item;
+        bool checked;
+        const char* top;
+        const char* second;  // the region counter-clockwise from the top
+        const char* topBox;
+    } steps[] = {
+        {"mnuLagnaAtTop", true, "12 Pisces", "1 Aries", "lblNorthStyle(11)"},
+        {"mnuNavamsa", true, "4 Cancer", "5 Leo", "lblNorthStyle(3)"},
+        {"mnuLagnaAtTop", false, "1 Aries", "2 Taurus", "lblNorthStyle(0)"},
+    };
+    for (const auto& step : steps) {
+        Item(step.item)->trigger();
+        EXPECT_EQ(number(0), step.top) << step.item;
+        EXPECT_EQ(number(1), step.second) << step.item;
+        EXPECT_EQ(at(step.topBox), topRhombus) << step.item;
+        EXPECT_EQ(at("lblPlanets(11)"), southPisces) << step.item;
+        EXPECT_EQ(settings.value("Chart/LagnaAtTop").toString() == "true", step.checked);
+    }
+    EXPECT_EQ(Text("lblNorthStyle(3)"), "Asc");
+    atTop->trigger();
+    Item("mnuNavamsa")->trigger();
+    Calculate();
+    EXPECT_TRUE(Item("mnuLagnaAtTop")->isChecked()) << "kept for the new window";
+    EXPECT_EQ(number(0), "12 Pisces");
+    EXPECT_EQ(Text("lblNorthStyle(11)"), "Asc\nMangala");
+}
+
 TEST_F(ChartChoicesTest, TimingTabMarksTheRunningPeriods) {
     EnterDelhi2020();
     Calculate();
