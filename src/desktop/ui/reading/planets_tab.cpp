@@ -55,7 +55,8 @@ PlanetsTab::PlanetsTab(QWidget* parent) : QWidget(parent) {
         QStringLiteral("The ascendant and the nine bodies; choose a column heading to sort by it"));
     tblPlanets->setHorizontalHeaderLabels(Columns);
     tblPlanets->verticalHeader()->hide();
-    tblPlanets->horizontalHeader()->setStretchLastSection(true);
+    // Ten rows one above the other, as the dasha tab's tables hold theirs.
+    tblPlanets->verticalHeader()->setDefaultSectionSize(tblPlanets->fontMetrics().height() + 4);
     tblPlanets->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPlanets->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblPlanets->setSelectionMode(QAbstractItemView::SingleSelection);
