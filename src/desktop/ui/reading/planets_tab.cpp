@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "chart/planet_table.h"
+#include "desktop/ui/widgets/read_only_table.h"
 
 namespace grahavani {
 
@@ -48,19 +49,10 @@ QString FromUtf8(std::string_view text) {
 
 PlanetsTab::PlanetsTab(QWidget* parent) : QWidget(parent) {
     setObjectName("PlanetsTab");
-    tblPlanets = new QTableWidget(static_cast<int>(PlanetTableRows), static_cast<int>(Columns.size()), this);
-    tblPlanets->setObjectName("tblPlanets");
-    tblPlanets->setAccessibleName(QStringLiteral("Planets"));
+    tblPlanets = MakeReadOnlyTable(this, "tblPlanets", QStringLiteral("Planets"), Columns,
+                                   static_cast<int>(PlanetTableRows));
     tblPlanets->setAccessibleDescription(
         QStringLiteral("The ascendant and the nine bodies; choose a column heading to sort by it"));
-    tblPlanets->setHorizontalHeaderLabels(Columns);
-    tblPlanets->verticalHeader()->hide();
-    // Ten rows one above the other, as the dasha tab's tables hold theirs.
-    tblPlanets->verticalHeader()->setDefaultSectionSize(tblPlanets->fontMetrics().height() + 4);
-    tblPlanets->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblPlanets->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblPlanets->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblPlanets->setTabKeyNavigation(false);  // Tab moves on to the next control
     // No column sorts the rows until the reader chooses one: the ascendant first, then the bodies.
     tblPlanets->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     tblPlanets->setSortingEnabled(true);
