@@ -352,7 +352,7 @@ void ChartJsonWriter::FillRetrograde(const ChartResult& c) {
 }
 
 void ChartJsonWriter::FillPlanets(const ChartResult& c) {
-    // A value the body lacks is null; a text is refilled in place, so a warm line allocates nothing.
+    // A value the body lacks is null; a text is refilled in place.
     const auto optional = [](json& value, const auto& known) {
         if (!known) {
             value = nullptr;

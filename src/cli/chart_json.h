@@ -46,7 +46,8 @@ struct ChartPlace {
 // planet table by body name), "Panchang", "Navamsa" and "Vimshottari" (times local to the birth
 // place's clock), for the precise engine "Retrograde" of the five planets and, for a record from
 // the atlas, "Place", "TimeZone", "ZoneOffsetSeconds" and "DaylightSaving" of the clock in force.
-// One document is kept and refilled, so a line costs no allocations once warm.
+// One document is kept and refilled, so that once warm a line allocates only the planet
+// table it computes.
 class ChartJsonWriter {
 public:
     // Without timing the lines leave out "Panchang", "Navamsa" and "Vimshottari".
