@@ -1,5 +1,8 @@
 #include "chart/compute_chart.h"
 
+#include <string>
+
+#include "chart/nakshatra_quarter.h"
 #include "texts/longitude_texts.h"
 #include "engines/classic/classic_engine.h"
 #include "engines/precise/precise_engine.h"
@@ -27,6 +30,10 @@ void ComputeChart(const BirthRecord& birth, ChartResult& chart, const ChartOptio
             LookupNakshatraLord(chart);
             break;
         }
+    }
+    // The classic engine keeps the old figure: the nakshatra's quarters in its first sign.
+    if (options.engine == Engine::Precise) {
+        chart.NakshatraPada = std::to_string(NakshatraQuarterOf(chart.Longitudes[MoonBody]).Pada);
     }
 }
 

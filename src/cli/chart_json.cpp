@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 namespace grahavani {
 
@@ -285,6 +286,22 @@ ChartJsonWriter::ChartJsonWriter(bool withTiming) : document_(json::object()) {
     const auto text = [](json& object, const char* name) {
         return &(object[name] = "").get_ref<json::string_t&>();
     };
+    const auto number = [](json& object, const char* name) {
+        return &(object[name] = 0.0).get_ref<json::number_float_t&>();
+    };
+    const auto integer = [](json& object, const char* name) {
+        return &(object[name] = 0).get_ref<json::number_integer_t&>();
+    };
+    moonPada_ = integer(document_, "MoonPada");
+    json& planets = document_["Planets"] = json::object();
+    const auto rows = ComputePlanetTable(empty);
+    for (std::size_t i = 0; i < planets_.size(); ++i) {
+        json& row = planets[std::string(rows[i].Body)] = json::object();
+        planets_[i] = {number(row, "Longitude"), text(row, "Sign"),       number(row, "Degrees"),
+                       text(row, "Text"),        text(row, "Nakshatra"),  integer(row, "Pada"),
+                       text(row, "NakshatraLord"), integer(row, "House"), &(row["Dignity"] = nullptr),
+                       &(row["Retrograde"] = nullptr), &(row["Combust"] = nullptr)};
+    }
     if (!withTiming) return;
     json& panchang = document_["Panchang"] = json::object();
     for (std::size_t i = 0; i < PanchangNumberFields.size(); ++i) {
@@ -332,6 +349,37 @@ void ChartJsonWriter::FillRetrograde(const ChartResult& c) {
     for (std::size_t i = 0; i < RetrogradeBodies.size(); ++i) {
         *retrograde_[i] = c.Retrograde[RetrogradeBodies[i]];
     }
+}
+
+void ChartJsonWriter::FillPlanets(const ChartResult& c) {
+    // A value the body lacks is null; a text is refilled in place.
+    const auto optional = [](json& value, const auto& known) {
+        if (!known) {
+            value = nullptr;
+        } else if constexpr (std::is_same_v<std::decay_t<decltype(*known)>, std::string_view>) {
+            if (!value.is_string()) value = "";
+            value.get_ref<json::string_t&>().assign(*known);
+        } else {
+            value = *known;
+        }
+    };
+    const auto table = ComputePlanetTable(c);
+    for (std::size_t i = 0; i < planets_.size(); ++i) {
+        const PlanetRow& row = table[i];
+        PlanetValues& values = planets_[i];
+        *values.Longitude = row.Longitude;
+        values.Sign->assign(row.Sign);
+        *values.Degrees = row.Degrees;
+        *values.Text = row.Text;
+        values.Nakshatra->assign(row.Nakshatra);
+        *values.Pada = row.Pada;
+        values.NakshatraLord->assign(row.NakshatraLord);
+        *values.House = row.House;
+        optional(*values.Dignity, row.Dignity);
+        optional(*values.Retrograde, row.Retrograde);
+        optional(*values.Combust, row.Combust);
+    }
+    *moonPada_ = table[PlanetTableRow(MoonBody)].Pada;
 }
 
 void ChartJsonWriter::FillTiming(const ChartTiming& timing) {
@@ -424,6 +472,7 @@ const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string
     for (std::size_t body = 0; body < BodyCount; ++body) *longitudes_[body] = c.Longitudes[body];
     *zoneSignFromHemisphere_ = c.ZoneSignFromHemisphere;
     FillRetrograde(c);
+    FillPlanets(c);
     if (timing) FillTiming(*timing);
     FillPlace(place);
     const auto fill = [](json& list, const auto& values) {

@@ -12,6 +12,7 @@
 #include "atlas/atlas_data.h"
 #include "atlas/local_clock.h"
 #include "chart/chart_timing.h"
+#include "chart/planet_table.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
 
@@ -41,10 +42,12 @@ struct ChartPlace {
 
 // Writes chart results as JSON objects with the chart result's fields and "Report": the
 // texts, the day counts, the engine and its ephemeris, "UniversalTime" (ISO 8601),
-// "Longitudes" by body name, "Panchang", "Navamsa" and "Vimshottari" (times local to the birth
+// "Longitudes" by body name, "MoonPada" (the quarter the Moon stands in), "Planets" (the
+// planet table by body name), "Panchang", "Navamsa" and "Vimshottari" (times local to the birth
 // place's clock), for the precise engine "Retrograde" of the five planets and, for a record from
 // the atlas, "Place", "TimeZone", "ZoneOffsetSeconds" and "DaylightSaving" of the clock in force.
-// One document is kept and refilled, so a line costs no allocations once warm.
+// One document is kept and refilled, so that once warm a line allocates only the planet
+// table it computes.
 class ChartJsonWriter {
 public:
     // Without timing the lines leave out "Panchang", "Navamsa" and "Vimshottari".
@@ -56,6 +59,7 @@ public:
 
 private:
     void FillRetrograde(const ChartResult& chart);
+    void FillPlanets(const ChartResult& chart);
     void FillTiming(const ChartTiming& timing);
     void FillPlace(const ChartPlace* place);
 
@@ -67,6 +71,21 @@ private:
     std::array<nlohmann::json*, 2> textLists_{};
     std::array<double*, BodyCount> longitudes_{};
     bool* zoneSignFromHemisphere_ = nullptr;
+    std::int64_t* moonPada_ = nullptr;
+    struct PlanetValues {
+        double* Longitude = nullptr;
+        std::string* Sign = nullptr;
+        double* Degrees = nullptr;
+        std::string* Text = nullptr;
+        std::string* Nakshatra = nullptr;
+        std::int64_t* Pada = nullptr;
+        std::string* NakshatraLord = nullptr;
+        std::int64_t* House = nullptr;
+        nlohmann::json* Dignity = nullptr;  // a text, or null where the body has none
+        nlohmann::json* Retrograde = nullptr;
+        nlohmann::json* Combust = nullptr;
+    };
+    std::array<PlanetValues, PlanetTableRows> planets_{};
     std::array<bool*, 5> retrograde_{};  // set while the document holds "Retrograde"
     std::array<std::int64_t*, 2> panchangNumbers_{};
     std::array<std::string*, 5> panchangTexts_{};

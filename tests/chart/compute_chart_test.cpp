@@ -44,6 +44,7 @@ TEST(ComputeChart, PreciseTextsComeFromThePreciseLongitudes) {
     EXPECT_EQ(chart.MoonNakshatra, "Pushya");
     EXPECT_EQ(chart.MoonRashi, "Kataka");
     EXPECT_EQ(chart.NakshatraLord, "Saturn");
+    EXPECT_EQ(chart.NakshatraPada, "1");  // the quarter the Moon stands in; classic says 4
     EXPECT_EQ(chart.AyanamsaDisplay, "23\u00B0 7' 18\"");
     EXPECT_EQ(chart.PositionTexts[11], "");
 }

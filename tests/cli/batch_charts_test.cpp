@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <sstream>
 
 #include "chart/compute_chart.h"
 #include "formats/text_report.h"
 #include "formats/windows1252.h"
+#include "model/vedic_names.h"
 #include "tests/atlas/zone_folder_for_tests.h"
 #include "tests/chart/test_births.h"
 
@@ -43,7 +47,7 @@ TEST(RunBatch, OneChartPerLineWithEveryResultField) {
     ChartResult chart;
     ComputeChart(test::Delhi1947(), chart);
     const json& line = lines[0];
-    EXPECT_EQ(line.size(), 32u);  // the classic engine gives no "Retrograde"
+    EXPECT_EQ(line.size(), 34u);  // the classic engine gives no "Retrograde"
     EXPECT_EQ(line["AscendantText"], chart.AscendantText);
     EXPECT_EQ(line["PositionTexts"], json(chart.PositionTexts));
     EXPECT_EQ(line["PlanetTexts"].size(), 6u);
@@ -52,6 +56,73 @@ TEST(RunBatch, OneChartPerLineWithEveryResultField) {
     EXPECT_EQ(line["NakshatraPada"], chart.NakshatraPada);
     EXPECT_EQ(line["Report"], FromWindows1252(BuildTextReport(test::Delhi1947(), chart)));
     EXPECT_EQ(lines[1], lines[0]);
+}
+
+// Each field of the planet table, worked out again from the line's own longitudes.
+TEST(RunBatch, PlanetsFollowFromTheLongitudesOfTheLine) {
+    constexpr std::string_view signs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+    const std::array<const char*, 9> lords = {"Ketu", "Venus", "Sun", "Moon", "Mars",
+                                              "Rahu", "Jupiter", "Saturn", "Mercury"};
+    const std::map<std::string, std::array<double, 2>> orbs = {
+        {"Moon", {12, 12}}, {"Mars", {17, 17}}, {"Mercury", {14, 12}}, {"Jupiter", {11, 11}},
+        {"Venus", {10, 8}}, {"Saturn", {15, 15}}};
+    std::string input;
+    for (int day = 1; day <= 28; ++day) {
+        for (const int hour : {0, 7, 15, 21}) {
+            json birth = DelhiJson();
+            birth["Day"] = day;
+            birth["Month"] = day % 12 + 1;
+            birth["Year"] = 1930 + 3 * day;
+            birth["Hour"] = hour;
+            input += birth.dump() + "\n";
+        }
+    }
+    for (const Engine engine : {Engine::Classic, Engine::Precise}) {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        ASSERT_TRUE(RunBatch(in, out, err, {engine}, std::nullopt));
+        for (const json& line : Lines(out.str())) {
+            const json& planets = line["Planets"];
+            ASSERT_EQ(planets.size(), 10u);
+            const int lagna = static_cast<int>(line["Longitudes"]["Ascendant"].get<double>()) / 30;
+            const double sun = line["Longitudes"]["Sun"];
+            for (const auto& [body, row] : planets.items()) {
+                SCOPED_TRACE(body + " " + line["UniversalTime"].get<std::string>());
+                const double longitude = line["Longitudes"][body];
+                const int sign = static_cast<int>(longitude) / 30;
+                const int quarter = static_cast<int>(longitude * 3 / 10);
+                EXPECT_EQ(row["Longitude"].get<double>(), longitude);
+                EXPECT_EQ(row["Sign"], signs.substr(3 * sign, 3));
+                EXPECT_NEAR(row["Degrees"].get<double>(), longitude - 30 * sign, 1e-12);
+                EXPECT_TRUE(row["Text"].get<std::string>().starts_with(
+                    std::to_string(static_cast<int>(longitude) % 30) + "\u00B0 "));
+                EXPECT_EQ(row["Nakshatra"], NakshatraNames[static_cast<std::size_t>(quarter / 4)]);
+                EXPECT_EQ(row["Pada"], quarter % 4 + 1);
+                EXPECT_EQ(row["NakshatraLord"], lords[static_cast<std::size_t>(quarter / 4 % 9)]);
+                EXPECT_EQ(row["House"], (sign - lagna + 12) % 12 + 1);
+                const bool planet = orbs.contains(body) || body == "Sun";
+                EXPECT_EQ(row["Dignity"].is_string(), planet);
+                const bool motionKnown = planet && engine == Engine::Precise;
+                EXPECT_EQ(row["Retrograde"].is_boolean(), motionKnown);
+                if (motionKnown && line["Retrograde"].contains(body)) {
+                    EXPECT_EQ(row["Retrograde"], line["Retrograde"][body]);
+                }
+                if (!orbs.contains(body)) {
+                    EXPECT_TRUE(row["Combust"].is_null());
+                    continue;
+                }
+                const double apart = std::fabs(longitude - sun);
+                const bool retrograde = row["Retrograde"].is_boolean() && row["Retrograde"].get<bool>();
+                EXPECT_EQ(row["Combust"], std::min(apart, 360 - apart) <= orbs.at(body)[retrograde]);
+            }
+            EXPECT_EQ(line["MoonPada"], planets["Moon"]["Pada"]);
+            EXPECT_EQ(planets["Ascendant"]["Text"], line["AscendantText"]);
+            EXPECT_EQ(planets["Moon"]["Text"], line["MoonPositionText"]);
+            if (engine == Engine::Precise) {
+                EXPECT_EQ(line["NakshatraPada"], std::to_string(line["MoonPada"].get<int>()));
+            }
+        }
+    }
 }
 
 TEST(RunBatch, BadLinesGiveErrorsInTheirPlace) {

@@ -3,8 +3,8 @@
 Every control of the entry form has a name of its own that is not its current value;
 a chart computed from entries made through AT-SPI reads back exactly as the
 command-line report of the same birth data, by either engine. A place whose zone the
-classic engine reads backwards warns and offers the precise engine; the navamsa boxes
-and the Dasha and Panchang tab read as the precise engine's longitudes give them.
+classic engine reads backwards warns and offers the precise engine; the navamsa boxes,
+the Planets tab and the Dasha and Panchang tab read as the precise engine's longitudes give them.
 
 usage: screen_reader_test.py PROGRAM CHART_COMMAND
 """
@@ -296,6 +296,32 @@ def read_dasha_tab(app):
           f"antardashas of {lords[row]}: {sub_periods}")
 
 
+PLANET_COLUMNS = ["Body", "Longitude", "Sign", "Degrees", "Text", "Nakshatra", "Pada",
+                  "NakshatraLord", "House", "Dignity", "Retrograde", "Combust"]
+
+
+def read_planets_tab(app, chart_command):
+    atspi.press(atspi.find(app, pyatspi.ROLE_PUSH_BUTTON, "Show Interpretation"))
+    atspi.press(atspi.find(app, pyatspi.ROLE_PAGE_TAB, "Planets"))
+    table = atspi.find(app, pyatspi.ROLE_TABLE, "Planets").queryTable()
+    columns = [table.getColumnDescription(column) for column in range(table.nColumns)]
+    check(columns == PLANET_COLUMNS, f"planet table columns {columns}")
+    rows = {table.getAccessibleAt(row, 0).name: [table.getAccessibleAt(row, column).name
+                                                  for column in range(table.nColumns)]
+            for row in range(table.nRows)}
+    output = subprocess.run(chart_arguments(chart_command, "precise") + ["--json"], check=True,
+                            capture_output=True).stdout
+    planets = json.loads(output)["Planets"]
+    check(sorted(rows) == sorted(planets), f"planet table rows {sorted(rows)}")
+    flag = lambda value: "" if value is None else ("yes" if value else "no")
+    for body, fields in planets.items():
+        expected = [body, f"{fields['Longitude']:.4f}", fields["Sign"], f"{fields['Degrees']:.4f}",
+                    fields["Text"], fields["Nakshatra"], str(fields["Pada"]), fields["NakshatraLord"],
+                    str(fields["House"]), fields["Dignity"] or "", flag(fields["Retrograde"]),
+                    flag(fields["Combust"])]
+        check(rows.get(body) == expected, f"{body} reads {rows.get(body)}, not {expected}")
+
+
 def check_main_window_buttons(app):
     buttons = atspi.find_all(app, pyatspi.ROLE_PUSH_BUTTON)
     check(all(button.name for button in buttons), "a button of the program has no name")
@@ -351,6 +377,7 @@ def main():
               f"navamsa boxes {navamsa_boxes} != {expected_navamsa(chart_command)}")
         check_lagna_at_top(session.app, next(sign for sign, lines in navamsa_boxes.items()
                                              if lines[0].startswith("Asc")))
+        read_planets_tab(session.app, chart_command)
         read_dasha_tab(session.app)
     return report()
 

@@ -21,6 +21,7 @@
 #include "desktop/ui/chart/frm_display.h"
 #include "desktop/ui/entry/frm_main.h"
 #include "desktop/ui/reading/interpretation_view.h"
+#include "desktop/ui/reading/planets_tab.h"
 #include "desktop/ui/chart/mdi.h"
 #include "desktop/ui/widgets/message_sink.h"
 
@@ -133,6 +134,7 @@ void ChartSession::ShowChart(MDI& window, const ChartTiming& timing) {
     display.FillSignBoxes(chart_);
     InterpretationView& interpretation = display.Interpretation();
     interpretation.FillPlanetsInSigns(chart_);
+    interpretation.Planets().Fill(chart_);
     interpretation.ShowNakshatraProfile(chart_.MoonNakshatra);
     interpretation.ShowLagnaProfile(chart_.LagnaSign);
     interpretation.ShowRashiProfile(chart_.MoonRashi);

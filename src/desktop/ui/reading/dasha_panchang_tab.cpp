@@ -1,7 +1,6 @@
 #include "desktop/ui/reading/dasha_panchang_tab.h"
 
 #include <QBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -9,6 +8,7 @@
 #include "desktop/ui/chart/chart_settings.h"
 #include "desktop/ui/reading/display_text.h"
 #include "desktop/ui/widgets/fonts.h"
+#include "desktop/ui/widgets/read_only_table.h"
 #include "timing/local_time.h"
 
 namespace grahavani {
@@ -17,28 +17,6 @@ namespace {
 
 constexpr int PeriodCount = 9;
 const QString RunningMark = QStringLiteral("▶ now");
-
-QTableWidget* MakeTable(QWidget* parent, const QString& name, const QString& accessibleName,
-                        const QStringList& columns, int rows) {
-    auto* table = new QTableWidget(rows, static_cast<int>(columns.size()), parent);
-    table->setObjectName(name);
-    table->setAccessibleName(accessibleName);
-    table->setHorizontalHeaderLabels(columns);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setTabKeyNavigation(false);  // Tab moves on to the next control
-    // Nine rows of periods fit one above the other in the frame.
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns.size(); ++column) {
-            table->setItem(row, column, new QTableWidgetItem);
-        }
-    }
-    return table;
-}
 
 // A caption above a control, naming it for the keyboard and the screen reader.
 QLabel* MakeCaption(QWidget* parent, const QString& text, QWidget* buddy) {
@@ -88,15 +66,15 @@ void FillPeriods(QTableWidget& table, const std::array<Period, PeriodCount>& per
 DashaPanchangTab::DashaPanchangTab(QWidget* parent) : QWidget(parent) {
     setObjectName("DashaPanchangTab");
     const QStringList periodColumns = {"Lord", "Start", "End", "Running"};
-    tblPanchang = MakeTable(this, "tblPanchang", "Panchang", {"Limb", "Value"}, 8);
+    tblPanchang = MakeReadOnlyTable(this, "tblPanchang", "Panchang", {"Limb", "Value"}, 8);
     const char* limbs[] = {"Sunrise", "Tithi", "Paksha", "Yoga", "Karana", "Vara", "Nakshatra", "Pada"};
     for (int row = 0; row < 8; ++row) tblPanchang->item(row, 0)->setText(limbs[row]);
     lblDashaClock = new QLabel(this);
     lblDashaClock->setObjectName("lblDashaClock");
     lblDashaClock->setWordWrap(true);
     lblDashaClock->setTextFormat(Qt::PlainText);
-    tblMahadasha = MakeTable(this, "tblMahadasha", "Mahadashas", periodColumns, PeriodCount);
-    tblAntardasha = MakeTable(this, "tblAntardasha", "Antardashas", periodColumns, PeriodCount);
+    tblMahadasha = MakeReadOnlyTable(this, "tblMahadasha", "Mahadashas", periodColumns, PeriodCount);
+    tblAntardasha = MakeReadOnlyTable(this, "tblAntardasha", "Antardashas", periodColumns, PeriodCount);
 
     // The panchang on the left; the mahadashas over the antardashas of the chosen one.
     auto* columns = new QHBoxLayout(this);

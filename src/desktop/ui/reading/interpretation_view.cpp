@@ -12,6 +12,7 @@
 #include "interpretation/sign_profile_table.h"
 #include "desktop/ui/reading/dasha_panchang_tab.h"
 #include "desktop/ui/reading/display_text.h"
+#include "desktop/ui/reading/planets_tab.h"
 #include "desktop/ui/widgets/fonts.h"
 #include "desktop/ui/reading/profile_pictures.h"
 #include "desktop/ui/reading/profile_tab.h"
@@ -83,6 +84,8 @@ InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
     for (std::size_t tab = 0; tab < tabs.size(); ++tab) {
         addTab(tabs[tab], DisplayText(InterpretationTabCaptions[tab]));
     }
+    planetsTab_ = new PlanetsTab(this);
+    addTab(planetsTab_, QStringLiteral("Planets"));
     dashaPanchangTab_ = new DashaPanchangTab(this);
     addTab(dashaPanchangTab_, QStringLiteral("Dasha and Panchang"));
     // Selecting a tab from code has the same effect as clicking it.

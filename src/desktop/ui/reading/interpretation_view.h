@@ -1,6 +1,7 @@
 #pragma once
 // The interpretation frame's tabs: the planets-in-signs reading, the profiles of the birth
-// nakshatra, the lagna and the rashi, each profile with its picture, then the dasha and panchang.
+// nakshatra, the lagna and the rashi, each profile with its picture, the planet table, then
+// the dasha and panchang.
 
 #include <string>
 
@@ -13,6 +14,7 @@ class QTextEdit;
 namespace grahavani {
 
 class DashaPanchangTab;
+class PlanetsTab;
 class ProfileTab;
 
 class InterpretationView final : public QTabWidget {
@@ -25,6 +27,7 @@ public:
     void ShowNakshatraProfile(std::string nakshatra);
     void ShowLagnaProfile(std::string lagnaSign);
     void ShowRashiProfile(std::string moonRashi);
+    PlanetsTab& Planets() { return *planetsTab_; }
     DashaPanchangTab& DashaPanchang() { return *dashaPanchangTab_; }
     // So that the reading is seen from its first line.
     void ScrollHouseDescriptionToStart();
@@ -41,6 +44,7 @@ private:
     ProfileTab* nakshatraTab_;
     ProfileTab* lagnaTab_;
     ProfileTab* rashiTab_;
+    PlanetsTab* planetsTab_;
     DashaPanchangTab* dashaPanchangTab_;
 };
 

@@ -4,7 +4,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSvgRenderer>
+#include <QTableWidget>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -123,6 +125,45 @@ TEST_F(InterpretationAfterCalculateTest, FillsAllFourTabsForTheChartOnScreen) {
               Rendered(ImageList::Lagna, "Taurus", OnMainWindow<QLabel>("picRashi")->size()));
     EXPECT_TRUE(OnMainWindow<QWidget>("fraChart")->isVisible());
     EXPECT_FALSE(OnMainWindow<QWidget>("fraInterpretation")->isVisible());
+}
+
+// The planet table stands before the dasha tab, one row for the ascendant and each body, and
+// sorts by number where a column holds numbers.
+TEST_F(InterpretationAfterCalculateTest, PlanetsTabListsTheAscendantAndTheNineBodies) {
+    EnterDelhi1947();
+    Click("cmdCalculate2");
+    auto* view = OnMainWindow<QTabWidget>("SSTab1");
+    ASSERT_NE(view, nullptr);
+    const int planetsTab = view->indexOf(OnMainWindow<QWidget>("PlanetsTab"));
+    EXPECT_EQ(view->tabText(planetsTab), "Planets");
+    EXPECT_EQ(view->tabText(planetsTab + 1), "Dasha and Panchang");
+
+    auto* table = OnMainWindow<QTableWidget>("tblPlanets");
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->accessibleName(), "Planets");
+    ASSERT_EQ(table->rowCount(), 10);
+    const auto cell = [table](int row, const char* column) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            if (table->horizontalHeaderItem(c)->text() == column) return table->item(row, c)->text();
+        }
+        ADD_FAILURE() << "no column " << column;
+        return QString();
+    };
+    const ChartResult& chart = session.Chart();
+    EXPECT_EQ(cell(0, "Body"), "Ascendant");
+    EXPECT_EQ(cell(0, "Text").toStdString(), chart.AscendantText);
+    EXPECT_EQ(cell(0, "House"), "1");
+    EXPECT_EQ(cell(2, "Body"), "Moon");
+    EXPECT_EQ(cell(2, "Nakshatra").toStdString(), chart.MoonNakshatra);
+    EXPECT_EQ(cell(2, "Retrograde"), "");  // the classic engine does not say
+
+    const int house = 8;
+    ASSERT_EQ(table->horizontalHeaderItem(house)->text(), "House");
+    table->sortByColumn(house, Qt::DescendingOrder);
+    for (int row = 1; row < table->rowCount(); ++row) {
+        EXPECT_GE(cell(row - 1, "House").toInt(), cell(row, "House").toInt()) << row;
+    }
+    EXPECT_EQ(cell(9, "House"), "1");
 }
 
 TEST_F(InterpretationAfterCalculateTest, ASecondChartReplacesEveryText) {

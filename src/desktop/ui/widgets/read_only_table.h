@@ -1,0 +1,15 @@
+#pragma once
+// A table the reader reads but does not edit: named for the screen reader, whole rows
+// selected, Tab moving on to the next control, every cell holding an item to fill.
+
+#include <QStringList>
+
+class QTableWidget;
+class QWidget;
+
+namespace grahavani {
+
+QTableWidget* MakeReadOnlyTable(QWidget* parent, const QString& name, const QString& accessibleName,
+                                const QStringList& columns, int rows);
+
+}  // namespace grahavani
