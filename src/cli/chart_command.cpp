@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "atlas/place_birth_record.h"
+#include "atlas/place_entries.h"
 #include "atlas/place_search.h"
 #include "atlas/zone_direction.h"
 #include "batch_charts.h"
@@ -214,6 +215,26 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
     return WriteResult(a, out, err, [&](std::ostream& s) { s << report; });
 }
 
+// The atlas place a chart file's place and zone name, on the clock the file keeps, for the JSON's
+// "Place"; none when the atlas no longer holds it or its clock.
+std::optional<ChartPlace> AtlasPlaceOfFile(const BirthEntries& entries, const std::string& timeZone) {
+    const auto local = EnteredLocalTime(entries);
+    if (timeZone.empty() || !local) return std::nullopt;
+    const BirthRecord birth = ToBirthRecord(entries);
+    const std::int32_t offset = birth.ZoneOffsetSeconds.value_or(0) + (birth.DaylightSaving ? 3600 : 0);
+    for (const AtlasPlace* place : FindPlaces(entries.City + ", " + entries.Country, 1000).Places) {
+        if (place->Name != entries.City || place->State != entries.State || place->Country != entries.Country ||
+            place->TimeZone != timeZone) {
+            continue;
+        }
+        for (const int fold : {0, 1}) {  // the file's offset tells which of a repeated hour it was
+            const ClockReading reading = ReadLocalClock(timeZone, *local, fold);
+            if (reading.Clock && reading.Clock->OffsetSeconds == offset) return ChartPlace{place, *reading.Clock, ""};
+        }
+    }
+    return std::nullopt;
+}
+
 // The file's own zone and tick, or --zone and --dst in their place.
 int OpenChartFile(const Arguments& a, bool zoneGiven, std::ostream& out, std::ostream& err) {
     const std::string bytes = ReadChartFileBytes(a.chartFile);
@@ -241,7 +262,8 @@ int OpenChartFile(const Arguments& a, bool zoneGiven, std::ostream& out, std::os
         err << problem->message << "\n";
         return ExitBadBirthData;
     }
-    return WriteReport(ToBirthRecord(entries), nullptr, a, out, err);
+    const auto place = zoneGiven ? std::nullopt : AtlasPlaceOfFile(entries, std::get<ChartFileClock>(read).AtlasTimeZone);
+    return WriteReport(ToBirthRecord(entries), place ? &*place : nullptr, a, out, err);
 }
 
 int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {

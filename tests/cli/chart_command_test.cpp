@@ -226,6 +226,7 @@ TEST_F(ChartCommand, SaveChartThenOpenGivesTheSameChartOnTheFilesOwnClock) {
         {"Kolkata, India", "1943-08-15", "12:00"},  // war time
         {"New York", "1990-07-04", "12:00"},
         {"Kathmandu", "2000-07-01", "06:30"},       // +5:45, a row of its own
+        {"New York", "1990-10-28", "01:30"},        // the earlier of a repeated hour
     };
     for (const auto& b : births) {
         SCOPED_TRACE(b.place);
@@ -252,7 +253,8 @@ TEST_F(ChartCommand, SaveChartThenOpenGivesTheSameChartOnTheFilesOwnClock) {
             ASSERT_EQ(opened.status, 0) << opened.err;
             const auto expected = nlohmann::json::parse(RunCommand(direct).out);
             const auto got = nlohmann::json::parse(opened.out);
-            for (const char* key : {"Report", "UniversalTime", "Longitudes", "Panchang", "Vimshottari"}) {
+            for (const char* key : {"Report", "UniversalTime", "Longitudes", "Panchang", "Vimshottari", "Place",
+                                    "TimeZone", "ZoneOffsetSeconds", "DaylightSaving"}) {
                 EXPECT_EQ(got[key], expected[key]) << engine << " " << key;
             }
         }
