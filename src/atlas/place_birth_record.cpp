@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "atlas/clock_texts.h"
 #include "atlas/place_entries.h"
 #include "atlas/zone_row_choice.h"
 #include "model/reference_tables.h"
@@ -38,6 +39,24 @@ std::variant<PlaceClockInForce, std::string> EnterPlaceInRecord(const AtlasPlace
     const ZoneRowChoice zone = ChooseZoneRow(clock, TimeZoneCount, {});
     SetZoneOffset(birth, zone.RowOffsetSeconds);
     birth.DaylightSaving = zone.DaylightSaving;
+    return PlaceClockInForce{clock, std::move(reading.Message)};
+}
+
+std::variant<PlaceClockInForce, std::string> EnterPlaceInEntries(const AtlasPlace& place, int fold,
+                                                                 BirthEntries& entries) {
+    const auto local = EnteredLocalTime(entries);
+    if (!local) return std::string("The date and time of birth are no valid date");
+    ClockReading reading = ReadLocalClock(place.TimeZone, *local, fold);
+    if (!reading.Clock) return std::move(reading.Message);
+    const ZoneClock& clock = *reading.Clock;
+
+    EnterAtlasPlace(place, entries);
+    ZoneRowChoice zone =
+        ChooseZoneRow(clock, entries.TimeZoneRow, ExtraZoneRowName(place.Name, place.TimeZone, *local, clock));
+    entries.TimeZoneRow = zone.Row;
+    entries.DaylightSaving = zone.DaylightSaving;
+    entries.ExtraZone = std::move(zone.ExtraZone);
+    entries.ZoneOffsetSeconds = zone.RowOffsetSeconds;
     return PlaceClockInForce{clock, std::move(reading.Message)};
 }
 

@@ -7,6 +7,7 @@
 
 #include "atlas/atlas_data.h"
 #include "atlas/local_clock.h"
+#include "model/birth_entries.h"
 #include "model/birth_record.h"
 
 namespace grahavani {
@@ -24,5 +25,11 @@ struct PlaceClockInForce {
 // that never happened, or any other that cannot be read, the message and the record untouched.
 std::variant<PlaceClockInForce, std::string> EnterPlaceInRecord(const AtlasPlace& place, int fold,
                                                                 BirthRecord& birth);
+
+// What choosing the place on the entry form leaves in entries whose date and time pass their
+// checks: the place's fields, the zone row of the clock (or the extra row that names it), the tick
+// and the row's exact offset. The message of a time that cannot be read leaves them untouched.
+std::variant<PlaceClockInForce, std::string> EnterPlaceInEntries(const AtlasPlace& place, int fold,
+                                                                 BirthEntries& entries);
 
 }  // namespace grahavani

@@ -43,10 +43,6 @@ std::optional<std::size_t> RowWithOffset(std::int32_t offsetSeconds, std::size_t
 
 }  // namespace
 
-std::int32_t ZoneRowOffsetSeconds(std::size_t row) {
-    return -(TimeZoneHours(row) * 60 + TimeZoneMinutes(row)) * 60;
-}
-
 ZoneRowChoice ChooseZoneRow(const ZoneClock& clock, std::size_t currentRow, const std::string& extraRowName) {
     const bool tick = clock.DaylightSaving && clock.DaylightSavingSeconds == kOneHourSeconds;
     const std::int32_t offset = tick ? clock.StandardOffsetSeconds() : clock.OffsetSeconds;

@@ -9,6 +9,7 @@
 
 #include "atlas/local_clock.h"
 #include "model/birth_entries.h"
+#include "model/reference_tables.h"
 
 namespace grahavani {
 
@@ -18,9 +19,6 @@ struct ZoneRowChoice {
     std::optional<ExtraZoneRow> ExtraZone;  // set exactly when Row is TimeZoneCount
     std::int32_t RowOffsetSeconds = 0;      // what the chosen row stands for, exact
 };
-
-// The row's offset ahead of universal time: the table holds minus the offset.
-std::int32_t ZoneRowOffsetSeconds(std::size_t row);
 
 // A row with the standard offset and the tick when an hour of daylight saving was added, since
 // the tick stands for one hour ahead; any other clock as a row of its own, unticked. Among rows of

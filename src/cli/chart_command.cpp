@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "atlas/place_birth_record.h"
+#include "atlas/place_entries.h"
 #include "atlas/place_search.h"
 #include "atlas/zone_direction.h"
 #include "batch_charts.h"
@@ -38,7 +39,7 @@ constexpr const char* StandardOutputName = "-";
 struct Arguments {
     std::string name, date, time, latitude, longitude, zone, city, state, country;
     bool daylightSaving = false;
-    std::string outputPath, chartFile, batchFile;
+    std::string outputPath, chartFile, batchFile, saveChart;
     bool force = false;  // replace a write-protected -o target
     bool listZones = false;
     ChartOptions chart;
@@ -129,7 +130,7 @@ BirthEntries EntriesFromArguments(const Arguments& a) {
 std::string ReadChartFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw ArgumentError{"--open: cannot read " + path};
-    std::string bytes(ChartFileReadLimit, '\0');
+    std::string bytes(ChartFileReadLimit + 1, '\0');  // one more tells a file too long to be a chart
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (file.bad()) throw ArgumentError{"--open: cannot read " + path};
     bytes.resize(static_cast<std::size_t>(file.gcount()));
@@ -150,24 +151,37 @@ int FinishStandardOutput(std::ostream& out, std::ostream& err, int status) {
     return ExitBadBirthData;
 }
 
+// Writes through a temporary file that replaces `path` only when complete.
+int WriteFileWhole(const std::string& path, const char* option, bool force, std::ostream& err,
+                   const auto& writer) {
+    OutputFile file(path, force);
+    if (!file.IsOpen()) {
+        err << option << ": " << file.OpenError() << "\n";
+        return ExitBadArguments;
+    }
+    writer(file.Stream());
+    std::string error;
+    if (!file.Commit(error)) {
+        err << option << ": " << error << "\n";
+        return ExitBadBirthData;
+    }
+    return ExitSuccess;
+}
+
 // Writes to standard output (no -o, or -o -), or through a temporary file to -o.
 int WriteResult(const Arguments& a, std::ostream& out, std::ostream& err, const auto& writer) {
     if (a.outputPath.empty() || a.outputPath == StandardOutputName) {
         writer(out);
         return FinishStandardOutput(out, err, ExitSuccess);
     }
-    OutputFile file(a.outputPath, a.force);
-    if (!file.IsOpen()) {
-        err << "-o: " << file.OpenError() << "\n";
-        return ExitBadArguments;
-    }
-    writer(file.Stream());
-    std::string error;
-    if (!file.Commit(error)) {
-        err << "-o: " << error << "\n";
-        return ExitBadBirthData;
-    }
-    return ExitSuccess;
+    return WriteFileWhole(a.outputPath, "-o", a.force, err, writer);
+}
+
+// The chart file the desktop writes for the entries, and nothing on standard output.
+int SaveChartFile(const Arguments& a, const BirthEntries& entries, std::string_view atlasTimeZone,
+                  std::ostream& err) {
+    const std::string bytes = WriteChartFile(entries, atlasTimeZone);
+    return WriteFileWhole(a.saveChart, "--save-chart", false, err, [&](std::ostream& s) { s << bytes; });
 }
 
 int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Arguments& a,
@@ -201,16 +215,55 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
     return WriteResult(a, out, err, [&](std::ostream& s) { s << report; });
 }
 
-int OpenChartFile(const Arguments& a, std::ostream& out, std::ostream& err) {
+// The atlas place a chart file's place and zone name, on the clock the file keeps, for the JSON's
+// "Place"; none when the atlas no longer holds it or its clock.
+std::optional<ChartPlace> AtlasPlaceOfFile(const BirthEntries& entries, const std::string& timeZone) {
+    const auto local = EnteredLocalTime(entries);
+    if (timeZone.empty() || !local) return std::nullopt;
+    const BirthRecord birth = ToBirthRecord(entries);
+    const std::int32_t offset = birth.ZoneOffsetSeconds.value_or(0) + (birth.DaylightSaving ? 3600 : 0);
+    for (const AtlasPlace* place : FindPlaces(entries.City + ", " + entries.Country, 1000).Places) {
+        if (place->Name != entries.City || place->State != entries.State || place->Country != entries.Country ||
+            place->TimeZone != timeZone) {
+            continue;
+        }
+        for (const int fold : {0, 1}) {  // the file's offset tells which of a repeated hour it was
+            const ClockReading reading = ReadLocalClock(timeZone, *local, fold);
+            if (reading.Clock && reading.Clock->OffsetSeconds == offset) return ChartPlace{place, *reading.Clock, ""};
+        }
+    }
+    return std::nullopt;
+}
+
+// The file's own zone and tick, or --zone and --dst in their place.
+int OpenChartFile(const Arguments& a, bool zoneGiven, std::ostream& out, std::ostream& err) {
+    const std::string bytes = ReadChartFileBytes(a.chartFile);
+    if (!CouldBeChartFile(bytes)) {
+        err << NotAChartFileMessage(a.chartFile) << "\n";
+        return ExitBadBirthData;
+    }
     BirthEntries entries;
-    entries.TimeZoneRow = ZoneRow(a.zone);
-    entries.DaylightSaving = a.daylightSaving;
-    ReadChartFile(ReadChartFileBytes(a.chartFile), entries);
+    const auto read = ReadChartFile(bytes, entries);
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        err << *problem << "\n";
+        return ExitBadBirthData;
+    }
+    if (zoneGiven) {
+        entries.TimeZoneRow = ZoneRow(a.zone);
+        entries.DaylightSaving = a.daylightSaving;
+        entries.ZoneOffsetSeconds.reset();
+    } else if (!std::get<ChartFileClock>(read).StatesZone) {
+        throw ArgumentError{"--open: " + a.chartFile +
+                            " does not say its time zone: give --zone (and --dst for daylight saving)"};
+    } else if (a.daylightSaving) {
+        throw ArgumentError{"--dst: give --zone with it; the chart file's zone keeps its own daylight saving"};
+    }
     if (const auto problem = CheckBirthEntries(entries)) {
         err << problem->message << "\n";
         return ExitBadBirthData;
     }
-    return WriteReport(ToBirthRecord(entries), nullptr, a, out, err);
+    const auto place = zoneGiven ? std::nullopt : AtlasPlaceOfFile(entries, std::get<ChartFileClock>(read).AtlasTimeZone);
+    return WriteReport(ToBirthRecord(entries), place ? &*place : nullptr, a, out, err);
 }
 
 int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
@@ -234,20 +287,47 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
 }
 
-// The chart of --date and --time at the atlas place --place names, on the clock it kept then.
-int WritePlaceReport(const Arguments& a, std::ostream& out, std::ostream& err) {
+// The atlas place --place names; which one, when others match too, on standard error.
+FoundPlace PlaceOfArgument(const Arguments& a, std::string& placeNote, std::ostream& err) {
     const auto found = FindBirthPlace(a.place);
     if (const auto* error = std::get_if<std::string>(&found)) throw ArgumentError{"--place: " + *error};
     const FoundPlace& place = std::get<FoundPlace>(found);
-    const std::string placeNote = place.OtherMatches > 0 ? FoundPlaceText(place) : "";
+    placeNote = place.OtherMatches > 0 ? FoundPlaceText(place) : "";
     if (!placeNote.empty()) err << "grahavani-chart: " << placeNote << "\n";
+    return place;
+}
 
-    // The date and time pass the entry form's checks; the place fills the rest.
+// The entries of --date and --time, which pass the entry form's checks; the place fills the rest.
+BirthEntries TimeEntries(const Arguments& a) {
     Arguments timeOnly = a;
     timeOnly.latitude = "0N0";
     timeOnly.longitude = "0E0";
     timeOnly.zone = "0";
-    BirthRecord birth = ToBirthRecord(EntriesFromArguments(timeOnly));
+    return EntriesFromArguments(timeOnly);
+}
+
+// The chart file of --date and --time at the atlas place, as choosing the place on the entry form
+// leaves the form.
+int SavePlaceChartFile(const Arguments& a, std::ostream& err) {
+    std::string placeNote;
+    const FoundPlace place = PlaceOfArgument(a, placeNote, err);
+    BirthEntries entries = TimeEntries(a);  // on the first row, as a new entry form
+    auto entered = EnterPlaceInEntries(*place.Place, a.fold, entries);
+    if (const auto* error = std::get_if<std::string>(&entered)) {
+        err << "grahavani-chart: " << *error << "\n";
+        return ExitBadBirthData;
+    }
+    if (const std::string& notice = std::get<PlaceClockInForce>(entered).Notice; !notice.empty()) {
+        err << "grahavani-chart: " << notice << "\n";
+    }
+    return SaveChartFile(a, entries, place.Place->TimeZone, err);
+}
+
+// The chart of --date and --time at the atlas place --place names, on the clock it kept then.
+int WritePlaceReport(const Arguments& a, std::ostream& out, std::ostream& err) {
+    std::string placeNote;
+    const FoundPlace place = PlaceOfArgument(a, placeNote, err);
+    BirthRecord birth = ToBirthRecord(TimeEntries(a));
     auto entered = EnterPlaceInRecord(*place.Place, a.fold, birth);
     if (const auto* error = std::get_if<std::string>(&entered)) {
         err << "grahavani-chart: " << *error << "\n";
@@ -316,7 +396,10 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* country = app.add_option("--country", a.country, "Country of birth");
     auto* output = app.add_option("-o,--output", a.outputPath,
                                   "Write to FILE instead of standard output (- for standard output)");
-    auto* open = app.add_option("--open", a.chartFile, "Compute the chart a .gvc chart file holds");
+    auto* open = app.add_option("--open", a.chartFile,
+                                "Compute the chart a .gvc chart file holds, on its own zone unless --zone is given");
+    auto* saveChart = app.add_option("--save-chart", a.saveChart,
+                                     "Write the birth data to FILE as the program's chart file (.gvc), no report");
     auto* batch = app.add_option("--batch", a.batchFile, "Compute one chart per JSON line of FILE");
     auto* listZones = app.add_flag("--list-zones", a.listZones, "Print the time zones with their numbers");
     app.add_flag("--force", a.force, "With -o, replace FILE even when it is write-protected")
@@ -328,7 +411,7 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     app.add_option("--node", a.chart.node, "Rahu of the precise engine: mean (the default) or true")
         ->transform(OneOfWords(
             std::map<std::string, LunarNode>{{"mean", LunarNode::Mean}, {"true", LunarNode::True}}));
-    app.add_flag("--json", a.json, "Write the chart as one JSON line, as --batch does");
+    auto* json = app.add_flag("--json", a.json, "Write the chart as one JSON line, as --batch does");
     auto* place = app.add_option("--place", a.place,
                                  "Birth place from the atlas (\"Varanasi, India\"): its coordinates "
                                  "and the clock it kept at the birth");
@@ -360,12 +443,13 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         option->excludes(open)->excludes(batch)->excludes(listZones);
     }
     open->excludes(batch)->excludes(listZones);
+    for (auto* option : {output, json, open, batch, findPlace, listZones}) saveChart->excludes(option);
     batch->excludes(zone)->excludes(dst)->excludes(listZones);
     for (auto* option : {latitude, longitude, zone, dst, city, state, country, open, batch, listZones}) {
         place->excludes(option);
     }
     for (auto* option : {name, date, time, latitude, longitude, zone, dst, city, state, country, open, batch,
-                         listZones, place, fold}) {
+                         listZones, place, fold, saveChart}) {
         findPlace->excludes(option);
     }
 
@@ -386,16 +470,19 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         if (a.listZones) return WriteResult(a, out, err, ListZones);
         if (findPlace->count() > 0) return FindPlaceLines(a, out, err);
         if (!a.batchFile.empty()) return Batch(a, out, err);
+        if (open->count() > 0) return OpenChartFile(a, zone->count() > 0, out, err);
         if (zone->count() == 0 && place->count() == 0) {
             throw ArgumentError{"--zone is required (or give --place; see --help)"};
         }
-        if (!a.chartFile.empty()) return OpenChartFile(a, out, err);
         const bool fromPlace = place->count() > 0;
         for (auto* option : {name, date, time, latitude, longitude}) {
             if (option->count() == 0 && !(fromPlace && (option == latitude || option == longitude))) {
                 throw ArgumentError{option->get_name() +
                                     " is required (or give --open FILE or --batch FILE)"};
             }
+        }
+        if (saveChart->count() > 0) {
+            return fromPlace ? SavePlaceChartFile(a, err) : SaveChartFile(a, EntriesFromArguments(a), {}, err);
         }
         if (fromPlace) return WritePlaceReport(a, out, err);
         return WriteReport(ToBirthRecord(EntriesFromArguments(a)), nullptr, a, out, err);

@@ -63,6 +63,12 @@ std::string EncodeText(std::string_view text) {
     return stored;
 }
 
+std::size_t StoredEscapeLength(std::string_view stored) {
+    std::size_t length = 0;
+    char32_t codePoint = 0;
+    return ReadEscape(stored, length, codePoint) ? length : 0;
+}
+
 std::string DecodeText(std::string_view stored) {
     std::string text;
     text.reserve(stored.size());

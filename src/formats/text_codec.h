@@ -7,6 +7,7 @@
 // below 85, so a reader that only knows the shift drops them, and every text
 // without control characters survives the round trip: DecodeText(EncodeText(t)) == t.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,7 @@ std::string EncodeText(std::string_view text);
 // Stored bytes to UTF-8 text; bytes below 85 that are not a well-formed escape are dropped,
 // and so are C0 control characters and DEL, shifted or escaped.
 std::string DecodeText(std::string_view stored);
+// The length of the well-formed "#HEX;" escape `stored` begins with, or 0.
+std::size_t StoredEscapeLength(std::string_view stored);
 
 }  // namespace grahavani

@@ -149,7 +149,7 @@ BirthRecord ToBirthRecord(const BirthEntries& e) {
         birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(TimeZoneMinutes(zone)));
         // The row itself knows the direction: its values take local time to UT.
         birth.ZoneOffsetSeconds =
-            e.ZoneOffsetSeconds.value_or(-(TimeZoneHours(zone) * 60 + TimeZoneMinutes(zone)) * 60);
+            e.ZoneOffsetSeconds.value_or(ZoneRowOffsetSeconds(zone));
     }
     birth.LongitudeDegrees = number(e.LongitudeDegrees);
     birth.LongitudeMinutes = number(e.LongitudeMinutes);

@@ -119,6 +119,10 @@ std::int16_t TimeZoneHours(std::size_t row) { return TimeZoneList.at(row).hours;
 
 std::int16_t TimeZoneMinutes(std::size_t row) { return TimeZoneList.at(row).minutes; }
 
+std::int32_t ZoneRowOffsetSeconds(std::size_t row) {
+    return -(TimeZoneHours(row) * 60 + TimeZoneMinutes(row)) * 60;
+}
+
 void InitReferenceTables() {}
 
 void LookupNakshatraLord(ChartResult& chart) {

@@ -30,6 +30,8 @@ extern const std::array<SignNakshatraRow, 36> SignNakshatraTable;
 
 std::int16_t TimeZoneHours(std::size_t row);
 std::int16_t TimeZoneMinutes(std::size_t row);
+// The row's offset ahead of universal time: the table holds minus the offset.
+std::int32_t ZoneRowOffsetSeconds(std::size_t row);
 
 // The tables are constant data, ready before any code runs; this stays as the one
 // place where the program asks for them to be ready.

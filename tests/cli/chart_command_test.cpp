@@ -15,6 +15,7 @@
 #include "formats/chart_file.h"
 #include "formats/text_codec.h"
 #include "formats/text_report.h"
+#include "model/reference_tables.h"
 #include "engines/precise/thread_ephemeris.h"
 #include "run_command.h"
 #include "tests/atlas/zone_folder_for_tests.h"
@@ -166,14 +167,18 @@ TEST_F(ChartCommand, OpenRefusesFilesThatAreNoChart) {
         {std::string(15 * 2, ' ').replace(0, 30, std::string(15, '\r') + std::string(15, '\n')),
          "Please Enter Your Name"},
         {"\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n", "Please Enter Your Name"},
-        {std::string(1 << 20, '\xB6'), "Please Enter Degree of Latitude"},
-        {std::string("\x00\x01\x02\xff\xfe", 5), "Please Enter Degree of Latitude"},
+        {std::string(1 << 20, '\xB6'), nullptr},
+        {std::string("\x00\x01\x02\xff\xfe", 5), nullptr},
+        {"", nullptr},
+        {std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\x01\0", 20), nullptr},
+        {"Asha Rao\n15\nAugust\n", nullptr},
     };
     for (const auto& c : cases) {
-        const auto run = RunCommand({"--open", Write("bad.gvc", c.bytes), "--zone", "0"});
+        const std::string path = Write("bad.gvc", c.bytes);
+        const auto run = RunCommand({"--open", path, "--zone", "0"});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, std::string(c.message) + "\n");
+        EXPECT_EQ(run.err, (c.message ? std::string(c.message) : path + " is not a chart file") + "\n");
     }
 
     // Values the lists do not offer, and coordinates that are no whole number.
@@ -202,6 +207,88 @@ TEST_F(ChartCommand, OpenRefusesFilesThatAreNoChart) {
     }
 
     EXPECT_EQ(RunCommand({"--open", (folder_ / "missing.gvc").string(), "--zone", "0"}).status, 2);
+}
+
+// The first 15 lines, as a reader of them alone sees the file.
+std::string FifteenLines(const std::string& bytes) {
+    std::size_t end = 0;
+    for (std::size_t line = 0; line < ChartFileLineCount; ++line) end = bytes.find("\r\n", end) + 2;
+    return bytes.substr(0, end);
+}
+
+TEST_F(ChartCommand, SaveChartThenOpenGivesTheSameChartOnTheFilesOwnClock) {
+    const struct {
+        const char* place;
+        const char* date;
+        const char* time;
+    } births[] = {
+        {"Chennai, India", "1900-01-01", "12:00"},  // Madras time, +5:21:10
+        {"Kolkata, India", "1943-08-15", "12:00"},  // war time
+        {"New York", "1990-07-04", "12:00"},
+        {"Kathmandu", "2000-07-01", "06:30"},       // +5:45, a row of its own
+        {"New York", "1990-10-28", "01:30"},        // the earlier of a repeated hour
+    };
+    for (const auto& b : births) {
+        SCOPED_TRACE(b.place);
+        const std::string path = (folder_ / "saved.gvc").string();
+        const std::vector<std::string> when = {"--name", "Meera", "--date", b.date, "--time", b.time,
+                                               "--place", b.place};
+        auto save = when;
+        save.insert(save.end(), {"--save-chart", path});
+        const auto saved = RunCommand(save);
+        ASSERT_EQ(saved.status, 0) << saved.err;
+        EXPECT_EQ(saved.out, "");
+
+        // The first 15 lines are those a writer of the 15 lines alone gives for them.
+        const std::string bytes = Read(path);
+        BirthEntries entries;
+        std::get<ChartFileClock>(ReadChartFile(bytes, entries));
+        entries.TimeZoneRow = TimeZoneCount + 1;  // no zone: the 15 lines only
+        EXPECT_EQ(FifteenLines(bytes), WriteChartFile(entries));
+
+        for (const char* engine : {"classic", "precise"}) {
+            auto direct = when;
+            direct.insert(direct.end(), {"--json", "--engine", engine});
+            const auto opened = RunCommand({"--open", path, "--json", "--engine", engine});
+            ASSERT_EQ(opened.status, 0) << opened.err;
+            const auto expected = nlohmann::json::parse(RunCommand(direct).out);
+            const auto got = nlohmann::json::parse(opened.out);
+            for (const char* key : {"Report", "UniversalTime", "Longitudes", "Panchang", "Vimshottari", "Place",
+                                    "TimeZone", "ZoneOffsetSeconds", "DaylightSaving"}) {
+                EXPECT_EQ(got[key], expected[key]) << engine << " " << key;
+            }
+        }
+    }
+}
+
+TEST_F(ChartCommand, OpenTakesZoneFromTheCommandLineOverTheFile) {
+    const std::string path = Write("asha.gvc", WriteChartFile(test::DelhiEntries()));
+    const std::string fifteen = Write("old.gvc", FifteenLines(Read(path)));
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string errPart;
+    } rows[] = {
+        {{"--open", path}, 0, ""},
+        {{"--open", path, "--zone", "34"}, 0, ""},
+        {{"--open", path, "--zone", "0", "--dst"}, 0, ""},
+        {{"--open", fifteen, "--zone", "34"}, 0, ""},
+        {{"--open", fifteen}, 2, "--open: " + fifteen + " does not say its time zone: give --zone"},
+        {{"--open", path, "--dst"}, 2, "--dst: give --zone with it"},
+        {{"--save-chart", "x.gvc", "-o", "y"}, 2, "excludes"},
+        {{"--save-chart", "x.gvc", "--json"}, 2, "excludes"},
+        {{"--save-chart", "x.gvc", "--open", path}, 2, "excludes"},
+        {{"--save-chart", "x.gvc", "--list-zones"}, 2, "excludes"},
+    };
+    for (const auto& row : rows) {
+        const auto run = RunCommand(row.args);
+        SCOPED_TRACE(row.args.back());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        EXPECT_NE(run.err.find(row.errPart), std::string::npos) << run.err;
+        EXPECT_EQ(run.out.empty(), row.status != 0);
+    }
+    EXPECT_EQ(RunCommand({"--open", path}).out, ExpectedDelhiReport());
+    EXPECT_NE(RunCommand({"--open", path, "--zone", "0", "--dst"}).out, ExpectedDelhiReport());
 }
 
 TEST_F(ChartCommand, FailedOutputLeavesTheOldFileWhole) {

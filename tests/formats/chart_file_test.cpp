@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "atlas/place_birth_record.h"
+#include "atlas/place_search.h"
 #include "formats/text_codec.h"
+#include "model/reference_tables.h"
 #include "tests/chart/test_births.h"
 
 namespace grahavani {
@@ -25,9 +28,10 @@ TEST(WriteChartFile, FifteenEncodedLinesWithCrLf) {
     EXPECT_EQ(start, bytes.size());
     const std::vector<std::string> expected = {
         "Jos\u00E9 \u0930\u093E\u092E", "15", "August", "1947", "0", "0", "28", "39", "North",
-        "77", "13", "East", "New Delhi", "", "India"};
+        "77", "13", "East", "New Delhi", "", "India",
+        "Zone=Indian Time, IST, +5.3", "DaylightSaving=0"};
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(bytes.substr(bytes.size() - 7), "\x9E\xC3\xB9\xBE\xB6\r\n");
+    EXPECT_NE(bytes.find("\x9E\xC3\xB9\xBE\xB6\r\n"), std::string::npos);  // "India"
 }
 
 TEST(ReadChartFile, RoundTripsWithCrLfOrLf) {
@@ -40,7 +44,7 @@ TEST(ReadChartFile, RoundTripsWithCrLfOrLf) {
         BirthEntries read;
         read.TimeZoneRow = 34;
         read.DaylightSaving = true;
-        ReadChartFile(bytes, read);
+        ReadChartFile(bytes.substr(0, bytes.find(EncodeText("Zone="))), read);
         EXPECT_EQ(read.Name, "Jos\u00E9 \u0930\u093E\u092E");
         EXPECT_EQ(read.Month, "August");
         EXPECT_FALSE(read.IsSouth);
@@ -75,6 +79,120 @@ TEST(ReadChartFile, IgnoresLinesAfterTheFifteenthAndBytesPastTheLimit) {
     ReadChartFile(endless, read);
     EXPECT_EQ(read.Name.size(), ChartFileReadLimit);
     EXPECT_EQ(read.Day, "");
+}
+
+// Entries as choosing the atlas place on the entry form leaves them.
+BirthEntries AtlasEntries(const char* place, const char* year, const char* month) {
+    BirthEntries e = test::DelhiEntries();
+    e.Year = year;
+    e.Month = month;
+    e.Hour = "12";
+    const auto matches = FindPlaces(place, 1);
+    EXPECT_EQ(matches.Places.size(), 1u) << place;
+    if (!matches.Places.empty()) {
+        EXPECT_EQ(EnterPlaceInEntries(*matches.Places[0], 0, e).index(), 0u) << place;
+    }
+    return e;
+}
+
+TEST(ReadChartFile, WrittenClockReopensTheSameChart) {
+    BirthEntries handPicked = test::DelhiEntries();
+    handPicked.TimeZoneRow = 27;
+    handPicked.DaylightSaving = true;
+    const struct {
+        BirthEntries entries;
+        const char* atlasZone;
+        const char* zoneLine;
+        std::int32_t offsetSeconds;
+    } cases[] = {
+        {AtlasEntries("Chennai", "1900", "January"), "Asia/Kolkata", "Chennai 1900, MMT, +5:21:10", 19270},
+        {AtlasEntries("Kolkata", "1943", "August"), "Asia/Kolkata", "Indian Time, IST, +5.3", 19800},
+        {AtlasEntries("New York", "1990", "July"), "America/New_York", "Eastern Standard Time,EST,-5.0", -18000},
+        {handPicked, "", "Eastern Standard Time,EST,-5.0", -18000},
+    };
+    for (const auto& c : cases) {
+        const std::string bytes = WriteChartFile(c.entries, c.atlasZone);
+        EXPECT_NE(DecodeText(bytes).find("Zone=" + std::string(c.zoneLine)), std::string::npos) << c.zoneLine;
+        EXPECT_TRUE(CouldBeChartFile(bytes));
+        BirthEntries read = test::DelhiEntries();  // the form's zone is another
+        const auto clock = ReadChartFile(bytes, read);
+        ASSERT_EQ(clock.index(), 0u) << std::get<std::string>(clock);
+        EXPECT_TRUE(std::get<ChartFileClock>(clock).StatesZone);
+        EXPECT_EQ(std::get<ChartFileClock>(clock).AtlasTimeZone, c.atlasZone);
+        EXPECT_EQ(WriteChartFile(read, c.atlasZone), bytes);
+        const BirthRecord written = ToBirthRecord(c.entries), reopened = ToBirthRecord(read);
+        EXPECT_EQ(reopened.ZoneOffsetSeconds, c.offsetSeconds) << c.zoneLine;
+        EXPECT_EQ(reopened.ZoneOffsetSeconds, written.ZoneOffsetSeconds);
+        EXPECT_EQ(reopened.ZoneHours * 60 + reopened.ZoneMinutes, written.ZoneHours * 60 + written.ZoneMinutes);
+        EXPECT_EQ(reopened.DaylightSaving, written.DaylightSaving);
+        EXPECT_EQ(reopened.City, written.City);
+    }
+
+    // A file of the 15 lines alone keeps the form's zone.
+    const std::string bytes = WriteChartFile(cases[0].entries);
+    BirthEntries read = handPicked;
+    const auto clock = ReadChartFile(bytes.substr(0, bytes.find(EncodeText("Zone="))), read);
+    EXPECT_FALSE(std::get<ChartFileClock>(clock).StatesZone);
+    EXPECT_EQ(read.TimeZoneRow, 27u);
+    EXPECT_TRUE(read.DaylightSaving);
+    EXPECT_EQ(read.City, "Chennai");
+}
+
+TEST(ReadChartFile, BadClockLineIsNamedAndChangesNothing) {
+    const std::string fifteen = WriteChartFile(Sample()).substr(0, WriteChartFile(Sample()).find(EncodeText("Zone=")));
+    const struct {
+        std::vector<std::string> lines;
+        const char* message;  // empty: read, the unknown line ignored
+    } cases[] = {
+        {{"Zone=Indian Time, IST, +5.3", "Colour=red", "no key"}, ""},
+        {{"Zone=Indian Time, IST, +5.3", "DaylightSaving=2"}, "The chart file's DaylightSaving line holds \"2\": expected 0 or 1"},
+        {{"Zone=Indian Time, IST, +5.3", "OffsetSeconds=5h"},
+         "The chart file's OffsetSeconds line holds \"5h\": expected whole seconds from -64800 to 64800"},
+        {{"Zone=X", "OffsetSeconds=99999"},
+         "The chart file's OffsetSeconds line holds \"99999\": expected whole seconds from -64800 to 64800"},
+        {{"Zone="}, "The chart file's Zone line holds \"\": expected the text of a time-zone row"},
+        {{"Zone=Lanka 1950, +5:30"}, "The chart file's zone \"Lanka 1950, +5:30\" is no row of the zone list and the "
+                                   "file gives no OffsetSeconds line for it"},
+    };
+    for (const auto& c : cases) {
+        std::string bytes = fifteen;
+        for (const std::string& line : c.lines) bytes += EncodeText(line) + "\r\n";
+        BirthEntries read;
+        read.TimeZoneRow = 3;
+        const auto clock = ReadChartFile(bytes, read);
+        if (*c.message == '\0') {
+            EXPECT_EQ(read.TimeZoneRow, 34u);
+            continue;
+        }
+        ASSERT_EQ(clock.index(), 1u) << c.lines[0];
+        EXPECT_EQ(std::get<std::string>(clock), c.message);
+        EXPECT_EQ(read.TimeZoneRow, 3u);
+        EXPECT_EQ(read.Name, "");
+    }
+}
+
+TEST(CouldBeChartFile, RefusesPicturesTextAndEmptyOrHugeFiles) {
+    BirthEntries devanagari = Sample();
+    devanagari.Name = devanagari.City = devanagari.State = devanagari.Country = "\u0930\u093E\u092E\u092A\u0941\u0930";
+    std::string stray = WriteChartFile(Sample());
+    stray.insert(3, 1, '\x10');
+    const struct {
+        std::string bytes;
+        bool couldBe;
+    } cases[] = {
+        {WriteChartFile(Sample()), true},
+        {WriteChartFile(devanagari), true},  // escapes only, all below the shift
+        {std::string(15, '\n'), true},
+        {stray, true},
+        {EncodeText("Asha") + "\r\n" + EncodeText("15") + "\r\n", true},
+        {"", false},
+        {std::string(1 << 20, '\xB6'), false},
+        {std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20), false},
+        {"Name: Asha Rao\r\nDate of Birth: August 15, 1947\r\n", false},
+        {std::string("\xB6\xB7\0\xB8", 4), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CouldBeChartFile(c.bytes), c.couldBe) << c.bytes.substr(0, 20);
+    EXPECT_EQ(NotAChartFileMessage("photo.png"), "photo.png is not a chart file");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "desktop/files/file_commands.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
 
@@ -32,21 +34,31 @@ void FileCommands::New() {
 
 void FileCommands::Open() {
     const auto chosen = dialogs_.ShowOpen(
-        Window(), {"Select the source file ", "Tarangini (*.gvc)", "gvc", lastFilePath_});
+        Window(), {"Select the source file ", "Grahavani (*.gvc)", "gvc", lastFilePath_});
     if (!chosen) return;
     lastFilePath_ = *chosen;
     if (chosen->isEmpty()) return;
 
     QByteArray bytes;
-    if (const auto problem = ReadFileStart(*chosen, ChartFileReadLimit, bytes)) {
+    // One byte past the limit tells a file too long to be a chart.
+    if (const auto problem = ReadFileStart(*chosen, ChartFileReadLimit + 1, bytes)) {
         return ReportFileProblem("The chart could not be opened from", *chosen, *problem);
     }
+    const std::string_view stored(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (!CouldBeChartFile(stored)) {
+        return messages_.ShowCritical(Window(), "Grahavani",
+                                      QString::fromStdString(NotAChartFileMessage(chosen->toStdString())));
+    }
     frmMain& form = session_.EntryForm();
-    BirthEntries entries = form.Entries();  // the file holds no time zone or daylight saving
-    ReadChartFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                  entries);
+    BirthEntries entries = form.Entries();  // a file of the 15 lines alone keeps the form's zone
+    const auto read = ReadChartFile(stored, entries);
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        return messages_.ShowCritical(Window(), "Grahavani", QString::fromStdString(*problem));
+    }
+    const ChartFileClock& clock = std::get<ChartFileClock>(read);
     if (MDI* window = session_.MainWindow()) window->Display().ClearChartTexts();
     form.SetEntries(entries);
+    form.TakeFileZone(clock.StatesZone, entries, clock.AtlasTimeZone);
     form.PressCalculate();
 }
 
@@ -57,14 +69,17 @@ void FileCommands::Save() {
 
 void FileCommands::SaveAs() {
     QString path;
-    if (!ChooseSavePath({"Grahavani", "Grahavani (*.gvc)", "gvc", QString()}, path)) return;
+    // The last path when it is a chart file's, else the chart's name.
+    const QString proposed = lastFilePath_.endsWith(".gvc") ? lastFilePath_ : NamedAfterTheChart("gvc");
+    if (!ChooseSavePath({"Grahavani", "Grahavani (*.gvc)", "gvc", proposed}, path)) return;
     if (WriteChart(path)) currentChartFile_ = path;
 }
 
 void FileCommands::Export() {
     QString path;
+    // Never a chart file's name, which the report would replace.
     if (!ChooseSavePath({"Select the destination text file ", "Export Chart As Text (*.txt)",
-                         "txt", QString()},
+                         "txt", NamedAfterTheChart("txt")},
                         path)) {
         return;
     }
@@ -98,17 +113,25 @@ void FileCommands::SaveAsJpg() {
     SaveChartPicture(picture, *chosen, messages_, window);
 }
 
+QString FileCommands::NamedAfterTheChart(const QString& suffix) const {
+    QString name = QString::fromStdString(session_.Birth().Name).trimmed();
+    name.replace('/', '-');  // a name is no folder
+    if (name.isEmpty()) name = "chart";
+    const QString file = name + "." + suffix;
+    if (lastFilePath_.isEmpty()) return file;
+    return QFileInfo(lastFilePath_).dir().filePath(file);
+}
+
 bool FileCommands::ChooseSavePath(const FileDialogSettings& settings, QString& path) {
-    FileDialogSettings shown = settings;
-    shown.fileName = lastFilePath_;
-    const auto chosen = dialogs_.ShowSave(Window(), shown);
+    const auto chosen = dialogs_.ShowSave(Window(), settings);
     if (!chosen) return false;
     lastFilePath_ = path = *chosen;
     return true;
 }
 
 bool FileCommands::WriteChart(const QString& path) {
-    const auto problem = WriteWholeFile(path, WriteChartFile(session_.EntryForm().Entries()));
+    const frmMain& form = session_.EntryForm();
+    const auto problem = WriteWholeFile(path, WriteChartFile(form.Entries(), form.AtlasTimeZone()));
     if (problem) ReportFileProblem("The chart could not be saved to", path, *problem);
     return !problem;
 }

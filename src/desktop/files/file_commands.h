@@ -35,7 +35,9 @@ public:
 
 private:
     QWidget* Window() const;
-    // Shows the save dialog at the last path; a chosen path becomes the last path.
+    // "<chart's name>.<suffix>" in the folder of the last path.
+    QString NamedAfterTheChart(const QString& suffix) const;
+    // Shows the save dialog; a chosen path becomes the last path.
     bool ChooseSavePath(const FileDialogSettings& settings, QString& path);
     bool WriteChart(const QString& path);
     void ReportFileProblem(const QString& failure, const QString& path, const QString& reason);

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -12,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "model/birth_entries.h"
+#include "model/reference_tables.h"
 #include "formats/chart_file.h"
 #include "desktop/files/file_commands.h"
 #include "formats/text_codec.h"
@@ -123,7 +126,7 @@ TEST_F(FileCommandsTest, OpenComputesTheSavedChartInTheSouthDrawing) {
     Open(path);
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("; ").toStdString();
     EXPECT_EQ(dialogs.shown.back().title, "Select the source file ");
-    EXPECT_EQ(dialogs.shown.back().filter, "Tarangini (*.gvc)");
+    EXPECT_EQ(dialogs.shown.back().filter, "Grahavani (*.gvc)");
     EXPECT_EQ(dialogs.shown.back().fileName, PathOf("other.gvc"));
     EXPECT_TRUE(OnMainWindow<QAction>("mnuSouth")->isChecked());
     EXPECT_TRUE(OnMainWindow<QWidget>("picSouthRasi")->isVisible());
@@ -195,19 +198,46 @@ TEST_F(FileCommandsTest, ValuesTheListsDoNotOfferAreNamedAndNoChartIsComputed) {
     }
 }
 
-TEST_F(FileCommandsTest, WhatIsNoChartFileEndsInAValidationMessage) {
+TEST_F(FileCommandsTest, WhatIsNoChartFileIsRefusedAndChangesNothing) {
+    const QString chart = Text("Planet(0)");
     QByteArray binary;
     for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 256);
-    const QByteArray files[] = {binary, QByteArray(3 << 20, '\xE0'),
-                                QByteArray("\xB6\r\n").repeated(100000)};
+    const QByteArray files[] = {binary, QByteArray(3 << 20, '\xE0'), QByteArray("\xB6\r\n").repeated(100000),
+                                QByteArray(), QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+                                QByteArray("Asha Rao\r\n15\r\nAugust\r\n")};
     for (const QByteArray& bytes : files) {
         WriteAll(PathOf("odd.gvc"), bytes);
         messages.messages.clear();
         Open(PathOf("odd.gvc"));
-        EXPECT_EQ(messages.messages.size(), 1) << messages.messages.join("; ").toStdString();
-        EXPECT_TRUE(Text("Planet(0)").isEmpty());
-        EXPECT_LE(OnForm<QLineEdit>("txtName")->text().size(), 32767);
+        EXPECT_EQ(messages.messages, QStringList{PathOf("odd.gvc") + " is not a chart file"});
+        EXPECT_EQ(Text("Planet(0)"), chart);
+        EXPECT_EQ(OnForm<QLineEdit>("txtName")->text(), "Asha Rao");
     }
+}
+
+TEST_F(FileCommandsTest, OpenTakesTheFilesZoneOrSaysItHasNone) {
+    BirthEntries chennai = session.EntryForm().Entries();
+    chennai.TimeZoneRow = TimeZoneCount;
+    chennai.ExtraZone = ExtraZoneRow{"Chennai 1900, MMT, +5:21:10", 19270};
+    chennai.DaylightSaving = false;
+    const std::string bytes = WriteChartFile(chennai, "Asia/Kolkata");
+    WriteAll(PathOf("chennai.gvc"), Bytes(bytes));
+    Pick("cboTimeZone", "Eastern Standard Time,EST,-5.0");  // the form's zone is another
+    Open(PathOf("chennai.gvc"));
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("; ").toStdString();
+    EXPECT_EQ(OnForm<QComboBox>("cboTimeZone")->currentText(), "Chennai 1900, MMT, +5:21:10");
+    EXPECT_EQ(session.Birth().ZoneOffsetSeconds, 19270);
+    EXPECT_EQ(OnForm<QLabel>("lblAtlasZone")->text(), "The chart file's zone: Chennai 1900, MMT, +5:21:10 (Asia/Kolkata)");
+    SaveAs(PathOf("again.gvc"));
+    EXPECT_EQ(ReadAll(PathOf("again.gvc")), Bytes(bytes));
+
+    const std::string fifteen = bytes.substr(0, bytes.find(EncodeText("Zone=")));
+    WriteAll(PathOf("old.gvc"), Bytes(fifteen));
+    Pick("cboTimeZone", "Eastern Standard Time,EST,-5.0");
+    Open(PathOf("old.gvc"));
+    EXPECT_EQ(OnForm<QComboBox>("cboTimeZone")->currentText(), "Eastern Standard Time,EST,-5.0");
+    EXPECT_EQ(session.Birth().ZoneOffsetSeconds, -18000);
+    EXPECT_EQ(OnForm<QLabel>("lblAtlasZone")->text(), "The chart file does not say its time zone: the form's zone is used.");
 }
 
 TEST_F(FileCommandsTest, AnOpenThatCannotReadChangesNothing) {
@@ -316,11 +346,13 @@ TEST_F(FileCommandsTest, ExportWritesTheReportOfTheLastCalculation) {
     EXPECT_EQ(dialogs.shown.back().title, "Select the destination text file ");
     EXPECT_EQ(dialogs.shown.back().filter, "Export Chart As Text (*.txt)");
     EXPECT_EQ(dialogs.shown.back().defaultSuffix, "txt");
-    EXPECT_EQ(dialogs.shown.back().fileName, chartFile);
+    EXPECT_EQ(dialogs.shown.back().fileName, PathOf("Asha Rao.txt"));  // never the chart file's
     EXPECT_EQ(ReadAll(PathOf("asha.txt")), Bytes(BuildTextReport(session.Birth(), session.Chart())));
     EXPECT_TRUE(ReadAll(PathOf("asha.txt")).startsWith("Name: Asha Rao\r\n"));
     EXPECT_EQ(Files().LastFilePath(), PathOf("asha.txt"));
     EXPECT_EQ(Files().CurrentChartFile(), chartFile);
+    Run("mnuSaveAs");  // cancelled: after a report, the chart's name as a chart file
+    EXPECT_EQ(dialogs.shown.back().fileName, PathOf("Asha Rao.gvc"));
 }
 
 TEST_F(FileCommandsTest, PrintPutsTheChartOnOnePage) {

@@ -122,6 +122,7 @@ bool AtlasZoneChoice::ConfirmCoordinates(const QString& city) {
 
 void AtlasZoneChoice::StopFollowing() {
     place_ = nullptr;
+    fileTimeZone_.clear();
     choice_.reset();  // a row picked by hand from now on carries no atlas offset
     fraRepeatedHour->hide();
 }
@@ -149,6 +150,29 @@ void AtlasZoneChoice::Suggest(const BirthEntries& entries) {
 void AtlasZoneChoice::AddZoneNumbers(BirthEntries& entries) const {
     entries.ExtraZone = extraRow_;
     if (choice_ && entries.TimeZoneRow == choice_->Row) entries.ZoneOffsetSeconds = choice_->RowOffsetSeconds;
+}
+
+void AtlasZoneChoice::TakeFileZone(const BirthEntries& entries, const std::string& atlasTimeZone) {
+    Forget();
+    if (entries.ExtraZone) ShowExtraRow(*entries.ExtraZone);
+    const std::int32_t offset = entries.ExtraZone ? entries.ExtraZone->OffsetSeconds
+                                                  : entries.ZoneOffsetSeconds.value_or(ZoneRowOffsetSeconds(entries.TimeZoneRow));
+    choice_ = ZoneRowChoice{entries.TimeZoneRow, entries.DaylightSaving, entries.ExtraZone, offset};
+    zoneList_.setCurrentIndex(static_cast<int>(entries.TimeZoneRow));
+    daylightSaving_.setChecked(entries.DaylightSaving);
+    fileTimeZone_ = atlasTimeZone;
+    QString line = "The chart file's zone: " + zoneList_.currentText();
+    if (!atlasTimeZone.empty()) line += " (" + Text(atlasTimeZone) + ")";
+    Say(line);
+}
+
+void AtlasZoneChoice::SayFileHasNoZone() {
+    Forget();
+    Say("The chart file does not say its time zone: the form's zone is used.");
+}
+
+std::string AtlasZoneChoice::AtlasTimeZone() const {
+    return place_ ? std::string(place_->TimeZone) : fileTimeZone_;
 }
 
 void AtlasZoneChoice::ShowExtraRow(const ExtraZoneRow& row) {

@@ -6,6 +6,7 @@
 // place whose coordinates the fields hold.
 
 #include <optional>
+#include <string>
 
 #include <QWidget>
 
@@ -45,6 +46,13 @@ public:
     void Suggest(const BirthEntries& entries);
     // The extra row's numbers and the exact offset of a row the atlas chose.
     void AddZoneNumbers(BirthEntries& entries) const;
+    // The zone a chart file stated: its row (the extra row added as the atlas adds it), tick and
+    // offset, the atlas place's IANA zone when it named one, and a line that says so.
+    void TakeFileZone(const BirthEntries& entries, const std::string& atlasTimeZone);
+    // A chart file that did not say its zone: the line says the form's zone is used.
+    void SayFileHasNoZone();
+    // The IANA zone of the place the zone came from, or empty for a zone picked by hand.
+    std::string AtlasTimeZone() const;
 
 signals:
     void suggestRequested();
@@ -71,6 +79,7 @@ private:
     bool askAboutCoordinates_ = false;  // the city was typed over and the user not asked yet
     std::optional<ExtraZoneRow> extraRow_;
     std::optional<ZoneRowChoice> choice_;
+    std::string fileTimeZone_;  // the atlas zone an opened chart file named
 };
 
 }  // namespace grahavani

@@ -329,6 +329,16 @@ void frmMain::SetEntries(const BirthEntries& e) {
     atlasZone_->Forget();
 }
 
+void frmMain::TakeFileZone(bool statesZone, const BirthEntries& entries, const std::string& atlasTimeZone) {
+    if (statesZone) {
+        atlasZone_->TakeFileZone(entries, atlasTimeZone);
+    } else {
+        atlasZone_->SayFileHasNoZone();
+    }
+}
+
+std::string frmMain::AtlasTimeZone() const { return atlasZone_->AtlasTimeZone(); }
+
 void frmMain::PressCalculate() { cmdCalculate->click(); }
 
 bool frmMain::ValidateInput() {

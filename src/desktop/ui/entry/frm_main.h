@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include <QMainWindow>
 
@@ -47,6 +48,11 @@ public:
     // Puts the entries into the fields, as opening a chart file does; the time zone
     // and daylight saving stay as they are.
     void SetEntries(const BirthEntries& entries);
+    // After SetEntries: the zone, tick and atlas zone an opened chart file stated, or, with
+    // `statesZone` false, the line that says the file did not say them.
+    void TakeFileZone(bool statesZone, const BirthEntries& entries, const std::string& atlasTimeZone);
+    // The IANA zone of the atlas place the zone came from; empty for a zone picked by hand.
+    std::string AtlasTimeZone() const;
     void PressCalculate();
 
 signals:
