@@ -26,10 +26,10 @@ namespace {
 // Lines are read and written in chunks of at most so many lines and about ChunkBytes
 // bytes; the charts of a chunk are shared out among the cores, and the results keep
 // the order of the input. Ordinary records fill a chunk by count long before its bytes.
-// A chart line is some 9 KB with its timing and 2 KB without, so a chunk's output stays
-// near 2 MB either way.
+// A chart line is some 11 KB with its timing and 4 KB without, so a chunk's output stays
+// near 2 to 3 MB either way.
 constexpr std::size_t ChunkLinesWithTiming = 256;
-constexpr std::size_t ChunkLinesWithoutTiming = 1024;
+constexpr std::size_t ChunkLinesWithoutTiming = 512;
 constexpr std::size_t ChunkBytes = 1 << 20;
 // A worker's output of one chunk is a few megabytes at most; a larger buffer, left by
 // lines of long names, is given back rather than kept for the rest of the stream.
