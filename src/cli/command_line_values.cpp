@@ -72,10 +72,7 @@ std::optional<std::size_t> ReadTimeZone(const std::string& text) {
         if (row < TimeZoneCount) return row;
         return std::nullopt;
     }
-    for (std::size_t row = 0; row < TimeZoneCount; ++row) {
-        if (TimeZoneList[row].displayText == text) return row;
-    }
-    return std::nullopt;
+    return ZoneRowOfText(text);
 }
 
 }  // namespace grahavani

@@ -63,13 +63,6 @@ std::string BadLine(std::string_view key, std::string_view value, std::string_vi
            std::string(expected);
 }
 
-std::optional<std::size_t> RowOfText(std::string_view text) {
-    for (std::size_t row = 0; row < TimeZoneCount; ++row) {
-        if (TimeZoneList[row].displayText == text) return row;
-    }
-    return std::nullopt;
-}
-
 // The entries' zone from the clock's lines, or the message of the first bad one.
 std::optional<std::string> ReadZone(const std::map<std::string, std::string, std::less<>>& clock,
                                     BirthEntries& e) {
@@ -91,7 +84,7 @@ std::optional<std::string> ReadZone(const std::map<std::string, std::string, std
         }
         offset = value;
     }
-    const auto row = RowOfText(zone);
+    const auto row = ZoneRowOfText(zone);
     if (!row && !offset) {
         return "The chart file's zone \"" + zone + "\" is no row of the zone list and the file gives no " +
                std::string(OffsetKey) + " line for it";

@@ -123,6 +123,13 @@ std::int32_t ZoneRowOffsetSeconds(std::size_t row) {
     return -(TimeZoneHours(row) * 60 + TimeZoneMinutes(row)) * 60;
 }
 
+std::optional<std::size_t> ZoneRowOfText(std::string_view text) {
+    for (std::size_t row = 0; row < TimeZoneCount; ++row) {
+        if (TimeZoneList[row].displayText == text) return row;
+    }
+    return std::nullopt;
+}
+
 void InitReferenceTables() {}
 
 void LookupNakshatraLord(ChartResult& chart) {

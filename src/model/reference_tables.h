@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "model/chart_result.h"
@@ -32,6 +33,8 @@ std::int16_t TimeZoneHours(std::size_t row);
 std::int16_t TimeZoneMinutes(std::size_t row);
 // The row's offset ahead of universal time: the table holds minus the offset.
 std::int32_t ZoneRowOffsetSeconds(std::size_t row);
+// The row whose text is exactly `text`, if any.
+std::optional<std::size_t> ZoneRowOfText(std::string_view text);
 
 // The tables are constant data, ready before any code runs; this stays as the one
 // place where the program asks for them to be ready.
