@@ -23,20 +23,26 @@ int ChartClockOffsetSeconds(const BirthRecord& birth, const ChartResult& chart) 
     return std::isfinite(offset) && std::fabs(offset) < SecondsPerDay ? static_cast<int>(offset) : 0;
 }
 
-ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& chart, DashaYear year) {
+ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& chart, DashaYear year,
+                               SunriseRule sunrise) {
     ChartTiming timing;
     timing.ClockOffsetSeconds = ChartClockOffsetSeconds(birth, chart);
     const auto& longitudes = chart.Longitudes;
     timing.Navamsa = ComputeNavamsa(longitudes);
     timing.Year = year;
     timing.Dasha = ComputeVimshottari(longitudes[MoonBody], chart.JulianDayUT, year);
-    const SunriseSearch sunrise =
+    for (std::size_t system = 0; system < timing.Dashas.size(); ++system) {
+        timing.Dashas[system] = ComputeDashaTimeline(static_cast<DashaSystem>(system),
+                                                     longitudes[MoonBody], chart.JulianDayUT, year);
+    }
+    timing.Sunrise = sunrise;
+    const SunriseSearch sunriseFound =
         FindSunrise(LocalDateOf(chart.JulianDayUT, timing.ClockOffsetSeconds),
                     timing.ClockOffsetSeconds, NorthLatitude(birth), EastLongitude(birth));
-    timing.SunriseReason = sunrise.Reason;
-    if (sunrise.MoshierNotice != chart.EphemerisNotice) timing.EphemerisNotice = sunrise.MoshierNotice;
+    timing.SunriseReason = sunriseFound.Reason;
+    if (sunriseFound.MoshierNotice != chart.EphemerisNotice) timing.EphemerisNotice = sunriseFound.MoshierNotice;
     timing.Panchang = ComputePanchang(longitudes[SunBody], longitudes[MoonBody], chart.JulianDayUT,
-                                      timing.ClockOffsetSeconds, sunrise.JulianDayUT);
+                                      timing.ClockOffsetSeconds, sunriseFound.JulianDayUT);
     return timing;
 }
 

@@ -9,6 +9,8 @@
 
 #include "model/birth_record.h"
 #include "model/chart_result.h"
+#include "model/chart_options.h"
+#include "timing/dasha_timeline.h"
 #include "timing/navamsa.h"
 #include "timing/panchang.h"
 #include "timing/vimshottari.h"
@@ -20,6 +22,8 @@ struct ChartTiming {
     std::array<NavamsaPlacement, 10> Navamsa{};
     DashaYear Year = DashaYear::Julian;
     Vimshottari Dasha;
+    std::array<DashaTimeline, 3> Dashas;  // in DashaSystem order
+    SunriseRule Sunrise = SunriseRule::ApparentLimb;
     grahavani::Panchang Panchang;
     std::string SunriseReason;  // why the birth date has no sunrise; empty when it has one
     std::string EphemerisNotice;  // the sunrise's Moshier notice, where the chart gave no such one
@@ -31,7 +35,8 @@ int ChartClockOffsetSeconds(const BirthRecord& birth, const ChartResult& chart);
 
 // From the chart's longitudes and instant; the sunrise at the record's coordinates. Throws
 // EphemerisFailure where the library cannot compute the sunrise.
-ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& chart, DashaYear year);
+ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& chart, DashaYear year,
+                               SunriseRule sunrise = SunriseRule::ApparentLimb);
 
 // The period that contains the instant (its start included, its end not), if any.
 template <typename Period, std::size_t Count>

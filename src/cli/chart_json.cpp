@@ -416,7 +416,7 @@ void ChartJsonWriter::FillTiming(const ChartTiming& timing) {
         periods_[m].Lord->assign(period.Lord);
         *periods_[m].Start = dateText(period.StartJulianDayUT);
         for (std::size_t a = 0; a < 9; ++a) {
-            const DashaPeriod& sub = period.Antardashas[a];
+            const AntardashaPeriod& sub = period.Antardashas[a];
             antardashas_[m][a].Lord->assign(sub.Lord);
             *antardashas_[m][a].Start = dateText(sub.StartJulianDayUT);
             *antardashas_[m][a].End = dateText(sub.EndJulianDayUT);

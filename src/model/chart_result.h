@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "model/chart_options.h"
 
@@ -47,6 +48,7 @@ struct ChartResult {
     std::array<bool, BodyCount> Retrograde{};  // only the precise engine sets any
     double JulianDayUT = 0;
     double AyanamsaDegrees = 0;  // the amount subtracted from tropical longitudes
+    std::string_view AyanamsaName = ClassicAyanamsaName;  // an AyanamsaNames entry for the precise engine
     Engine ComputedBy = Engine::Classic;
     std::string Ephemeris;  // "classic", "JPL files" or "Moshier"
     std::string EphemerisNotice;  // why the Moshier theory stood in for a file; else empty

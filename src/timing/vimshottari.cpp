@@ -6,15 +6,6 @@
 
 namespace grahavani {
 
-double DashaYearDays(DashaYear year) {
-    switch (year) {
-        case DashaYear::Gregorian: return 365.2425;
-        case DashaYear::Savana: return 360;
-        case DashaYear::Julian: break;
-    }
-    return 365.25;
-}
-
 Vimshottari ComputeVimshottari(double moonSiderealLongitude, double birthJulianDayUT, DashaYear year) {
     const double nakshatras = ArcsTraversed(moonSiderealLongitude, 40, 3);
     const int nakshatra = ArcIndex(moonSiderealLongitude, 40, 3, 27);
@@ -36,7 +27,7 @@ Vimshottari ComputeVimshottari(double moonSiderealLongitude, double birthJulianD
         period.StartJulianDayUT = boundary(ticks);
         for (std::size_t a = 0; a < 9; ++a) {
             const std::size_t subLord = (lord + a) % 9;
-            DashaPeriod& sub = period.Antardashas[a];
+            AntardashaPeriod& sub = period.Antardashas[a];
             sub.Lord = DashaLords[subLord];
             sub.StartJulianDayUT = boundary(ticks);
             ticks += DashaLordYears[lord] * DashaLordYears[subLord];

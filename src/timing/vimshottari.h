@@ -5,19 +5,16 @@
 #include <array>
 #include <string_view>
 
+#include "timing/dasha_year.h"
+
 namespace grahavani {
-
-// The length of a dasha year.
-enum class DashaYear { Julian, Gregorian, Savana };  // 365.25, 365.2425 and 360 days
-
-double DashaYearDays(DashaYear year);
 
 // Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury, and their years.
 inline constexpr std::array<std::string_view, 9> DashaLords = {
     "Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury"};
 inline constexpr std::array<int, 9> DashaLordYears = {7, 20, 6, 10, 7, 18, 16, 19, 17};
 
-struct DashaPeriod {
+struct AntardashaPeriod {
     std::string_view Lord;
     double StartJulianDayUT = 0;
     double EndJulianDayUT = 0;
@@ -27,7 +24,7 @@ struct Mahadasha {
     std::string_view Lord;
     double StartJulianDayUT = 0;
     double EndJulianDayUT = 0;
-    std::array<DashaPeriod, 9> Antardashas;
+    std::array<AntardashaPeriod, 9> Antardashas;
 };
 
 struct Vimshottari {

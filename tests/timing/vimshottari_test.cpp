@@ -41,7 +41,7 @@ TEST(Vimshottari, PeriodsChainWithoutGapsAndSpanExactlyOneHundredTwentyYears) {
                 EXPECT_EQ(period.Antardashas[0].StartJulianDayUT, period.StartJulianDayUT);
                 EXPECT_EQ(period.Antardashas[8].EndJulianDayUT, period.EndJulianDayUT);
                 for (std::size_t a = 0; a < 9; ++a) {
-                    const DashaPeriod& sub = period.Antardashas[a];
+                    const AntardashaPeriod& sub = period.Antardashas[a];
                     EXPECT_EQ(sub.Lord, DashaLords[(lord + a) % 9]);
                     if (a > 0) {
                         EXPECT_EQ(sub.StartJulianDayUT, period.Antardashas[a - 1].EndJulianDayUT);
