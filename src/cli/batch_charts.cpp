@@ -150,7 +150,7 @@ std::variant<PreparedRecord, std::string> PrepareRecord(std::string_view text, c
 // One core's share of a chunk: its lines' output and the messages about its lines, each end
 // to end, so a chunk costs few writes however many lines are bad.
 struct WorkerShare {
-    explicit WorkerShare(bool withTiming) : writer(withTiming) {}
+    explicit WorkerShare(const std::optional<TimingOutput>& timingOutput) : writer(timingOutput) {}
 
     ChartJsonWriter writer;
     std::string output;
@@ -158,7 +158,7 @@ struct WorkerShare {
     bool allComputed = true;
 
     void Compute(std::string_view text, const LineSpan& line, std::size_t number,
-                 const ChartOptions& options, std::optional<DashaYear> dashaYear) {
+                 const ChartOptions& options, const std::optional<TimingOutput>& timingOutput) {
         // Whatever a line's place or zone throws stays that line's error: escaping a worker's
         // thread would end the program.
         std::variant<PreparedRecord, std::string> record;
@@ -170,7 +170,7 @@ struct WorkerShare {
         std::string error;
         if (const auto* prepared = std::get_if<PreparedRecord>(&record)) {
             try {
-                AppendChart(*prepared, number, options, dashaYear);
+                AppendChart(*prepared, number, options, timingOutput);
                 return;
             } catch (const EphemerisFailure& failure) {
                 error = failure.what();
@@ -186,11 +186,13 @@ struct WorkerShare {
 
     // Throws EphemerisFailure, having written nothing, where the library cannot compute it.
     void AppendChart(const PreparedRecord& prepared, std::size_t number, const ChartOptions& options,
-                     std::optional<DashaYear> dashaYear) {
+                     const std::optional<TimingOutput>& timingOutput) {
         ChartResult chart;  // each line is a chart of its own
         ComputeChart(prepared.Birth, chart, options);
         std::optional<ChartTiming> timing;
-        if (dashaYear) timing = ComputeChartTiming(prepared.Birth, chart, *dashaYear);
+        if (timingOutput) {
+            timing = ComputeChartTiming(prepared.Birth, chart, timingOutput->Year, timingOutput->Sunrise);
+        }
         output += writer.Line(chart, FromWindows1252(BuildTextReport(prepared.Birth, chart)),
                               timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr);
         output += '\n';
@@ -216,11 +218,11 @@ struct WorkerShare {
 
 class ChunkWorkers {
 public:
-    ChunkWorkers(const ChartOptions& options, std::optional<DashaYear> dashaYear)
-        : options_(options), dashaYear_(dashaYear) {
+    ChunkWorkers(const ChartOptions& options, const std::optional<TimingOutput>& timingOutput)
+        : options_(options), timingOutput_(timingOutput) {
         const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
         shares_.reserve(cores);
-        for (std::size_t core = 0; core < cores; ++core) shares_.emplace_back(dashaYear.has_value());
+        for (std::size_t core = 0; core < cores; ++core) shares_.emplace_back(timingOutput);
     }
 
     // Computes the chunk whose first line has the given number; writes the results in
@@ -231,7 +233,7 @@ public:
         const auto computeShare = [&](std::size_t worker) {
             for (std::size_t i = count * worker / workers; i < count * (worker + 1) / workers; ++i) {
                 shares_[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_,
-                                        dashaYear_);
+                                        timingOutput_);
             }
         };
         {
@@ -254,18 +256,18 @@ public:
 
 private:
     ChartOptions options_;
-    std::optional<DashaYear> dashaYear_;
+    const std::optional<TimingOutput>& timingOutput_;
     std::vector<WorkerShare> shares_;
 };
 
 }  // namespace
 
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-              const ChartOptions& options, std::optional<DashaYear> dashaYear) {
+              const ChartOptions& options, const std::optional<TimingOutput>& timingOutput) {
     bool allComputed = true;
     Chunk chunk;
-    ChunkWorkers workers(options, dashaYear);
-    const std::size_t chunkLines = dashaYear ? ChunkLinesWithTiming : ChunkLinesWithoutTiming;
+    ChunkWorkers workers(options, timingOutput);
+    const std::size_t chunkLines = timingOutput ? ChunkLinesWithTiming : ChunkLinesWithoutTiming;
     LineReader reader(*in.rdbuf());
     LineSpan line;
     for (std::size_t firstNumber = 1; out;) {

@@ -9,7 +9,7 @@
 #include <ostream>
 
 #include "model/chart_options.h"
-#include "timing/vimshottari.h"
+#include "timing_output.h"
 
 namespace grahavani {
 
@@ -17,10 +17,10 @@ inline constexpr std::size_t MaxBatchLineBytes = 1 << 16;
 
 // Writes a chart or {"line": N, "error": "..."} for each input line; tells `err`
 // about each bad line, and about a line whose place's clock needs a word. Each chart
-// carries its timing (panchang, navamsa, dasha at that year length) unless `timing` is
+// carries its timing (panchang, navamsa, dashas as `timing` says) unless `timing` is
 // none. Stops once `out` fails. Returns whether every line gave a chart.
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options = {},
-              std::optional<DashaYear> timing = DashaYear::Julian);
+              const std::optional<TimingOutput>& timing = TimingOutput{});
 
 }  // namespace grahavani

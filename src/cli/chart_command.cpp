@@ -47,7 +47,7 @@ struct Arguments {
     std::string place, findPlace;
     std::size_t limit = 10;
     int fold = 0;
-    DashaYear dashaYear = DashaYear::Julian;
+    TimingOutput timing;
     bool noTiming = false;
 };
 
@@ -196,7 +196,7 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
     std::optional<ChartTiming> timing;
     try {
         ComputeChart(birth, chart, a.chart);
-        if (a.json && !a.noTiming) timing = ComputeChartTiming(birth, chart, a.dashaYear);
+        if (a.json && !a.noTiming) timing = ComputeChartTiming(birth, chart, a.timing.Year, a.timing.Sunrise);
     } catch (const EphemerisFailure& failure) {
         err << "grahavani-chart: " << failure.what() << "\n";
         return ExitBadBirthData;
@@ -207,7 +207,7 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
     }
     const std::string report = BuildTextReport(birth, chart);
     if (a.json) {
-        ChartJsonWriter writer(!a.noTiming);
+        ChartJsonWriter writer(a.noTiming ? std::nullopt : std::optional(a.timing));
         const std::string line =
             writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place) + "\n";
         return WriteResult(a, out, err, [&](std::ostream& s) { s << line; });
@@ -277,7 +277,7 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
     try {
         const int status = WriteResult(a, out, err, [&](std::ostream& s) {
             allComputed = RunBatch(in, s, err, a.chart,
-                                   a.noTiming ? std::nullopt : std::optional(a.dashaYear));
+                                   a.noTiming ? std::nullopt : std::optional(a.timing));
         });
         return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
     } catch (const std::ios_base::failure& failure) {
@@ -426,7 +426,7 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
                       ->needs(findPlace);
     auto* noTiming = app.add_flag("--no-timing", a.noTiming,
                                   "Leave the panchang, navamsa and dasha out of JSON charts");
-    auto* dashaYear = app.add_option("--dasha-year", a.dashaYear, "Days of a dasha year: 365.25 (the default), 365.2425 or 360")
+    auto* dashaYear = app.add_option("--dasha-year", a.timing.Year, "Days of a dasha year: 365.25 (the default), 365.2425 or 360")
         ->transform(OneOfWords(std::map<std::string, DashaYear>{
             {"365.25", DashaYear::Julian}, {"365.2425", DashaYear::Gregorian}, {"360", DashaYear::Savana}}));
     noTiming->excludes(dashaYear);

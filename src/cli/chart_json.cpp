@@ -265,7 +265,7 @@ constexpr std::array<std::string_view, 10> NavamsaBodyNames = {
 
 }  // namespace
 
-ChartJsonWriter::ChartJsonWriter(bool withTiming) : document_(json::object()) {
+ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing) : document_(json::object()) {
     const ChartResult empty;
     for (std::size_t i = 0; i < NumberFields.size(); ++i) {
         numbers_[i] = &(document_[NumberFields[i]] = 0.0).get_ref<json::number_float_t&>();
@@ -302,7 +302,7 @@ ChartJsonWriter::ChartJsonWriter(bool withTiming) : document_(json::object()) {
                        text(row, "NakshatraLord"), integer(row, "House"), &(row["Dignity"] = nullptr),
                        &(row["Retrograde"] = nullptr), &(row["Combust"] = nullptr)};
     }
-    if (!withTiming) return;
+    if (!timing) return;
     json& panchang = document_["Panchang"] = json::object();
     for (std::size_t i = 0; i < PanchangNumberFields.size(); ++i) {
         panchangNumbers_[i] =

@@ -15,6 +15,7 @@
 #include "chart/planet_table.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
+#include "timing_output.h"
 
 namespace grahavani {
 
@@ -51,7 +52,7 @@ struct ChartPlace {
 class ChartJsonWriter {
 public:
     // Without timing the lines leave out "Panchang", "Navamsa" and "Vimshottari".
-    explicit ChartJsonWriter(bool withTiming = true);
+    explicit ChartJsonWriter(const std::optional<TimingOutput>& timing = TimingOutput{});
     // The object for one chart, as one line of text without its line end; `timing` is
     // given when the writer was made with timing.
     const std::string& Line(const ChartResult& chart, const std::string& reportText,

@@ -346,7 +346,9 @@ TEST(RunBatch, TimingOfEveryChart) {
     // day. The Sun at 27°59' Cancer falls in the ninth navamsa of Cancer, Pisces.
     std::istringstream in(DelhiJson().dump());
     std::ostringstream out, err;
-    ASSERT_TRUE(RunBatch(in, out, err, {Engine::Precise}, DashaYear::Savana));
+    TimingOutput savana;
+    savana.Year = DashaYear::Savana;
+    ASSERT_TRUE(RunBatch(in, out, err, {Engine::Precise}, savana));
     const json line = Lines(out.str()).at(0);
     const json& panchang = line["Panchang"];
     EXPECT_EQ(panchang["Vara"], "Thursday");
