@@ -7,7 +7,7 @@
 #include "model/vedic_names.h"
 #include "texts/position_texts.h"
 #include "timing/arc_division.h"
-#include "timing/vimshottari.h"
+#include "timing/dasha_timeline.h"
 
 namespace grahavani {
 
@@ -47,7 +47,7 @@ PlanetRow RowFor(const ChartResult& chart, std::size_t body, int lagnaSign) {
     const NakshatraQuarter quarter = NakshatraQuarterOf(row.Longitude);
     row.Nakshatra = NakshatraNames[static_cast<std::size_t>(quarter.Nakshatra)];
     row.Pada = quarter.Pada;
-    row.NakshatraLord = DashaLords[static_cast<std::size_t>(quarter.Nakshatra % 9)];
+    row.NakshatraLord = DashaRulers(DashaSystem::Vimshottari)[static_cast<std::size_t>(quarter.Nakshatra % 9)].Lord;
     row.House = (sign - lagnaSign + 12) % 12 + 1;
     if (body >= PlanetCount) return row;
 

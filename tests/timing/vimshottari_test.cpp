@@ -1,10 +1,7 @@
-#include "timing/vimshottari.h"
-
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "tests/timing/julian_day.h"
+#include "timing/dasha_timeline.h"
 
 namespace grahavani {
 namespace {
@@ -18,37 +15,24 @@ TEST(Vimshottari, PeriodsChainWithoutGapsAndSpanExactlyOneHundredTwentyYears) {
         double days;
     } years[] = {{DashaYear::Julian, 365.25}, {DashaYear::Gregorian, 365.2425},
                  {DashaYear::Savana, 360}};
+    const auto rulers = DashaRulers(DashaSystem::Vimshottari);
     for (const auto& year : years) {
         for (double moon : {0.0, 7.3, 19.99, 53.3333, 120.0, 211.875, 300.01, 359.999999}) {
-            const Vimshottari dasha = ComputeVimshottari(moon, Birth, year.year);
+            const DashaTimeline dasha = ComputeDashaTimeline(DashaSystem::Vimshottari, moon, Birth, year.year);
             SCOPED_TRACE(testing::Message() << moon << "° at " << year.days);
             EXPECT_EQ(dasha.YearDays, year.days);
-            EXPECT_LE(dasha.Periods[0].StartJulianDayUT, Birth);
-            EXPECT_GT(dasha.Periods[0].EndJulianDayUT, Birth);
-            EXPECT_NEAR(dasha.Periods[8].EndJulianDayUT - dasha.Periods[0].StartJulianDayUT,
-                        120 * year.days, 1e-6);
-            const auto first = std::find(DashaLords.begin(), DashaLords.end(), dasha.Periods[0].Lord);
-            ASSERT_NE(first, DashaLords.end());
+            ASSERT_EQ(dasha.Mahadashas.size(), 9u);
+            const auto at = [&](std::int64_t tick) { return dasha.JulianDayAt(tick); };
+            EXPECT_LE(at(dasha.Mahadashas[0].StartTick), Birth);
+            EXPECT_GT(at(dasha.Mahadashas[0].EndTick), Birth);
+            EXPECT_NEAR(at(dasha.Mahadashas[8].EndTick) - at(dasha.Mahadashas[0].StartTick), 120 * year.days, 1e-6);
             for (std::size_t m = 0; m < 9; ++m) {
-                const Mahadasha& period = dasha.Periods[m];
-                const std::size_t lord = (static_cast<std::size_t>(first - DashaLords.begin()) + m) % 9;
-                EXPECT_EQ(period.Lord, DashaLords[lord]);
-                if (m > 0) {
-                    EXPECT_EQ(period.StartJulianDayUT, dasha.Periods[m - 1].EndJulianDayUT);
-                }
-                EXPECT_NEAR(period.EndJulianDayUT - period.StartJulianDayUT,
-                            DashaLordYears[lord] * year.days, 1e-6);
-                EXPECT_EQ(period.Antardashas[0].StartJulianDayUT, period.StartJulianDayUT);
-                EXPECT_EQ(period.Antardashas[8].EndJulianDayUT, period.EndJulianDayUT);
-                for (std::size_t a = 0; a < 9; ++a) {
-                    const AntardashaPeriod& sub = period.Antardashas[a];
-                    EXPECT_EQ(sub.Lord, DashaLords[(lord + a) % 9]);
-                    if (a > 0) {
-                        EXPECT_EQ(sub.StartJulianDayUT, period.Antardashas[a - 1].EndJulianDayUT);
-                    }
-                    EXPECT_NEAR(sub.EndJulianDayUT - sub.StartJulianDayUT,
-                                DashaLordYears[lord] * DashaLordYears[(lord + a) % 9] * year.days / 120,
-                                1e-6);
+                const DashaPeriod& period = dasha.Mahadashas[m];
+                EXPECT_EQ(period.Ruler, (dasha.Mahadashas[0].Ruler + m) % 9);
+                EXPECT_NEAR(at(period.EndTick) - at(period.StartTick), rulers[period.Ruler].Years * year.days, 1e-6);
+                for (const DashaPeriod& sub : dasha.SubPeriods(period)) {
+                    EXPECT_NEAR(at(sub.EndTick) - at(sub.StartTick),
+                                rulers[period.Ruler].Years * rulers[sub.Ruler].Years * year.days / 120, 1e-6);
                 }
             }
         }
@@ -72,10 +56,10 @@ TEST(Vimshottari, TheMoonsNakshatraGivesTheFirstLordAndItsBalance) {
         {-300.0, "Mars", 7 * 0.5},               // 60°, half-way through Mrigasira
     };
     for (const auto& c : cases) {
-        const Vimshottari dasha = ComputeVimshottari(c.moon, Birth, DashaYear::Julian);
-        const Mahadasha& first = dasha.Periods[0];
-        EXPECT_EQ(first.Lord, c.lord) << c.moon;
-        EXPECT_NEAR(first.EndJulianDayUT - Birth, c.balanceYears * 365.25, 1e-6) << c.moon;
+        const DashaTimeline dasha = ComputeDashaTimeline(DashaSystem::Vimshottari, c.moon, Birth, DashaYear::Julian);
+        const DashaPeriod& first = dasha.Mahadashas[0];
+        EXPECT_EQ(DashaRulers(DashaSystem::Vimshottari)[first.Ruler].Lord, c.lord) << c.moon;
+        EXPECT_NEAR(dasha.JulianDayAt(first.EndTick) - Birth, c.balanceYears * 365.25, 1e-6) << c.moon;
     }
 }
 
