@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 #include <swephexp.h>
 
+#include <array>
 #include <cmath>
+#include <string_view>
 #include <limits>
 
+#include "chart/chart_timing.h"
+#include "chart/compute_chart.h"
+#include "engines/precise/birth_instant.h"
 #include "engines/precise/thread_ephemeris.h"
+#include "tests/chart/test_births.h"
 #include "tests/timing/julian_day.h"
 
 namespace grahavani {
@@ -150,6 +156,63 @@ TEST(FindSunrise, SaysWhyThereIsNone) {
         const SunriseSearch sunrise = FindSunrise(c.date, 3600, c.latitude, c.longitude, SunriseRule::ApparentLimb);
         EXPECT_FALSE(sunrise.JulianDayUT) << c.latitude;
         EXPECT_EQ(sunrise.Reason, c.reason);
+    }
+}
+
+// Each rule against the library's rise search with the rule's flags, as it is called: the
+// equator, 60° N and S at an equinox and both solstices, 66° by the polar circles, and either
+// side of the date line.
+TEST(FindSunrise, EachRuleAgreesWithTheLibraryWithinASecond) {
+    const struct {
+        double latitude, longitude;
+        int offsetSeconds;
+    } places[] = {{0, 0, 0},        {60, 24.94, 7200},    {-60, -45, -10800},   {66, 25, 7200},
+                  {-66, 140, 36000}, {-17, 179.9, 43200}, {-14, -179.9, -39600}};
+    const date::year_month_day days[] = {2024_y / 3 / 20, 2024_y / 6 / 20, 2024_y / 12 / 21};
+    for (const SunriseRule rule : {SunriseRule::ApparentLimb, SunriseRule::ApparentCentre, SunriseRule::TrueCentre}) {
+        for (const auto& place : places) {
+            for (const auto& day : days) {
+                SCOPED_TRACE(testing::Message() << SunriseRuleName(rule) << " " << place.latitude << " "
+                                                << place.longitude << " " << unsigned(day.month()));
+                const std::optional<double> expected =
+                    LibrarySunrise(day, place.offsetSeconds, place.latitude, place.longitude, rule);
+                const SunriseSearch found =
+                    FindSunrise(day, place.offsetSeconds, place.latitude, place.longitude, rule);
+                ASSERT_EQ(found.JulianDayUT.has_value(), expected.has_value());
+                if (expected) {
+                    EXPECT_NEAR(*found.JulianDayUT, *expected, 1 / 86400.0);
+                }
+            }
+        }
+    }
+}
+
+// Births in New Delhi on Friday 15 August 1947 in the first whole minute after one rule's
+// sunrise: that rule and the earlier ones give Friday, the later ones still Thursday.
+TEST(FindSunrise, EachRuleBeginsItsOwnVara) {
+    const BirthRecord delhi = test::Delhi1947();
+    const double midnight = test::JulianDayUT(1947, 8, 15, 0) - 19800 / 86400.0;
+    const struct {
+        SunriseRule bornAfter;
+        std::array<std::string_view, 3> vara;  // in SunriseRule order
+    } cases[] = {{SunriseRule::ApparentLimb, {"Friday", "Thursday", "Thursday"}},
+                 {SunriseRule::ApparentCentre, {"Friday", "Friday", "Thursday"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(SunriseRuleName(c.bornAfter));
+        const SunriseSearch sunrise = FindSunrise(1947_y / 8 / 15, 19800, NorthLatitude(delhi),
+                                                  EastLongitude(delhi), c.bornAfter);
+        ASSERT_TRUE(sunrise.JulianDayUT);
+        const int minute = static_cast<int>(std::ceil((*sunrise.JulianDayUT - midnight) * 1440));
+        BirthRecord birth = delhi;
+        birth.Hour = static_cast<std::int16_t>(minute / 60);
+        birth.Minute = static_cast<std::int16_t>(minute % 60);
+        ChartResult chart;
+        ComputeChart(birth, chart);
+        for (const SunriseRule rule : {SunriseRule::ApparentLimb, SunriseRule::ApparentCentre, SunriseRule::TrueCentre}) {
+            EXPECT_EQ(ComputeChartTiming(birth, chart, DashaYear::Julian, rule).Panchang.Vara,
+                      c.vara[static_cast<std::size_t>(rule)])
+                << SunriseRuleName(rule);
+        }
     }
 }
 
