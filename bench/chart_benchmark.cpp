@@ -1,10 +1,12 @@
-// Throughput of the chart engines: one chart computed and its report written, beside the
-// precise engine the bare Swiss Ephemeris calls it makes as the yardstick for its cost; the
-// chart with the dasha, navamsa and panchang added; and the sunrise search on its own.
+// Throughput of the chart engines: one chart computed and its report written, beside a bare
+// Swiss Ephemeris chart loop as the yardstick for a batch's cost; the chart with the dasha,
+// navamsa and panchang added; and the sunrise search on its own under each rule.
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
 
 #include <array>
+#include <random>
+#include <vector>
 
 #include "chart/compute_chart.h"
 #include "engines/precise/sunrise.h"
@@ -58,28 +60,35 @@ void ComputeChartAndReport(benchmark::State& state, grahavani::Engine engine) {
 BENCHMARK_CAPTURE(ComputeChartAndReport, Classic, grahavani::Engine::Classic);
 BENCHMARK_CAPTURE(ComputeChartAndReport, Precise, grahavani::Engine::Precise);
 
-// The library alone for the same births: seven bodies, the node, the houses and the
-// ayanamsa at a Julian day formed from the universal time.
+// The yardstick of a batch: the library alone as a bare chart loop on one thread (the Sun to
+// Saturn and the mean node, sidereal Lahiri, the equal-house ascendant and midheaven, the
+// ayanamsa) at pseudo-random instants over 1900-2050 and places up to 60° of latitude, so
+// each chart reads the files afresh as a batch of distinct births does.
 void BareSwissEphemeris(benchmark::State& state) {
-    const auto births = Births();
+    struct Instant {
+        double julianDayUT, latitude, longitude;
+    };
+    std::mt19937_64 random(18);
+    std::uniform_real_distribution<double> day(swe_julday(1900, 1, 1, 0, SE_GREG_CAL),
+                                               swe_julday(2051, 1, 1, 0, SE_GREG_CAL));
+    std::uniform_real_distribution<double> latitude(-60, 60), longitude(-180, 180);
+    std::vector<Instant> instants(4096);
+    for (Instant& instant : instants) instant = {day(random), latitude(random), longitude(random)};
     swe_set_ephe_path(nullptr);
     swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
     char error[AS_MAXCH];
     double values[6], cusps[13], angles[10], ayanamsa = 0;
     std::size_t next = 0;
     for (auto _ : state) {
-        const grahavani::BirthRecord& b = births[next++ % births.size()];
-        const double jd = swe_julday(b.Year, b.Month, b.Day, b.Hour + b.Minute / 60.0 - 5.5,
-                                     SE_GREG_CAL);
+        const Instant& at = instants[next++ % instants.size()];
         for (int body = SE_SUN; body <= SE_SATURN; ++body) {
             const int speed = body >= SE_MERCURY ? SEFLG_SPEED : 0;
-            swe_calc_ut(jd, body, SEFLG_SWIEPH | SEFLG_SIDEREAL | speed, values, error);
+            swe_calc_ut(at.julianDayUT, body, SEFLG_SWIEPH | SEFLG_SIDEREAL | speed, values, error);
             benchmark::DoNotOptimize(values[0]);
         }
-        swe_calc_ut(jd, SE_MEAN_NODE, SEFLG_SWIEPH | SEFLG_SIDEREAL, values, error);
-        swe_houses_ex(jd, SEFLG_SIDEREAL, b.LatitudeDegrees + b.LatitudeMinutes / 60.0,
-                      b.LongitudeDegrees + b.LongitudeMinutes / 60.0, 'E', cusps, angles);
-        swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &ayanamsa, error);
+        swe_calc_ut(at.julianDayUT, SE_MEAN_NODE, SEFLG_SWIEPH | SEFLG_SIDEREAL, values, error);
+        swe_houses_ex(at.julianDayUT, SEFLG_SIDEREAL, at.latitude, at.longitude, 'E', cusps, angles);
+        swe_get_ayanamsa_ex_ut(at.julianDayUT, SEFLG_SWIEPH, &ayanamsa, error);
         benchmark::DoNotOptimize(values[0] + angles[0] + ayanamsa);
     }
     state.SetItemsProcessed(state.iterations());
@@ -135,7 +144,7 @@ void WriteDashaDates(benchmark::State& state) {
 }
 BENCHMARK(WriteDashaDates);
 
-void FindSunriseOfBirthDate(benchmark::State& state) {
+void FindSunriseOfBirthDate(benchmark::State& state, grahavani::SunriseRule rule) {
     const std::vector<grahavani::BirthRecord> births = Births();
     std::size_t next = 0;
     for (auto _ : state) {
@@ -143,11 +152,13 @@ void FindSunriseOfBirthDate(benchmark::State& state) {
         const date::year_month_day day{date::year{birth.Year}, date::month(unsigned(birth.Month)),
                                        date::day(unsigned(birth.Day))};
         benchmark::DoNotOptimize(
-            grahavani::FindSunrise(day, IndianOffset, birth.LatitudeDegrees + 0.65, 77.22));
+            grahavani::FindSunrise(day, IndianOffset, birth.LatitudeDegrees + 0.65, 77.22, rule));
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(FindSunriseOfBirthDate);
+BENCHMARK_CAPTURE(FindSunriseOfBirthDate, ApparentLimb, grahavani::SunriseRule::ApparentLimb);
+BENCHMARK_CAPTURE(FindSunriseOfBirthDate, ApparentCentre, grahavani::SunriseRule::ApparentCentre);
+BENCHMARK_CAPTURE(FindSunriseOfBirthDate, TrueCentre, grahavani::SunriseRule::TrueCentre);
 
 }  // namespace
 

@@ -38,7 +38,7 @@ ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& char
     timing.Sunrise = sunrise;
     const SunriseSearch sunriseFound =
         FindSunrise(LocalDateOf(chart.JulianDayUT, timing.ClockOffsetSeconds),
-                    timing.ClockOffsetSeconds, NorthLatitude(birth), EastLongitude(birth));
+                    timing.ClockOffsetSeconds, NorthLatitude(birth), EastLongitude(birth), sunrise);
     timing.SunriseReason = sunriseFound.Reason;
     if (sunriseFound.MoshierNotice != chart.EphemerisNotice) timing.EphemerisNotice = sunriseFound.MoshierNotice;
     timing.Panchang = ComputePanchang(longitudes[SunBody], longitudes[MoonBody], chart.JulianDayUT,

@@ -10,6 +10,8 @@
 #include <utility>
 
 #include "engines/precise/ephemeris_call.h"
+#include "engines/precise/sun_table.h"
+#include "engines/precise/sun_table_data.h"
 #include "engines/precise/thread_ephemeris.h"
 
 namespace grahavani {
@@ -20,7 +22,6 @@ constexpr double StandardPressure = 1013.25;
 constexpr double StandardTemperature = 15;
 constexpr double StandardLapseRate = 0.0065;
 
-constexpr double SiderealDegreesPerDay = 360.98564736629;
 constexpr double SunSemiDiameterAtOneAU = 959.63 / 3600;
 constexpr double SunHorizontalParallaxAtOneAU = 8.794 / 3600;
 constexpr double Radians = M_PI / 180;
@@ -34,17 +35,30 @@ constexpr double RefineBeyondDays = 0.1;
 
 double Wrap180(double degrees) { return degrees - 360 * std::floor((degrees + 180) / 360); }
 
-// The Sun's true altitude when its upper limb is seen on the sea horizon: refraction of an
-// apparent altitude of 0° (the library's own model), the semi-diameter, and the parallax
-// that lifts the geocentric place above the topocentric one, both from the distance.
-double RiseAltitude(double distanceAU) {
+// The Sun's geocentric true altitude at the rise under the rule: the parallax that lifts the
+// geocentric place above the topocentric one, less the refraction of an apparent altitude of 0°
+// (the library's own model) where the rule sees the Sun through the air, and less the
+// semi-diameter where it takes the upper limb.
+double RiseAltitude(double distanceAU, SunriseRule rule) {
     static const double refraction = [] {
         std::array<double, 20> detail{};
         return -swe_refrac_extended(0, 0, StandardPressure, StandardTemperature,
                                     StandardLapseRate, SE_APP_TO_TRUE, detail.data());
     }();
-    return -refraction - SunSemiDiameterAtOneAU / distanceAU +
-           SunHorizontalParallaxAtOneAU / distanceAU;
+    double altitude = SunHorizontalParallaxAtOneAU / distanceAU;
+    if (rule != SunriseRule::TrueCentre) altitude -= refraction;
+    if (rule == SunriseRule::ApparentLimb) altitude -= SunSemiDiameterAtOneAU / distanceAU;
+    return altitude;
+}
+
+// The flags of the library's rise search that give the rule's sunrise.
+int RiseFlags(SunriseRule rule) {
+    switch (rule) {
+        case SunriseRule::ApparentCentre: return SE_BIT_DISC_CENTER;
+        case SunriseRule::TrueCentre: return SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
+        case SunriseRule::ApparentLimb: break;
+    }
+    return 0;
 }
 
 // A rise from the Sun's linear motion, or none; unsettled where the iteration did not
@@ -55,11 +69,25 @@ struct RiseEstimate {
 };
 
 // The Sun's apparent place, its daily motion and the sidereal time at one moment, moved
-// linearly in time: over a few hours it is exact to well under an arcsecond.
+// linearly in time: over a few hours it is exact to well under an arcsecond. The place comes
+// from the table of the library's Sun within its days, from the library beyond them.
 class SunNear {
 public:
+    explicit SunNear(SunriseRule rule) : rule_(rule) {}
+
     // Throws EphemerisFailure where the library cannot compute the Sun.
     void ComputeAt(double julianDayUT) {
+        at_ = julianDayUT;
+        if (const std::optional<TabledSun> tabled = SunFromTable(julianDayUT)) {
+            rightAscension_ = tabled->RightAscension;
+            declination_ = tabled->Declination;
+            rightAscensionRate_ = tabled->RightAscensionRate;
+            declinationRate_ = tabled->DeclinationRate;
+            riseAltitude_ = RiseAltitude(tabled->DistanceAU, rule_);
+            siderealTime_ = tabled->SiderealTime;
+            return;
+        }
+        PrepareEphemerisThread();
         std::array<double, 6> place{};
         std::array<char, AS_MAXCH> error{};
         EphemerisSource source = CheckEphemerisCall(
@@ -67,12 +95,11 @@ public:
                         place.data(), error.data()),
             error.data());
         if (moshierNotice_.empty()) moshierNotice_ = std::move(source.MoshierNotice);
-        at_ = julianDayUT;
         rightAscension_ = place[0];
         declination_ = place[1];
         rightAscensionRate_ = place[3];
         declinationRate_ = place[4];
-        riseAltitude_ = RiseAltitude(place[2]);
+        riseAltitude_ = RiseAltitude(place[2], rule_);
         siderealTime_ = swe_sidtime(julianDayUT) * 15;
     }
 
@@ -119,6 +146,7 @@ private:
                (std::cos(latitude * Radians) * std::cos(declination));
     }
 
+    SunriseRule rule_;
     double at_ = 0;
     double rightAscension_ = 0, declination_ = 0;
     double rightAscensionRate_ = 0, declinationRate_ = 0;
@@ -151,11 +179,14 @@ RiseEstimate RiseBeforeTransit(SunNear& sun, double transitGuess, double latitud
 }
 
 // The library's own search from local midnight, for the days the linear motion cannot settle.
-std::optional<double> LibrarySunrise(double midnight, double latitude, double longitudeEast) {
+std::optional<double> LibrarySunrise(double midnight, double latitude, double longitudeEast,
+                                     SunriseRule rule) {
+    PrepareEphemerisThread();
     std::array<double, 3> place = {longitudeEast, latitude, 0};
     std::array<double, 10> rise{};
     std::array<char, AS_MAXCH> error{};
-    const int found = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE, place.data(),
+    const int found = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE | RiseFlags(rule),
+                                     place.data(),
                                      StandardPressure, StandardTemperature, rise.data(), error.data());
     if (found == ERR) throw LibraryFailure(error.data());
     if (found != OK || rise[0] >= midnight + 1) return std::nullopt;  // -2: it stays up or down
@@ -165,14 +196,12 @@ std::optional<double> LibrarySunrise(double midnight, double latitude, double lo
 }  // namespace
 
 SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds, double latitude,
-                          double longitudeEast) {
+                          double longitudeEast, SunriseRule rule) {
     if (!localDate.ok()) return {std::nullopt, "The date does not exist.", {}};
     if (!std::isfinite(latitude) || std::fabs(latitude) > 90 || !std::isfinite(longitudeEast) ||
         std::fabs(longitudeEast) > 180) {
         return {std::nullopt, "The place lies outside the range of latitudes and longitudes.", {}};
     }
-    PrepareEphemerisThread();
-
     const double midnight =
         swe_julday(static_cast<int>(localDate.year()), static_cast<int>(unsigned(localDate.month())),
                    static_cast<int>(unsigned(localDate.day())), 0, SE_GREG_CAL) -
@@ -182,7 +211,7 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
     double meanNoon = std::floor(midnight - 0.5) + 1 - longitudeEast / 360;
     while (meanNoon < midnight) meanNoon += 1;
     while (meanNoon >= midnight + 1) meanNoon -= 1;
-    SunNear sun;
+    SunNear sun(rule);
     bool settled = true;
     for (int day = -1; day <= 1; ++day) {
         const double transitGuess = meanNoon + day;
@@ -201,7 +230,7 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
         sun.SideOfHorizon(midnight, latitude) == sun.SideOfHorizon(midnight + 1, latitude);
     const std::optional<double> rise = settled && sameSideAllDay
                                            ? std::nullopt
-                                           : LibrarySunrise(midnight, latitude, longitudeEast);
+                                           : LibrarySunrise(midnight, latitude, longitudeEast, rule);
     if (rise) return {*rise, {}, sun.MoshierNotice()};
     return {std::nullopt, "The Sun does not rise on this day at this place.", sun.MoshierNotice()};
 }

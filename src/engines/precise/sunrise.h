@@ -1,12 +1,14 @@
 #pragma once
 // The sunrise of a civil day at a place, from the Swiss Ephemeris: the moment the Sun's upper
-// limb meets the horizon, with the refraction of the standard atmosphere (1013.25 hPa,
-// 15 °C), for an observer at sea level.
+// limb or centre, as the rule says, meets the horizon, with or without the refraction of the
+// standard atmosphere (1013.25 hPa, 15 °C), for an observer at sea level.
 
 #include <date/date.h>
 
 #include <optional>
 #include <string>
+
+#include "model/chart_options.h"
 
 namespace grahavani {
 
@@ -17,9 +19,9 @@ struct SunriseSearch {
 };
 
 // The first sunrise from local midnight of the date on a clock `clockOffsetSeconds` ahead of
-// UT, before the next local midnight. Latitude north-positive, longitude east-positive, degrees.
-// Throws EphemerisFailure where the library cannot compute the Sun.
+// UT, before the next local midnight, under the rule. Latitude north-positive, longitude
+// east-positive, degrees. Throws EphemerisFailure where the library cannot compute the Sun.
 SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds, double latitude,
-                          double longitudeEast);
+                          double longitudeEast, SunriseRule rule);
 
 }  // namespace grahavani
