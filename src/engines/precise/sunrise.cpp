@@ -211,6 +211,13 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
     double meanNoon = std::floor(midnight - 0.5) + 1 - longitudeEast / 360;
     while (meanNoon < midnight) meanNoon += 1;
     while (meanNoon >= midnight + 1) meanNoon -= 1;
+    // Between these latitudes the library's rise function settles its faster search only to
+    // seconds near the solstices; its answer is the one the sunrise gives there.
+    if (std::fabs(latitude) > 62 && std::fabs(latitude) <= 65.5) {
+        const std::optional<double> rise = LibrarySunrise(midnight, latitude, longitudeEast, rule);
+        if (rise) return {*rise, {}, {}};
+        return {std::nullopt, "The Sun does not rise on this day at this place.", {}};
+    }
     SunNear sun(rule);
     bool settled = true;
     for (int day = -1; day <= 1; ++day) {
