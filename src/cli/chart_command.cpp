@@ -448,12 +448,13 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         ->transform(OneOfWords(std::map<std::string, DashaYear>{
             {"365.25", DashaYear::Julian}, {"365.2425", DashaYear::Gregorian}, {"360", DashaYear::Savana}}));
     auto* ayanamsa = app.add_option("--ayanamsa", a.chart.ayanamsa,
-                                    "Ayanamsa of the precise engine (the default lahiri): one of the twelve "
-                                    "predefined modes of the Swiss Ephemeris")
+                                    "Ayanamsa of the precise engine (needs --engine precise; the default "
+                                    "lahiri): one of the twelve predefined modes of the Swiss Ephemeris")
         ->transform(OneOfWords(WordsOf<Ayanamsa>(AyanamsaNames, AyanamsaNames.size() - 1)));
     auto* ownAyanamsa = app.add_option("--ayanamsa-value", a.ownAyanamsa,
                                        "An ayanamsa of your own for the precise engine: decimal degrees from 0 to "
-                                       "60 at the birth, subtracted from the apparent tropical places")
+                                       "60 at the birth, subtracted from the apparent tropical places (needs --engine precise)")
+        ->type_name("D")
         ->excludes(ayanamsa);
     auto* sunrise = app.add_option("--sunrise", a.timing.Sunrise,
                                    "Sunrise that begins the Vedic day: apparent-limb (the default, the upper limb "
@@ -465,7 +466,8 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         ->transform(OneOfWords(std::map<std::string, int>{{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}}));
     auto* dashaAt = app.add_option("--dasha-at", a.dashaAt,
                                    "YYYY-MM-DDTHH:MM or YYYY-MM-DD, on the chart's clock: write the periods "
-                                   "running then, mahadasha to prana dasha, as Running");
+                                   "running then, mahadasha to prana dasha, as Running")
+        ->type_name("WHEN");
     auto* yogini = app.add_flag("--yogini", a.yogini, "Batch lines also write the Yogini dasha (--json always does)");
     auto* ashtottari =
         app.add_flag("--ashtottari", a.ashtottari, "Batch lines also write the Ashtottari dasha (--json always does)");
