@@ -19,9 +19,12 @@ void ComputeChart(const BirthRecord& birth, ChartResult& chart, const ChartOptio
         WriteLongitudeTexts(chart);
     } else {
         ComputeClassicEngine(birth, options, chart);
+        chart.AyanamsaName = ClassicAyanamsaName;
     }
 
-    chart.AyanamsaDisplay = chart.AyanamsaText.substr(chart.AyanamsaText.empty() ? 0 : 1);
+    // The amount without its sign: an ayanamsa under 1 degree is written without a minus.
+    const bool negative = chart.AyanamsaText.starts_with('-');
+    chart.AyanamsaDisplay = chart.AyanamsaText.substr(negative ? 1 : 0);
     chart.LagnaSign = std::string(LastCharacters(chart.AscendantText, 3));
 
     for (std::size_t sign = 0; sign < SignAbbreviationList.size(); ++sign) {

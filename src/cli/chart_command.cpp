@@ -1,6 +1,7 @@
 #include "chart_command.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -47,7 +48,10 @@ struct Arguments {
     std::string place, findPlace;
     std::size_t limit = 10;
     int fold = 0;
+    std::string ownAyanamsa, dashaAt;
     TimingOutput timing;
+    int dashaDepth = 0;
+    bool yogini = false, ashtottari = false;
     bool noTiming = false;
 };
 
@@ -207,9 +211,15 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
     }
     const std::string report = BuildTextReport(birth, chart);
     if (a.json) {
-        ChartJsonWriter writer(a.noTiming ? std::nullopt : std::optional(a.timing));
+        TimingOutput everySystem = a.timing;  // one chart writes all three dashas
+        everySystem.Systems.fill(true);
+        ChartJsonWriter writer(a.noTiming ? std::nullopt : std::optional(everySystem));
         const std::string line =
             writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place) + "\n";
+        if (writer.DashaAtOutsidePeriods()) {
+            err << "grahavani-chart: --dasha-at " << a.dashaAt
+                << " lies outside the mahadashas written, so Running is null\n";
+        }
         return WriteResult(a, out, err, [&](std::ostream& s) { s << line; });
     }
     return WriteResult(a, out, err, [&](std::ostream& s) { s << report; });
@@ -378,6 +388,14 @@ CLI::Validator OneOfWords(const std::map<std::string, Value>& words) {
         "{" + list + "}");
 }
 
+// The words of `names`, each standing for its place in the list.
+template <typename Value, std::size_t Count>
+std::map<std::string, Value> WordsOf(const std::array<std::string_view, Count>& names, std::size_t count = Count) {
+    std::map<std::string, Value> words;
+    for (std::size_t i = 0; i < count; ++i) words.emplace(names[i], static_cast<Value>(i));
+    return words;
+}
+
 }  // namespace
 
 int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -429,7 +447,31 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* dashaYear = app.add_option("--dasha-year", a.timing.Year, "Days of a dasha year: 365.25 (the default), 365.2425 or 360")
         ->transform(OneOfWords(std::map<std::string, DashaYear>{
             {"365.25", DashaYear::Julian}, {"365.2425", DashaYear::Gregorian}, {"360", DashaYear::Savana}}));
-    noTiming->excludes(dashaYear);
+    auto* ayanamsa = app.add_option("--ayanamsa", a.chart.ayanamsa,
+                                    "Ayanamsa of the precise engine (needs --engine precise; the default "
+                                    "lahiri): one of the twelve predefined modes of the Swiss Ephemeris")
+        ->transform(OneOfWords(WordsOf<Ayanamsa>(AyanamsaNames, AyanamsaNames.size() - 1)));
+    auto* ownAyanamsa = app.add_option("--ayanamsa-value", a.ownAyanamsa,
+                                       "An ayanamsa of your own for the precise engine: decimal degrees from 0 to "
+                                       "60 at the birth, subtracted from the apparent tropical places (needs --engine precise)")
+        ->type_name("D")
+        ->excludes(ayanamsa);
+    auto* sunrise = app.add_option("--sunrise", a.timing.Sunrise,
+                                   "Sunrise that begins the Vedic day: apparent-limb (the default, the upper limb "
+                                   "with refraction), apparent-centre or true-centre (no refraction)")
+        ->transform(OneOfWords(WordsOf<SunriseRule>(SunriseRuleNames)));
+    auto* dashaDepth = app.add_option("--dasha-depth", a.dashaDepth,
+                                      "Levels of the dashas in JSON charts: 1 mahadasha to 5 prana dasha, timed "
+                                      "to the second from 3 (none: two levels, to the minute)")
+        ->transform(OneOfWords(std::map<std::string, int>{{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}}));
+    auto* dashaAt = app.add_option("--dasha-at", a.dashaAt,
+                                   "YYYY-MM-DDTHH:MM or YYYY-MM-DD, on the chart's clock: write the periods "
+                                   "running then, mahadasha to prana dasha, as Running")
+        ->type_name("WHEN");
+    auto* yogini = app.add_flag("--yogini", a.yogini, "Batch lines also write the Yogini dasha (--json always does)");
+    auto* ashtottari =
+        app.add_flag("--ashtottari", a.ashtottari, "Batch lines also write the Ashtottari dasha (--json always does)");
+    for (auto* option : {dashaYear, sunrise, dashaDepth, dashaAt, yogini, ashtottari}) noTiming->excludes(option);
     const CLI::Validator plainText(
         [](const std::string& text) {
             return HoldsControlCharacter(text) ? std::string(ControlCharacterRefusal) : std::string();
@@ -464,6 +506,28 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     }
 
     try {
+        if ((ayanamsa->count() > 0 || ownAyanamsa->count() > 0) && a.chart.engine == Engine::Classic) {
+            throw ArgumentError{std::string(ayanamsa->count() > 0 ? "--ayanamsa" : "--ayanamsa-value") +
+                                ": the classic engine has its own ayanamsa; --ayanamsa and --ayanamsa-value "
+                                "need --engine precise"};
+        }
+        if (ownAyanamsa->count() > 0) {
+            const auto degrees = ReadOwnAyanamsa(a.ownAyanamsa);
+            if (!degrees) {
+                throw ArgumentError{"--ayanamsa-value: expected decimal degrees from 0 to 60 (like 23.5), got \"" +
+                                    a.ownAyanamsa + "\""};
+            }
+            a.chart.ayanamsa = Ayanamsa::OwnValue;
+            a.chart.ayanamsaValue = *degrees;
+        }
+        if (dashaDepth->count() > 0) a.timing.DashaDepth = a.dashaDepth;
+        if (dashaAt->count() > 0) {
+            a.timing.DashaAtLocalSeconds = ReadLocalMoment(a.dashaAt);
+            if (!a.timing.DashaAtLocalSeconds) {
+                throw ArgumentError{"--dasha-at: expected YYYY-MM-DDTHH:MM or YYYY-MM-DD, got \"" + a.dashaAt + "\""};
+            }
+        }
+        a.timing.Systems = {true, a.yogini, a.ashtottari};
         if (output->count() > 0 && a.outputPath.empty()) {
             throw ArgumentError{"-o: expected a file name, or - for standard output"};
         }

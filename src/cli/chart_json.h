@@ -57,6 +57,8 @@ public:
     // given when the writer was made with timing.
     const std::string& Line(const ChartResult& chart, const std::string& reportText,
                             const ChartTiming* timing, const ChartPlace* place = nullptr);
+    // Whether the last line's --dasha-at moment lay outside the mahadashas it wrote.
+    bool DashaAtOutsidePeriods() const { return false; }
 
 private:
     void FillRetrograde(const ChartResult& chart);

@@ -2,6 +2,9 @@
 
 #include <cctype>
 #include <charconv>
+#include <chrono>
+
+#include "model/chart_options.h"
 
 #include "model/name_tables.h"
 #include "model/reference_tables.h"
@@ -24,6 +27,14 @@ std::optional<std::string> ListNumber(std::string_view digits) {
     int value = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), value);
     return std::to_string(value);
+}
+
+// A run of exactly `count` digits.
+std::optional<int> FixedDigits(std::string_view text, std::size_t count) {
+    if (text.size() != count || !AllDigits(text)) return std::nullopt;
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 }  // namespace
@@ -73,6 +84,45 @@ std::optional<std::size_t> ReadTimeZone(const std::string& text) {
         return std::nullopt;
     }
     return ZoneRowOfText(text);
+}
+
+std::optional<double> ReadOwnAyanamsa(const std::string& text) {
+    // Plain decimals only: from_chars takes no sign, hexadecimal or surrounding blanks here.
+    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.')) {
+        return std::nullopt;
+    }
+    double degrees = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), degrees,
+                                              std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size() ||
+        degrees < LeastOwnAyanamsa || degrees > GreatestOwnAyanamsa) {
+        return std::nullopt;
+    }
+    return degrees;
+}
+
+std::optional<std::int64_t> ReadLocalMoment(const std::string& text) {
+    using namespace std::chrono;
+    if (text.size() != 10 && text.size() != 16) return std::nullopt;
+    if (text[4] != '-' || text[7] != '-') return std::nullopt;
+    const auto year = FixedDigits(std::string_view(text).substr(0, 4), 4);
+    const auto month = FixedDigits(std::string_view(text).substr(5, 2), 2);
+    const auto day = FixedDigits(std::string_view(text).substr(8, 2), 2);
+    if (!year || !month || !day) return std::nullopt;
+    const year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
+                              std::chrono::day(static_cast<unsigned>(*day))};
+    if (!date.ok()) return std::nullopt;
+    int hour = 0, minute = 0;
+    if (text.size() == 16) {
+        if (text[10] != 'T' || text[13] != ':') return std::nullopt;
+        const auto h = FixedDigits(std::string_view(text).substr(11, 2), 2);
+        const auto m = FixedDigits(std::string_view(text).substr(14, 2), 2);
+        if (!h || !m || *h > 23 || *m > 59) return std::nullopt;
+        hour = *h;
+        minute = *m;
+    }
+    const seconds moment = sys_days(date).time_since_epoch() + hours(hour) + minutes(minute);
+    return moment.count();
 }
 
 }  // namespace grahavani

@@ -30,5 +30,11 @@ std::optional<ClockTime> ReadTime(const std::string& text);
 std::optional<Coordinate> ReadCoordinate(const std::string& text, char positive, char negative);
 // A row number 0-70 or the exact display text of a row.
 std::optional<std::size_t> ReadTimeZone(const std::string& text);
+// A decimal number of degrees from LeastOwnAyanamsa to GreatestOwnAyanamsa ("23.5"), read to
+// the nearest double.
+std::optional<double> ReadOwnAyanamsa(const std::string& text);
+// "1990-05-17T14:05", or "1990-05-17" for its 00:00: seconds from 1970-01-01T00:00 on the same
+// clock.
+std::optional<std::int64_t> ReadLocalMoment(const std::string& text);
 
 }  // namespace grahavani

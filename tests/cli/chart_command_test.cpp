@@ -15,7 +15,9 @@
 #include "formats/chart_file.h"
 #include "formats/text_codec.h"
 #include "formats/text_report.h"
+#include "model/name_tables.h"
 #include "model/reference_tables.h"
+#include "model/vedic_names.h"
 #include "engines/precise/thread_ephemeris.h"
 #include "run_command.h"
 #include "tests/atlas/zone_folder_for_tests.h"
@@ -718,6 +720,115 @@ TEST_F(ChartCommand, OutputAndChoiceArgumentsRefuseWhatTheyDoNotDocument) {
     const auto missing = RunCommand({"--list-zones", "-o", lost});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "-o: cannot create " + lost + ": its folder does not exist\n");
+}
+
+// Each predefined ayanamsa at three dates: the lagna, nakshatra, navamsa, yoga and first
+// mahadasha follow the chart's own longitudes, and the 26-line report keeps its lines.
+TEST_F(ChartCommand, EveryAyanamsaShapesWhatFollowsFromTheLongitudes) {
+    constexpr double Nakshatra = 40.0 / 3;
+    constexpr std::array<std::string_view, 9> VimshottariLords = {"Ketu", "Venus", "Sun",  "Moon",   "Mars",
+                                                                  "Rahu", "Jupiter", "Saturn", "Mercury"};
+    const auto sign = [](double longitude, double span) {
+        return std::string(SignAbbreviation(static_cast<int>(std::floor(longitude / span)) % 12));
+    };
+    for (const char* date : {"1900-03-01", "2000-01-01", "2050-11-30"}) {
+        for (std::size_t i = 0; i + 1 < AyanamsaNames.size(); ++i) {
+            auto args = Delhi;
+            args[3] = date;
+            args.insert(args.end(), {"--json", "--engine", "precise", "--ayanamsa", std::string(AyanamsaNames[i])});
+            SCOPED_TRACE(args.back() + " " + date);
+            const auto run = RunCommand(args);
+            ASSERT_EQ(run.status, 0) << run.err;
+            const auto line = nlohmann::json::parse(run.out);
+            const auto& at = line["Longitudes"];
+            const double moon = at["Moon"].get<double>();
+            const auto star = static_cast<std::size_t>(moon / Nakshatra);
+            EXPECT_EQ(line["LagnaSign"], sign(at["Ascendant"].get<double>(), 30));
+            EXPECT_EQ(line["MoonNakshatra"], NakshatraNames[star]);
+            for (const auto& [body, longitude] : at.items()) {
+                if (body == "Midheaven") continue;
+                EXPECT_EQ(line["Navamsa"][body], sign(longitude.get<double>(), 10.0 / 3)) << body;
+            }
+            const double sum = std::fmod(at["Sun"].get<double>() + moon, 360);
+            EXPECT_EQ(line["Panchang"]["YogaNumber"], static_cast<int>(sum / Nakshatra) + 1);
+            EXPECT_EQ(line["Vimshottari"]["Periods"][0]["Lord"], VimshottariLords[star % 9]);
+            const std::string report = line["Report"];
+            EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 26);
+        }
+    }
+}
+
+// The ayanamsa options' refusals: exit 2, nothing written, the option named; a batch refuses
+// before its first line.
+TEST_F(ChartCommand, AyanamsaAndTimingOptionsRefuseWhatTheyCannotHonour) {
+    const struct {
+        std::vector<std::string> extra;
+        const char* named;  // null: accepted
+    } rows[] = {
+        {{"--ayanamsa", "lahiri"}, "--engine precise"},
+        {{"--engine", "classic", "--ayanamsa-value", "23.5"}, "--engine precise"},
+        {{"--engine", "precise", "--ayanamsa", "raman", "--ayanamsa-value", "23.5"}, "--ayanamsa"},
+        {{"--engine", "precise", "--ayanamsa", "own-value"}, "--ayanamsa: expected one of aryabhata,"},
+        {{"--engine", "precise", "--ayanamsa", "Raman"}, "--ayanamsa"},
+        {{"--engine", "precise", "--ayanamsa-value", "60.1"}, "--ayanamsa-value"},
+        {{"--engine", "precise", "--ayanamsa-value", "nan"}, "--ayanamsa-value"},
+        {{"--engine", "precise", "--ayanamsa-value", "-0.5"}, "--ayanamsa-value"},
+        {{"--engine", "precise", "--ayanamsa-value", "1e1"}, "--ayanamsa-value"},
+        {{"--engine", "precise", "--ayanamsa-value", "60"}, nullptr},
+        {{"--engine", "precise", "--ayanamsa", "usha-shashi"}, nullptr},
+        {{"--sunrise", "upper-limb"}, "--sunrise"},
+        {{"--sunrise", "true-centre"}, nullptr},
+        {{"--dasha-depth", "0"}, "--dasha-depth"},
+        {{"--dasha-depth", "6"}, "--dasha-depth"},
+        {{"--dasha-depth", "05"}, "--dasha-depth"},
+        {{"--dasha-depth", "5"}, nullptr},
+        {{"--dasha-at", "1990-02-30"}, "--dasha-at"},
+        {{"--dasha-at", "1990-01-01 10:00"}, "--dasha-at"},
+        {{"--dasha-at", "1990-01-01T24:00"}, "--dasha-at"},
+        {{"--dasha-at", "1990-01-01T10:00:00"}, "--dasha-at"},
+        {{"--dasha-at", "1990-01-01T10:00"}, nullptr},
+        {{"--no-timing", "--sunrise", "true-centre"}, "--sunrise"},
+        {{"--no-timing", "--dasha-depth", "3"}, "--dasha-depth"},
+        {{"--no-timing", "--dasha-at", "1990-01-01"}, "--dasha-at"},
+        {{"--no-timing", "--yogini"}, "--yogini"},
+        {{"--no-timing", "--ashtottari"}, "--ashtottari"},
+    };
+    for (const auto& row : rows) {
+        for (auto args : EveryMode()) {
+            args.insert(args.end(), row.extra.begin(), row.extra.end());
+            args.push_back("--json");
+            SCOPED_TRACE(args.front() + " " + row.extra.back());
+            const auto run = RunCommand(args);
+            if (!row.named) {
+                EXPECT_EQ(run.status, 0) << run.err;
+                continue;
+            }
+            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.out, "");
+            EXPECT_NE(run.err.find(row.named), std::string::npos) << run.err;
+        }
+    }
+}
+
+// A value of one's own: Sun and Moon at the tropical place less exactly that much.
+TEST_F(ChartCommand, OwnAyanamsaValueIsTheAmountSubtracted) {
+    auto lahiri = Delhi;
+    lahiri.insert(lahiri.end(), {"--json", "--engine", "precise"});
+    const auto reference = nlohmann::json::parse(RunCommand(lahiri).out);
+    const double ayanamsa = reference["Ayanamsa"];
+    for (const char* value : {"0", "0.5", "23.5", "60"}) {
+        auto args = lahiri;
+        args.insert(args.end(), {"--ayanamsa-value", value});
+        const auto run = RunCommand(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto line = nlohmann::json::parse(run.out);
+        EXPECT_EQ(line["Ayanamsa"], std::stod(value));
+        for (const char* body : {"Sun", "Moon"}) {
+            const double tropical = reference["Longitudes"][body].get<double>() + ayanamsa;
+            EXPECT_NEAR(line["Longitudes"][body].get<double>(), std::fmod(tropical - std::stod(value) + 360, 360),
+                        1e-9) << value << " " << body;
+        }
+    }
 }
 
 }  // namespace

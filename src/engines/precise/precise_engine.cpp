@@ -14,7 +14,12 @@ namespace grahavani {
 
 namespace {
 
-constexpr int SiderealFlags = SEFLG_SWIEPH | SEFLG_SIDEREAL;
+// The library's predefined mode of each Ayanamsa but OwnValue, in Ayanamsa order.
+constexpr std::array<int, 12> LibraryModes = {
+    SE_SIDM_LAHIRI,       SE_SIDM_RAMAN,       SE_SIDM_KRISHNAMURTI, SE_SIDM_FAGAN_BRADLEY,
+    SE_SIDM_YUKTESHWAR,   SE_SIDM_JN_BHASIN,   SE_SIDM_TRUE_CITRA,   SE_SIDM_TRUE_REVATI,
+    SE_SIDM_TRUE_PUSHYA,  SE_SIDM_SURYASIDDHANTA, SE_SIDM_ARYABHATA, SE_SIDM_USHASHASHI};
+static_assert(LibraryModes.size() + 1 == AyanamsaNames.size(), "every predefined ayanamsa has its mode");
 
 struct BodyRequest {
     std::size_t body;
@@ -57,41 +62,53 @@ void ComputePreciseEngine(const BirthRecord& birth, const ChartOptions& options,
         if (moshierNotice.empty()) moshierNotice = std::move(source.MoshierNotice);
     };
 
+    // An own value is subtracted from the apparent tropical places as it stands: the library's
+    // user-defined mode would take it as a mean ayanamsa and leave the nutation in.
+    const bool ownValue = options.ayanamsa == Ayanamsa::OwnValue;
+    if (!ownValue) UseSiderealMode(LibraryModes[static_cast<std::size_t>(options.ayanamsa)]);
+    const int siderealFlag = ownValue ? 0 : SEFLG_SIDEREAL;
+    const int frameFlags = SEFLG_SWIEPH | siderealFlag;
+    double ayanamsa = options.ayanamsaValue;
+    const auto sidereal = [&](double longitude) {
+        return ownValue ? WithinOneTurn(longitude - ayanamsa) : longitude;
+    };
+
     char error[AS_MAXCH] = {};
+    if (!ownValue) {
+        // First, so that a mode the library cannot compute fails in its own words.
+        check(swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &ayanamsa, error), error);
+    }
     double values[6];
     for (const BodyRequest& request : Bodies) {
-        const int flags = SiderealFlags | (request.needsSpeed ? SEFLG_SPEED : 0);
+        const int flags = frameFlags | (request.needsSpeed ? SEFLG_SPEED : 0);
         error[0] = '\0';
         check(swe_calc_ut(jd, request.planet, flags, values, error), error);
-        chart.Longitudes[request.body] = values[0];
+        chart.Longitudes[request.body] = sidereal(values[0]);
         chart.Retrograde[request.body] = request.needsSpeed && values[3] < 0;
     }
     const int node = options.node == LunarNode::True ? SE_TRUE_NODE : SE_MEAN_NODE;
     error[0] = '\0';
-    check(swe_calc_ut(jd, node, SiderealFlags, values, error), error);
-    chart.Longitudes[RahuBody] = values[0];
-    chart.Longitudes[KetuBody] = WithinOneTurn(values[0] + 180);
+    check(swe_calc_ut(jd, node, frameFlags, values, error), error);
+    chart.Longitudes[RahuBody] = sidereal(values[0]);
+    chart.Longitudes[KetuBody] = WithinOneTurn(chart.Longitudes[RahuBody] + 180);
     chart.Retrograde[RahuBody] = chart.Retrograde[KetuBody] = false;
 
     double cusps[13];
     double angles[10];
-    if (swe_houses_ex(jd, SEFLG_SIDEREAL, NorthLatitude(birth), EastLongitude(birth), HouseSystem,
-                      cusps, angles) < 0) {
+    if (swe_houses_ex(jd, siderealFlag, NorthLatitude(birth), EastLongitude(birth),
+                      HouseSystem, cusps, angles) < 0) {
         throw EphemerisFailure("The Swiss Ephemeris cannot compute the ascendant at this place.");
     }
-    chart.Longitudes[AscendantPoint] = angles[SE_ASC];
-    chart.Longitudes[MidheavenPoint] = angles[SE_MC];
+    chart.Longitudes[AscendantPoint] = sidereal(angles[SE_ASC]);
+    chart.Longitudes[MidheavenPoint] = sidereal(angles[SE_MC]);
     chart.Retrograde[AscendantPoint] = chart.Retrograde[MidheavenPoint] = false;
-
-    double ayanamsa = 0;
-    error[0] = '\0';
-    check(swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &ayanamsa, error), error);
 
     chart.JulianDayUT = jd;
     chart.UniversalTimeHours = hours;
     chart.BirthDayNumber = swe_julday(y, m, d, 12, SE_GREG_CAL);
     chart.Centuries1900 = (jd - 2415020) / 36525;
     chart.AyanamsaDegrees = ayanamsa;
+    chart.AyanamsaName = AyanamsaName(options.ayanamsa);
     chart.ComputedBy = Engine::Precise;
     chart.Ephemeris = allFromFiles ? "JPL files" : "Moshier";
     chart.EphemerisNotice = std::move(moshierNotice);

@@ -3,6 +3,7 @@
 #include <swephexp.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,22 +37,33 @@ public:
                            ": name the ephemeris folder by a shorter path.";
             }
             swe_set_ephe_path(nullptr);  // the library's own folder, or SE_EPHE_PATH
-            swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+            siderealMode_.reset();        // set afresh on the new files
         }
         if (!problem_.empty()) throw EphemerisFailure(problem_);
+    }
+
+    void UseSiderealMode(int mode) {
+        if (siderealMode_ == mode) return;
+        swe_set_sid_mode(mode, 0, 0);
+        siderealMode_ = mode;
     }
 
 private:
     bool prepared_ = false;
     std::string path_;     // the SE_EPHE_PATH the library was set up with
     std::string problem_;  // why it cannot be used; empty when it can
+    std::optional<int> siderealMode_;  // the library's predefined mode last set
 };
+
+ThreadEphemeris& ThisThreadsEphemeris() {
+    thread_local ThreadEphemeris ephemeris;
+    return ephemeris;
+}
 
 }  // namespace
 
-void PrepareEphemerisThread() {
-    thread_local ThreadEphemeris ephemeris;
-    ephemeris.Prepare();
-}
+void PrepareEphemerisThread() { ThisThreadsEphemeris().Prepare(); }
+
+void UseSiderealMode(int mode) { ThisThreadsEphemeris().UseSiderealMode(mode); }
 
 }  // namespace grahavani

@@ -11,8 +11,12 @@ namespace grahavani {
 // 256-byte buffer. It silently takes its own folder for a longer one.
 inline constexpr std::size_t LongestEphemerisPath = 256 - 1 - 13;
 
-// The library's own folder (or SE_EPHE_PATH) and the Lahiri ayanamsa, for this thread. Throws
-// EphemerisFailure for an SE_EPHE_PATH longer than the library reads.
+// The library's own folder (or SE_EPHE_PATH), for this thread. Throws EphemerisFailure for an
+// SE_EPHE_PATH longer than the library reads.
 void PrepareEphemerisThread();
+
+// The library's predefined sidereal mode (an SE_SIDM_ number) for this thread's sidereal
+// calls, after PrepareEphemerisThread; set only when it changes.
+void UseSiderealMode(int mode);
 
 }  // namespace grahavani

@@ -1,6 +1,7 @@
 #include "engines/precise/precise_engine.h"
 
 #include <gtest/gtest.h>
+#include <swephexp.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -134,6 +135,93 @@ TEST(PreciseEngine, TrueNodeOnRequest) {
     ChartResult chart;
     ComputePreciseEngine(test::NoonJ2000(), {Engine::Precise, LunarNode::True}, chart);
     EXPECT_NEAR(chart.Longitudes[RahuBody], 100.1008014, Tolerance);
+}
+
+// The library's own places of a birth, on a thread of its own so that the engine's threads
+// keep their settings: the sidereal ones in `mode`, or the tropical ones for none.
+struct LibraryPlaces {
+    double ayanamsa = 0;
+    std::array<double, 10> longitudes{};  // Sun to Saturn, mean node, ascendant, midheaven
+};
+
+LibraryPlaces LibraryPlacesOf(const BirthRecord& birth, std::optional<int> mode) {
+    LibraryPlaces places;
+    std::jthread([&] {
+        swe_set_ephe_path(nullptr);
+        const int sidereal = mode ? SEFLG_SIDEREAL : 0;
+        if (mode) swe_set_sid_mode(*mode, 0, 0);
+        const BirthInstant instant = UniversalInstant(birth);
+        const double jd = swe_julday(static_cast<int>(instant.universalDate.year()),
+                                     static_cast<int>(unsigned(instant.universalDate.month())),
+                                     static_cast<int>(unsigned(instant.universalDate.day())),
+                                     static_cast<double>(instant.secondsOfDay.count()) / 3600, SE_GREG_CAL);
+        char error[AS_MAXCH];
+        if (mode) swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &places.ayanamsa, error);
+        double values[6];
+        const int bodies[8] = {SE_SUN, SE_MOON, SE_MERCURY, SE_VENUS, SE_MARS, SE_JUPITER, SE_SATURN, SE_MEAN_NODE};
+        for (std::size_t i = 0; i < 8; ++i) {
+            swe_calc_ut(jd, bodies[i], SEFLG_SWIEPH | sidereal, values, error);
+            places.longitudes[i] = values[0];
+        }
+        double cusps[13], angles[10];
+        swe_houses_ex(jd, sidereal, NorthLatitude(birth), EastLongitude(birth), 'E', cusps, angles);
+        places.longitudes[8] = angles[SE_ASC];
+        places.longitudes[9] = angles[SE_MC];
+        swe_close();
+    }).join();
+    return places;
+}
+
+constexpr std::size_t LibraryOrder[10] = {SunBody,    MoonBody,   MercuryBody, VenusBody,      MarsBody,
+                                          JupiterBody, SaturnBody, RahuBody,    AscendantPoint, MidheavenPoint};
+
+TEST(PreciseEngine, EveryAyanamsaIsTheLibrarysPredefinedMode) {
+    const struct {
+        Ayanamsa ayanamsa;
+        int mode;
+    } modes[] = {{Ayanamsa::Lahiri, 1},         {Ayanamsa::Raman, 3},          {Ayanamsa::Krishnamurti, 5},
+                 {Ayanamsa::FaganBradley, 0},   {Ayanamsa::Yukteshwar, 7},     {Ayanamsa::JnBhasin, 8},
+                 {Ayanamsa::TrueChitra, 27},    {Ayanamsa::TrueRevati, 28},    {Ayanamsa::TruePushya, 29},
+                 {Ayanamsa::SuryaSiddhanta, 21}, {Ayanamsa::Aryabhata, 23},    {Ayanamsa::UshaShashi, 4}};
+    const BirthRecord births[] = {Birth(1900, 3, 1, 6, 15, 330, 77, 13, true, 28, 39, false),
+                                  test::NoonJ2000(),
+                                  Birth(2050, 11, 30, 21, 40, -300, 74, 0, false, 40, 43, false)};
+    for (const BirthRecord& birth : births) {
+        for (const auto& row : modes) {
+            SCOPED_TRACE(std::string(AyanamsaName(row.ayanamsa)) + " in " + std::to_string(birth.Year));
+            const LibraryPlaces library = LibraryPlacesOf(birth, row.mode);
+            ChartResult chart;
+            ComputePreciseEngine(birth, {Engine::Precise, LunarNode::Mean, row.ayanamsa}, chart);
+            EXPECT_NEAR(chart.AyanamsaDegrees, library.ayanamsa, 0.01 / 3600);
+            for (std::size_t i = 0; i < 10; ++i) {
+                EXPECT_NEAR(chart.Longitudes[LibraryOrder[i]], library.longitudes[i], 1.0 / 3600) << i;
+            }
+            EXPECT_EQ(chart.AyanamsaName, AyanamsaName(row.ayanamsa));
+        }
+    }
+}
+
+// An own value is the ayanamsa of the moment as written: the apparent tropical places less
+// exactly that much, whatever the nutation; the display keeps every digit of the amount.
+TEST(PreciseEngine, OwnAyanamsaIsSubtractedFromTheTropicalPlaces) {
+    const struct {
+        double value;
+        const char* display;
+    } rows[] = {{0, "0\u00B0 0' 0\""}, {0.5, "0\u00B0 30' 0\""}, {23.5, "23\u00B0 30' 0\""}, {60, "60\u00B0 0' 0\""}};
+    const BirthRecord birth = test::Delhi1947();
+    const LibraryPlaces tropical = LibraryPlacesOf(birth, std::nullopt);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.value);
+        ChartResult chart;
+        ComputeChart(birth, chart, {Engine::Precise, LunarNode::Mean, Ayanamsa::OwnValue, row.value});
+        for (std::size_t i = 0; i < 10; ++i) {
+            EXPECT_NEAR(chart.Longitudes[LibraryOrder[i]], std::fmod(tropical.longitudes[i] - row.value + 360, 360),
+                        1e-9) << i;
+        }
+        EXPECT_EQ(chart.AyanamsaDegrees, row.value);
+        EXPECT_EQ(chart.AyanamsaName, "own-value");
+        EXPECT_EQ(chart.AyanamsaDisplay, row.display);
+    }
 }
 
 TEST(UniversalInstant, ZoneSignComesFromTheRecordOrElseTheHemisphere) {
