@@ -279,7 +279,7 @@ def read_dasha_tab(app):
                                           "Nakshatra", "Pada"], f"panchang rows {panchang}")
     check(all(row[1] for row in panchang), f"a panchang limb is empty: {panchang}")
     check(panchang[0][1].endswith("(upper limb, with refraction)"), f"sunrise reads {panchang[0][1]!r}")
-    tree = atspi.find(app, pyatspi.ROLE_TREE_TABLE, "Vimshottari dasha")
+    tree = atspi.find(app, pyatspi.ROLE_TREE, "Vimshottari dasha")
     check(atspi.find(app, pyatspi.ROLE_LABEL, "Vimshottari dasha") is not None, "no caption names the tree")
     rows = cells(tree.queryTable())
     levels = [tree.queryTable().getAccessibleAt(row, 0).description for row in range(len(rows))]
