@@ -56,6 +56,9 @@ SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
     txtAyanamsaValue->setAccessibleName("Own ayanamsa in decimal degrees");
     lblAyanamsaDms = new QLabel(this);
     lblAyanamsaDms->setObjectName("lblAyanamsaDms");
+    // The field keeps room for a precise value while the reading beside it says what to fix.
+    txtAyanamsaValue->setMinimumWidth(txtAyanamsaValue->fontMetrics().horizontalAdvance("23.4567890123"));
+    lblAyanamsaDms->setWordWrap(true);
     lblClassicAyanamsa =
         new QLabel("The classic engine has its own ayanamsa; choose the precise engine under "
                    "View → Ephemeris to choose another.",

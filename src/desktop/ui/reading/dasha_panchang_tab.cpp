@@ -88,7 +88,12 @@ void DashaPanchangTab::Fill(const ChartTiming& timing, const ChartResult& chart,
     }
     const QModelIndex chosen = running.isEmpty() ? dashaModel_->index(0, 0, {}) : running.last();
     treeDasha->setCurrentIndex(chosen);
-    treeDasha->scrollTo(chosen);
+    if (isVisible()) treeDasha->scrollTo(chosen, QAbstractItemView::PositionAtCenter);
+}
+
+void DashaPanchangTab::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    treeDasha->scrollTo(treeDasha->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void DashaPanchangTab::FillPanchang(const ChartTiming& timing, const ChartResult& chart) {
@@ -111,6 +116,7 @@ void DashaPanchangTab::FillPanchang(const ChartTiming& timing, const ChartResult
         QString::fromStdString(chart.NakshatraPada)};
     for (int row = 0; row < 8; ++row) tblPanchang->item(row, 1)->setText(values[row]);
     tblPanchang->resizeColumnToContents(0);
+    tblPanchang->resizeRowsToContents();  // the sunrise with its rule wraps, never elided
     lblDashaClock->setText(
         QStringLiteral("Dasha years of %1. Times on the birth place's clock, UTC%2.")
             .arg(DashaYearCaption(timing.Year),

@@ -26,6 +26,10 @@ public:
     void Fill(const ChartTiming& timing, const ChartResult& chart, double nowJulianDayUT,
               DashaChoice dasha);
 
+protected:
+    // The running period is brought into view with its parents once the tree has its size.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FillPanchang(const ChartTiming& timing, const ChartResult& chart);
 
