@@ -73,7 +73,7 @@ def descendants(node):
             continue
         yield child
         # A list's entries are the list's business, not the window's controls.
-        if child.getRole() not in (pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE):
+        if child.getRole() not in (pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE):
             yield from descendants(child)
 
 

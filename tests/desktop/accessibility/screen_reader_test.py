@@ -265,7 +265,7 @@ def choose_madrid_and_switch(app, form):
                              where=lambda node: node.name.startswith("Madrid lies west of Greenwich"))
     check(len(warning) == 1, "no zone warning names Madrid")
     atspi.press(switch)
-    wait_for_marker(app, "Precise ephemeris")
+    wait_for_marker(app, "Precise ephemeris, Lahiri ayanamsa")
     check(atspi.is_checked(menu_item(app, "Precise")), "Precise is not checked after the switch")
 
 
@@ -278,22 +278,27 @@ def read_dasha_tab(app):
     check([row[0] for row in panchang] == ["Sunrise", "Tithi", "Paksha", "Yoga", "Karana", "Vara",
                                           "Nakshatra", "Pada"], f"panchang rows {panchang}")
     check(all(row[1] for row in panchang), f"a panchang limb is empty: {panchang}")
-    mahadasha_table = atspi.find(app, pyatspi.ROLE_TABLE, "Mahadashas").queryTable()
-    mahadashas = cells(mahadasha_table)
+    check(panchang[0][1].endswith("(upper limb, with refraction)"), f"sunrise reads {panchang[0][1]!r}")
+    tree = atspi.find(app, pyatspi.ROLE_TREE, "Vimshottari dasha")
+    check(atspi.find(app, pyatspi.ROLE_LABEL, "Vimshottari dasha") is not None, "no caption names the tree")
+    rows = cells(tree.queryTable())
+    levels = [tree.queryTable().getAccessibleAt(row, 0).description for row in range(len(rows))]
+    mahadashas = [row for row, level in zip(rows, levels) if level == "Mahadasha"]
     lords = [row[0] for row in mahadashas]
     first = DASHA_LORDS.index(lords[0]) if lords and lords[0] in DASHA_LORDS else 0
     check(lords == (DASHA_LORDS[first:] + DASHA_LORDS[:first]), f"mahadasha lords {lords}")
     check(all(earlier[2] == later[1] for earlier, later in zip(mahadashas, mahadashas[1:])),
           "a mahadasha does not start where the one before ends")
-    # 1947 plus 120 years: the birth's periods run past today, so one of them is running.
-    check([row[3] for row in mahadashas].count("▶ now") == 1, f"running marks {mahadashas}")
-    row = 4
-    mahadasha_table.addRowSelection(row)
-    antardasha = atspi.find(app, pyatspi.ROLE_TABLE, f"Antardashas of {lords[row]}")
-    sub_periods = cells(antardasha.queryTable())
-    check(len(sub_periods) == 9 and sub_periods[0][0] == lords[row]
-          and sub_periods[0][1] == mahadashas[row][1] and sub_periods[8][2] == mahadashas[row][2],
-          f"antardashas of {lords[row]}: {sub_periods}")
+    # 1947 plus 120 years: the birth's periods run past today, so a mahadasha and, opened
+    # below it, one of its antardashas are running.
+    running = [(level, row) for row, level in zip(rows, levels) if row[3] == "running"]
+    check([level for level, _ in running] == ["Mahadasha", "Antardasha"], f"running rows {running}")
+    check(len(rows) == 18 and levels.count("Antardasha") == 9, f"{len(rows)} rows shown: {levels}")
+    # The arrow keys open and close a mahadasha (the first has long ended, so it is closed).
+    atspi.type_into(app, tree, keys=["Home", "Right"])
+    atspi.wait_for("Right to open the first mahadasha", lambda: tree.queryTable().nRows == 27, 5.0)
+    atspi.type_into(app, tree, keys=["Left"])
+    atspi.wait_for("Left to close it", lambda: tree.queryTable().nRows == 18, 5.0)
 
 
 PLANET_COLUMNS = ["Body", "Longitude", "Sign", "Degrees", "Text", "Nakshatra", "Pada",
@@ -363,7 +368,7 @@ def main():
         atspi.do_action(east, east.queryAction().getName(0))
         atspi.wait_for("East to be checked", lambda: atspi.is_checked(east), 5.0)
         atspi.press(form_button)
-        wait_for_marker(session.app, "Precise ephemeris")
+        wait_for_marker(session.app, "Precise ephemeris, Lahiri ayanamsa")
         precise = expected_chart(report_lines(chart_command, "precise"))
         check(read_chart(session.app) == (
             {body: [text] for body, text in precise[0].items()},

@@ -95,7 +95,7 @@ std::optional<ChartTiming> ChartSession::Compute(const BirthEntries& entries, co
     ChartTiming timing;
     try {
         ComputeChart(birth, chart, options);
-        timing = ComputeChartTiming(birth, chart, ReadDashaYear(settings_));
+        timing = ComputeChartTiming(birth, chart, ReadDashaYear(settings_), ReadSunriseRule(settings_));
     } catch (const EphemerisFailure& failure) {
         messages_.ShowCritical(parent, QStringLiteral("Grahavani"), QString::fromUtf8(failure.what()));
         return std::nullopt;
@@ -103,6 +103,7 @@ std::optional<ChartTiming> ChartSession::Compute(const BirthEntries& entries, co
     entries_ = entries;
     birth_ = birth;
     chart_ = std::move(chart);
+    options_ = options;
     return timing;
 }
 
@@ -127,7 +128,7 @@ Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecor
 
 void ChartSession::ShowChart(MDI& window, const ChartTiming& timing) {
     window.ShowChartSettings();
-    window.ShowEphemeris(EphemerisCaption(chart_));
+    window.ShowEphemeris(EphemerisCaption(chart_, options_));
     frmDisplay& display = window.Display();
     display.FillHeader(birth_);
     display.FillDetails(chart_);
@@ -138,7 +139,7 @@ void ChartSession::ShowChart(MDI& window, const ChartTiming& timing) {
     interpretation.ShowNakshatraProfile(chart_.MoonNakshatra);
     interpretation.ShowLagnaProfile(chart_.LagnaSign);
     interpretation.ShowRashiProfile(chart_.MoonRashi);
-    interpretation.DashaPanchang().Fill(timing, chart_, NowJulianDayUT());
+    interpretation.DashaPanchang().Fill(timing, chart_, NowJulianDayUT(), ReadDashaChoice(settings_));
 }
 
 MDI& ChartSession::EnsureMainWindow() {

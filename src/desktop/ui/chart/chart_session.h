@@ -13,6 +13,7 @@ class QSettings;
 #include "chart/chart_timing.h"
 #include "model/birth_entries.h"
 #include "model/birth_record.h"
+#include "model/chart_options.h"
 #include "model/chart_result.h"
 #include "desktop/ui/chart/chart_style.h"
 #include "desktop/ui/widgets/vendor_page.h"
@@ -38,6 +39,8 @@ public:
     MDI* MainWindow() const;
     const BirthRecord& Birth() const { return birth_; }
     const ChartResult& Chart() const { return chart_; }
+    // The options the chart on screen was computed by.
+    const ChartOptions& Options() const { return options_; }
 
     void ShowEntryForm();
     // From the entry form to the chart on screen in the given layout, by the engine the
@@ -80,6 +83,7 @@ private:
     BirthEntries entries_;  // as the chart was calculated from them
     BirthRecord birth_;
     ChartResult chart_;
+    ChartOptions options_;
     std::unique_ptr<frmMain> entryForm_;
     std::unique_ptr<FileCommands> fileCommands_;  // its paths outlive the main window
     QPointer<MDI> mainWindow_;

@@ -14,6 +14,7 @@
 #include "desktop/ui/chart/chart_settings.h"
 #include "desktop/ui/widgets/fonts.h"
 #include "desktop/ui/chart/frm_display.h"
+#include "desktop/ui/chart/settings_dialog.h"
 #include "desktop/ui/widgets/help_menu.h"
 #include "desktop/ui/widgets/self_sizing_label.h"
 #include "desktop/ui/chart/strip_layout.h"
@@ -236,7 +237,21 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
             emit chartSettingsChanged();
         });
     }
+    mnuView->addSeparator();
+    QAction* mnuSettings = mnuView->addAction("&Settings…");
+    mnuSettings->setObjectName("mnuSettings");
+    connect(mnuSettings, &QAction::triggered, this, &MDI::OpenSettings);
     ShowChartSettings();
+}
+
+void MDI::OpenSettings() {
+    auto* dialog = new SettingsDialog(settings_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &SettingsDialog::applied, this, [this] {
+        ShowChartSettings();
+        emit chartSettingsChanged();
+    });
+    dialog->open();
 }
 
 void MDI::ShowChartSettings() {

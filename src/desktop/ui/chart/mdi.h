@@ -54,7 +54,7 @@ signals:
     void exportRequested();
     void printRequested();
     void saveAsJpgRequested();
-    // A View menu choice the chart is computed by (engine, node, dasha year) was changed and
+    // A View menu choice or a setting the chart is computed or shown by was changed and
     // stored: the chart on screen should be computed again.
     void chartSettingsChanged();
 
@@ -65,6 +65,8 @@ protected:
 private:
     void BuildMenus();
     void BuildChartChoices(QMenu* mnuView);
+    // The settings dialog over this window; what it applies recomputes the chart on screen.
+    void OpenSettings();
     void ShowNavamsa(bool shown);
     void ShowLagnaAtTop(bool atTop);
     void BuildToolbar();

@@ -2,9 +2,11 @@
 #include <QAction>
 #include <QCompleter>
 #include <QDateTime>
+#include <QFont>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTreeView>
 
 #include "tests/desktop/ui/session_fixture.h"
 
@@ -58,8 +60,8 @@ TEST_F(ChartChoicesTest, ViewMenuChoicesAreKeptForEveryNewWindow) {
     }
     // The chart on screen says which engine made it, in the strip and on the chart itself.
     EXPECT_EQ(session.Chart().ComputedBy, Engine::Precise);
-    EXPECT_EQ(Text("lblEphemeris"), "Precise ephemeris");
-    EXPECT_EQ(Text("lblChartEphemeris"), "Precise ephemeris");
+    EXPECT_EQ(Text("lblEphemeris"), "Precise ephemeris, Lahiri ayanamsa");
+    EXPECT_EQ(Text("lblChartEphemeris"), "Precise ephemeris, Lahiri ayanamsa");
     EXPECT_FALSE(Item("mnuYear360")->isChecked());
 }
 
@@ -120,8 +122,9 @@ TEST_F(ChartChoicesTest, ViewMenuChoicesRecomputeTheChartOnScreenAtOnce) {
     ClickOnMainWindow("cmdNorth");
     ClickOnMainWindow("cmdInterpration");
     const MDI* window = session.MainWindow();
-    auto* mahadashas = OnMainWindow<QTableWidget>("tblMahadasha");
-    ASSERT_NE(mahadashas, nullptr);
+    auto* dasha = OnMainWindow<QTreeView>("treeDasha");
+    ASSERT_NE(dasha, nullptr);
+    const auto firstEnd = [dasha] { return dasha->model()->index(0, 2).data().toString(); };
     const struct {
         const char* item;
         const char* ephemeris;
@@ -129,14 +132,14 @@ TEST_F(ChartChoicesTest, ViewMenuChoicesRecomputeTheChartOnScreenAtOnce) {
         bool rahuMoves;
         bool dashaMoves;
     } choices[] = {
-        {"mnuPrecise", "Precise ephemeris", "19 Gem 06 R", true, true},
-        {"mnuTrueNode", "Precise ephemeris", "19 Gem 06 R", true, false},
-        {"mnuYear360", "Precise ephemeris", "19 Gem 06 R", false, true},
+        {"mnuPrecise", "Precise ephemeris, Lahiri ayanamsa", "19 Gem 06 R", true, true},
+        {"mnuTrueNode", "Precise ephemeris, Lahiri ayanamsa", "19 Gem 06 R", true, false},
+        {"mnuYear360", "Precise ephemeris, Lahiri ayanamsa", "19 Gem 06 R", false, true},
         {"mnuClassic", "Classic ephemeris", nullptr, true, true},
     };
     for (const auto& choice : choices) {
         const QString rahu = Text("Planet(7)");
-        const QString firstDashaEnd = mahadashas->item(0, 2)->text();
+        const QString firstDashaEnd = firstEnd();
         Item(choice.item)->trigger();
         ASSERT_EQ(session.MainWindow(), window) << choice.item;
         EXPECT_EQ(Text("lblEphemeris"), choice.ephemeris) << choice.item;
@@ -148,7 +151,7 @@ TEST_F(ChartChoicesTest, ViewMenuChoicesRecomputeTheChartOnScreenAtOnce) {
             EXPECT_FALSE(Text("Planet(2)").contains(" R")) << choice.item;
         }
         EXPECT_EQ(Text("Planet(7)") != rahu, choice.rahuMoves) << choice.item;
-        EXPECT_EQ(mahadashas->item(0, 2)->text() != firstDashaEnd, choice.dashaMoves) << choice.item;
+        EXPECT_EQ(firstEnd() != firstDashaEnd, choice.dashaMoves) << choice.item;
         EXPECT_TRUE(Item("mnuNorth")->isChecked()) << choice.item;
         EXPECT_TRUE(OnMainWindow<QWidget>("fraInterpretation")->isVisible()) << choice.item;
     }
@@ -224,48 +227,49 @@ TEST_F(ChartChoicesTest, LagnaAtTopTurnsOnlyTheNorthDrawing) {
     EXPECT_EQ(Text("lblNorthStyle(11)"), "Asc\nMangala");
 }
 
-TEST_F(ChartChoicesTest, TimingTabMarksTheRunningPeriods) {
+TEST_F(ChartChoicesTest, TimingTabOpensAndMarksTheRunningPeriods) {
+    settings.setValue("Chart/DashaDepth", "3");
     EnterDelhi2020();
     Calculate();
-    auto* mahadashas = OnMainWindow<QTableWidget>("tblMahadasha");
-    auto* antardashas = OnMainWindow<QTableWidget>("tblAntardasha");
+    auto* tree = OnMainWindow<QTreeView>("treeDasha");
     auto* panchang = OnMainWindow<QTableWidget>("tblPanchang");
-    ASSERT_TRUE(mahadashas && antardashas && panchang);
+    ASSERT_TRUE(tree && panchang);
     EXPECT_EQ(panchang->item(0, 0)->text(), "Sunrise");
     EXPECT_TRUE(panchang->item(0, 1)->text().startsWith("2020-06-25 05:"))
         << panchang->item(0, 1)->text().toStdString();
-    EXPECT_EQ(mahadashas->rowCount(), 9);
+    EXPECT_TRUE(panchang->item(0, 1)->text().endsWith("(upper limb, with refraction)"))
+        << panchang->item(0, 1)->text().toStdString();
+    const QAbstractItemModel& model = *tree->model();
+    EXPECT_EQ(tree->accessibleName(), "Vimshottari dasha");
+    EXPECT_EQ(model.rowCount({}), 9);
     // The Moon in Ashlesha: Mercury's period first, running from before the birth.
-    EXPECT_EQ(mahadashas->item(0, 0)->text(), "Mercury");
-    EXPECT_LT(mahadashas->item(0, 1)->text(), "2020-06-25 00:00");
-    const QString now = QDateTime::currentDateTime().toString("yyyy-MM-ddTHH:mm");
-    const auto runningRows = [&now](const QTableWidget& table) {
-        QList<int> rows;
-        for (int row = 0; row < table.rowCount(); ++row) {
-            if (table.item(row, 3)->text() == "▶ now") {
-                rows << row;
-                EXPECT_TRUE(table.item(row, 0)->font().bold());
-                EXPECT_LE(table.item(row, 1)->text().left(10), now.left(10));
-                EXPECT_GE(table.item(row, 2)->text().left(10), now.left(10));
+    EXPECT_EQ(model.index(0, 0).data().toString(), "Mercury");
+    EXPECT_LT(model.index(0, 1).data().toString(), "2020-06-25 00:00:00");
+    EXPECT_TRUE(Text("lblDashaBalance").startsWith("Balance of Mercury mahadasha at birth: "))
+        << Text("lblDashaBalance").toStdString();
+    // One running period a level, each open but the deepest, bold, within today, and current.
+    const QString now = QDateTime::currentDateTime().toString("yyyy-MM-dd");
+    QModelIndex parent, running;
+    for (int level = 1; level <= 3; ++level) {
+        QList<QModelIndex> marked;
+        for (int row = 0; row < model.rowCount(parent); ++row) {
+            if (model.index(row, 3, parent).data().toString() == "▶ now") {
+                marked << model.index(row, 0, parent);
             }
         }
-        return rows;
-    };
-    ASSERT_EQ(runningRows(*mahadashas).size(), 1);
-    EXPECT_EQ(mahadashas->currentRow(), runningRows(*mahadashas).first());
-    EXPECT_EQ(runningRows(*antardashas).size(), 1);
-    for (int row : {4, 8}) {
-        mahadashas->setCurrentCell(row, 0);
-        EXPECT_EQ(antardashas->rowCount(), 9);
-        EXPECT_EQ(antardashas->item(0, 0)->text(), mahadashas->item(row, 0)->text());
-        EXPECT_EQ(antardashas->item(0, 1)->text(), mahadashas->item(row, 1)->text());
-        EXPECT_EQ(antardashas->item(8, 2)->text(), mahadashas->item(row, 2)->text());
-        EXPECT_EQ(antardashas->accessibleName(), "Antardashas of " + mahadashas->item(row, 0)->text());
+        ASSERT_EQ(marked.size(), 1) << "level " << level;
+        running = marked.first();
+        EXPECT_TRUE(running.data(Qt::FontRole).value<QFont>().bold()) << level;
+        EXPECT_LE(running.siblingAtColumn(1).data().toString().left(10), now) << level;
+        EXPECT_GE(running.siblingAtColumn(2).data().toString().left(10), now) << level;
+        EXPECT_EQ(tree->isExpanded(running), level < 3) << level;
+        parent = running;
     }
+    EXPECT_EQ(tree->currentIndex().siblingAtColumn(0), running);
     // Another year length applies at once and is stated.
-    const QString firstEnd = mahadashas->item(0, 2)->text();
+    const QString firstEnd = model.index(0, 2).data().toString();
     Item("mnuYear360")->trigger();
-    EXPECT_NE(mahadashas->item(0, 2)->text(), firstEnd);
+    EXPECT_NE(tree->model()->index(0, 2).data().toString(), firstEnd);
     EXPECT_TRUE(Text("lblDashaClock").contains("360 days")) << Text("lblDashaClock").toStdString();
     EXPECT_TRUE(Text("lblDashaClock").contains("UTC+5:30")) << Text("lblDashaClock").toStdString();
 }
