@@ -23,14 +23,15 @@ namespace grahavani {
 
 namespace {
 
-// Lines are read and written in chunks of at most so many lines and about ChunkBytes
-// bytes; the charts of a chunk are shared out among the cores, and the results keep
-// the order of the input. Ordinary records fill a chunk by count long before its bytes.
-// A chart line is some 11 KB with its timing and 4 KB without, so a chunk's output stays
-// near 2 to 3 MB either way.
-constexpr std::size_t ChunkLinesWithTiming = 256;
-constexpr std::size_t ChunkLinesWithoutTiming = 512;
+// Lines are read and written in chunks of at most ChunkLines lines, about ChunkBytes bytes
+// of input and about ChunkOutputBytes bytes of output, as their timing says; the charts of a
+// chunk are shared out among the cores, and the results keep the order of the input.
+// Ordinary records fill a chunk by count long before its bytes: a chart line is some 11 KB
+// with its timing to the antardasha and 4 KB without, a chunk's output 1 to 3 MB. A line
+// with every dasha to the prana dasha is some 25 MB, and a chunk then holds one.
+constexpr std::size_t ChunkLines = 256;
 constexpr std::size_t ChunkBytes = 1 << 20;
+constexpr std::size_t ChunkOutputBytes = 4 << 20;
 // A worker's output of one chunk is a few megabytes at most; a larger buffer, left by
 // lines of long names, is given back rather than kept for the rest of the stream.
 constexpr std::size_t KeptOutputBytes = 4 << 20;
@@ -193,15 +194,17 @@ struct WorkerShare {
         if (timingOutput) {
             timing = ComputeChartTiming(prepared.Birth, chart, timingOutput->Year, timingOutput->Sunrise);
         }
-        output += writer.Line(chart, FromWindows1252(BuildTextReport(prepared.Birth, chart)),
-                              timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr);
+        writer.Append(chart, FromWindows1252(BuildTextReport(prepared.Birth, chart)),
+                      timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr, output);
         output += '\n';
-        const auto tell = [&](const std::string& notice) {
-            if (!notice.empty()) messages += "line " + std::to_string(number) + ": " + notice + '\n';
+        const auto tell = [&](std::string_view notice) {
+            if (notice.empty()) return;
+            messages.append("line ").append(std::to_string(number)).append(": ").append(notice) += '\n';
         };
         tell(prepared.Notice);
         tell(chart.EphemerisNotice);
         if (timing) tell(timing->EphemerisNotice);
+        if (writer.DashaAtOutsidePeriods()) tell(DashaAtOutsideNote);
     }
 
     void Clear() {
@@ -262,12 +265,37 @@ private:
 
 }  // namespace
 
+std::size_t BatchLineBytesAtMost(const std::optional<TimingOutput>& timing) {
+    // A chart with its report, planet table, panchang and navamsa.
+    constexpr std::size_t ChartBytes = 16 << 10;
+    // A period with its two times to the second, its lord and its yogini.
+    constexpr std::size_t PeriodBytes = 96;
+    if (!timing) return ChartBytes;
+    // The most mahadashas a system writes: a whole cycle, and those that begin within 120
+    // years of a birth that may fall at the very end of the first.
+    constexpr std::array<std::size_t, 3> MostMahadashas = {9, 8 * 5, 8 * 3};
+    std::size_t periods = 0;
+    for (std::size_t system = 0; system < MostMahadashas.size(); ++system) {
+        if (!timing->Systems[system]) continue;
+        const std::size_t rulers = system == 0 ? 9 : 8;
+        for (std::size_t level = 1, count = MostMahadashas[system];
+             level <= static_cast<std::size_t>(timing->DashaDepth.value_or(2)); ++level, count *= rulers) {
+            periods += count;
+        }
+    }
+    return ChartBytes + periods * PeriodBytes;
+}
+
+std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing) {
+    return std::clamp<std::size_t>(ChunkOutputBytes / BatchLineBytesAtMost(timing), 1, ChunkLines);
+}
+
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options, const std::optional<TimingOutput>& timingOutput) {
     bool allComputed = true;
     Chunk chunk;
     ChunkWorkers workers(options, timingOutput);
-    const std::size_t chunkLines = timingOutput ? ChunkLinesWithTiming : ChunkLinesWithoutTiming;
+    const std::size_t chunkLines = BatchChunkLines(timingOutput);
     LineReader reader(*in.rdbuf());
     LineSpan line;
     for (std::size_t firstNumber = 1; out;) {
