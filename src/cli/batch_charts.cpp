@@ -1,6 +1,7 @@
 #include "batch_charts.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -219,48 +220,80 @@ struct WorkerShare {
     }
 };
 
+// Computes chunks on every core and writes each while the next is computed, where two chunks'
+// output fits the memory bound; the results keep the order of the input.
 class ChunkWorkers {
 public:
     ChunkWorkers(const ChartOptions& options, const std::optional<TimingOutput>& timingOutput)
-        : options_(options), timingOutput_(timingOutput) {
+        : options_(options), timingOutput_(timingOutput),
+          writeWhileComputing_(2 * BatchChunkLines(timingOutput) * BatchLineBytesAtMost(timingOutput) <=
+                               OverlappedOutputBytes) {
         const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
-        shares_.reserve(cores);
-        for (std::size_t core = 0; core < cores; ++core) shares_.emplace_back(timingOutput);
+        for (auto& shares : shares_) {
+            shares.reserve(cores);
+            for (std::size_t core = 0; core < cores; ++core) shares.emplace_back(timingOutput);
+        }
     }
 
-    // Computes the chunk whose first line has the given number; writes the results in
-    // order. Returns whether every line gave a chart.
+    // Computes the chunk whose first line has the given number on every core while this thread
+    // writes the previous chunk's results (this one's too, where two chunks would not fit).
+    // Gives false once `out` has failed. The writes stay on this thread, whose errno tells
+    // why a write failed.
     bool Run(const Chunk& chunk, std::size_t firstNumber, std::ostream& out, std::ostream& err) {
+        std::vector<WorkerShare>& shares = shares_[current_];
         const std::size_t count = chunk.lines.size();
-        const std::size_t workers = std::min(shares_.size(), std::max<std::size_t>(count / 64, 1));
+        const std::size_t workers = std::min(shares.size(), std::max<std::size_t>(count / 64, 1));
         const auto computeShare = [&](std::size_t worker) {
             for (std::size_t i = count * worker / workers; i < count * (worker + 1) / workers; ++i) {
-                shares_[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_,
-                                        timingOutput_);
+                shares[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_,
+                                       timingOutput_);
             }
         };
         {
             std::vector<std::jthread> threads;
-            for (std::size_t worker = 1; worker < workers; ++worker) {
+            for (std::size_t worker = 0; worker < workers; ++worker) {
                 threads.emplace_back(computeShare, worker);
             }
-            computeShare(0);
+            Write(out, err);
         }
-        bool allComputed = true;
         for (std::size_t worker = 0; worker < workers; ++worker) {
-            WorkerShare& share = shares_[worker];
-            err.write(share.messages.data(), static_cast<std::streamsize>(share.messages.size()));
-            allComputed = allComputed && share.allComputed;
-            out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
-            share.Clear();
+            allComputed_ = allComputed_ && shares[worker].allComputed;
         }
-        return allComputed;
+        pending_ = {current_, workers};
+        current_ ^= 1;
+        if (!writeWhileComputing_) Write(out, err);
+        return static_cast<bool>(out);
     }
 
+    // The results computed and not yet written.
+    void Write(std::ostream& out, std::ostream& err) {
+        if (!pending_) return;
+        for (std::size_t worker = 0; worker < pending_->workers; ++worker) {
+            WorkerShare& share = shares_[pending_->shares][worker];
+            err.write(share.messages.data(), static_cast<std::streamsize>(share.messages.size()));
+            if (out) out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
+            share.Clear();
+        }
+        pending_.reset();
+    }
+
+    bool AllComputed() const { return allComputed_; }
+
 private:
+    // Two chunks' output, beside the program's own ten megabytes, within 64 MB.
+    static constexpr std::size_t OverlappedOutputBytes = 48 << 20;
+
     ChartOptions options_;
     const std::optional<TimingOutput>& timingOutput_;
-    std::vector<WorkerShare> shares_;
+    bool writeWhileComputing_;
+    std::array<std::vector<WorkerShare>, 2> shares_;  // one computed while the other is written
+    std::size_t current_ = 0;  // the shares the next chunk is computed into
+    struct PendingShares {
+        std::size_t shares = 0;
+        std::size_t workers = 0;
+    };
+    std::optional<PendingShares> pending_;
+    bool allComputed_ = true;
 };
 
 }  // namespace
@@ -292,24 +325,23 @@ std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing) {
 
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options, const std::optional<TimingOutput>& timingOutput) {
-    bool allComputed = true;
     Chunk chunk;
     ChunkWorkers workers(options, timingOutput);
     const std::size_t chunkLines = BatchChunkLines(timingOutput);
     LineReader reader(*in.rdbuf());
     LineSpan line;
-    for (std::size_t firstNumber = 1; out;) {
+    for (std::size_t firstNumber = 1;;) {
         chunk.text.clear();
         chunk.lines.clear();
         while (chunk.lines.size() < chunkLines && chunk.text.size() < ChunkBytes &&
                reader.Next(chunk.text, line)) {
             chunk.lines.push_back(line);
         }
-        if (chunk.lines.empty()) break;
-        allComputed = workers.Run(chunk, firstNumber, out, err) && allComputed;
+        if (chunk.lines.empty() || !workers.Run(chunk, firstNumber, out, err)) break;
         firstNumber += chunk.lines.size();
     }
-    return allComputed;
+    workers.Write(out, err);
+    return workers.AllComputed();
 }
 
 }  // namespace grahavani
