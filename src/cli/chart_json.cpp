@@ -419,9 +419,31 @@ private:
         line_.CloseList();
     }
 
+    // A period's start is the end of its elder sibling, written two times before it: the
+    // texts of the last few ticks are kept, which spares half the dates.
     void Time(std::string_view key, std::int64_t tick, bool withSeconds) {
-        line_.Key(key).Time(timeline_.JulianDayAt(tick), clockOffsetSeconds_, withSeconds);
+        line_.Key(key);
+        for (const RecentTime& recent : recent_) {
+            if (recent.Length > 0 && recent.Tick == tick && recent.WithSeconds == withSeconds) {
+                return line_.Word({recent.Text.data(), recent.Length});
+            }
+        }
+        RecentTime& kept = recent_[next_++ % recent_.size()];
+        kept.Tick = tick;
+        kept.WithSeconds = withSeconds;
+        kept.Length = WriteLocalTime(timeline_.JulianDayAt(tick), clockOffsetSeconds_, withSeconds,
+                                     kept.Text.data());
+        line_.Word({kept.Text.data(), kept.Length});
     }
+
+    struct RecentTime {
+        std::int64_t Tick = 0;
+        bool WithSeconds = false;
+        std::size_t Length = 0;  // none kept while 0
+        std::array<char, LocalSecondTextLength> Text{};
+    };
+    std::array<RecentTime, 4> recent_{};
+    std::size_t next_ = 0;
 
     JsonLine& line_;
     const DashaTimeline& timeline_;
