@@ -161,8 +161,10 @@ void WriteChartLine(benchmark::State& state, grahavani::TimingOutput output) {
     const grahavani::ChartTiming timing =
         grahavani::ComputeChartTiming(birth, chart, output.Year, output.Sunrise);
     grahavani::ChartJsonWriter writer(output);
-    for (auto _ : state) benchmark::DoNotOptimize(writer.Line(chart, report, &timing).data());
+    std::size_t lineBytes = 0;
+    for (auto _ : state) lineBytes = writer.Line(chart, report, &timing).size();
     state.SetItemsProcessed(state.iterations());
+    state.counters["LineBytes"] = static_cast<double>(lineBytes);
 }
 BENCHMARK_CAPTURE(WriteChartLine, Antardashas, grahavani::TimingOutput{});
 // Every system to the prana dasha, as a one-chart --json --dasha-depth 5 writes it.
