@@ -28,11 +28,11 @@ namespace {
 // of input and about ChunkOutputBytes bytes of output, as their timing says; the charts of a
 // chunk are shared out among the cores, and the results keep the order of the input.
 // Ordinary records fill a chunk by count long before its bytes: a chart line is some 11 KB
-// with its timing to the antardasha and 4 KB without, a chunk's output 1 to 3 MB. A line
+// with its timing to the antardasha and 4 KB without, a chunk's output 1 to 2 MB. A line
 // with every dasha to the prana dasha is some 25 MB, and a chunk then holds one.
 constexpr std::size_t ChunkLines = 256;
 constexpr std::size_t ChunkBytes = 1 << 20;
-constexpr std::size_t ChunkOutputBytes = 4 << 20;
+constexpr std::size_t ChunkOutputBytes = 3 << 20;
 // A worker's output of one chunk is a few megabytes at most; a larger buffer, left by
 // lines of long names, is given back rather than kept for the rest of the stream.
 constexpr std::size_t KeptOutputBytes = 4 << 20;

@@ -305,10 +305,10 @@ public:
         Separate();
         return *this;
     }
-    JsonLine& Open() { return out_ += '{', *this; }
-    JsonLine& Close() { return out_ += '}', *this; }
-    JsonLine& OpenList() { return out_ += '[', *this; }
-    JsonLine& CloseList() { return out_ += ']', *this; }
+    JsonLine& Open() { return Put('{'); }
+    JsonLine& Close() { return Put('}'); }
+    JsonLine& OpenList() { return Put('['); }
+    JsonLine& CloseList() { return Put(']'); }
     // A text that may need escaping.
     void Text(std::string_view text) { escaper_.Append(text, out_); }
     // A word of the program's own tables, which never needs escaping.
@@ -337,6 +337,10 @@ public:
     }
 
 private:
+    JsonLine& Put(char bracket) {
+        out_ += bracket;
+        return *this;
+    }
     void Separate() {
         if (out_.back() != '{' && out_.back() != '[') out_ += ',';
     }
