@@ -242,7 +242,8 @@ public:
     bool Run(const Chunk& chunk, std::size_t firstNumber, std::ostream& out, std::ostream& err) {
         std::vector<WorkerShare>& shares = shares_[current_];
         const std::size_t count = chunk.lines.size();
-        const std::size_t workers = std::min(shares.size(), std::max<std::size_t>(count / 64, 1));
+        // A core for every 16 lines or so: fewer would cost more in threads than they save.
+        const std::size_t workers = std::min(shares.size(), std::max<std::size_t>(count / 16, 1));
         const auto computeShare = [&](std::size_t worker) {
             for (std::size_t i = count * worker / workers; i < count * (worker + 1) / workers; ++i) {
                 shares[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_,
