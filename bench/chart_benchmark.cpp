@@ -8,9 +8,12 @@
 #include <random>
 #include <vector>
 
+#include "chart/chart_timing.h"
 #include "chart/compute_chart.h"
+#include "cli/chart_json.h"
 #include "engines/precise/sunrise.h"
 #include "formats/text_report.h"
+#include "formats/windows1252.h"
 #include "timing/local_time.h"
 #include "timing/navamsa.h"
 #include "timing/panchang.h"
@@ -159,6 +162,26 @@ void FindSunriseOfBirthDate(benchmark::State& state, grahavani::SunriseRule rule
 BENCHMARK_CAPTURE(FindSunriseOfBirthDate, ApparentLimb, grahavani::SunriseRule::ApparentLimb);
 BENCHMARK_CAPTURE(FindSunriseOfBirthDate, ApparentCentre, grahavani::SunriseRule::ApparentCentre);
 BENCHMARK_CAPTURE(FindSunriseOfBirthDate, TrueCentre, grahavani::SunriseRule::TrueCentre);
+
+// One chart's JSON line with its timing, the chart, report and timing computed beforehand.
+void WriteChartLine(benchmark::State& state, grahavani::TimingOutput output) {
+    const grahavani::BirthRecord birth = BirthOf(1947);
+    grahavani::ChartResult chart;
+    grahavani::ComputeChart(birth, chart);
+    const std::string report = grahavani::FromWindows1252(grahavani::BuildTextReport(birth, chart));
+    const grahavani::ChartTiming timing =
+        grahavani::ComputeChartTiming(birth, chart, output.Year, output.Sunrise);
+    grahavani::ChartJsonWriter writer(output);
+    std::size_t lineBytes = 0;
+    for (auto _ : state) lineBytes = writer.Line(chart, report, &timing).size();
+    state.SetItemsProcessed(state.iterations());
+    state.counters["LineBytes"] = static_cast<double>(lineBytes);
+}
+BENCHMARK_CAPTURE(WriteChartLine, Antardashas, grahavani::TimingOutput{});
+// Every system to the prana dasha, as a one-chart --json --dasha-depth 5 writes it.
+BENCHMARK_CAPTURE(WriteChartLine, PranadashasOfEverySystem,
+                  grahavani::TimingOutput{.DashaDepth = 5, .DashaAtLocalSeconds = std::nullopt, .Systems = {true, true, true}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "batch_charts.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -23,14 +24,15 @@ namespace grahavani {
 
 namespace {
 
-// Lines are read and written in chunks of at most so many lines and about ChunkBytes
-// bytes; the charts of a chunk are shared out among the cores, and the results keep
-// the order of the input. Ordinary records fill a chunk by count long before its bytes.
-// A chart line is some 11 KB with its timing and 4 KB without, so a chunk's output stays
-// near 2 to 3 MB either way.
-constexpr std::size_t ChunkLinesWithTiming = 256;
-constexpr std::size_t ChunkLinesWithoutTiming = 512;
+// Lines are read and written in chunks of at most ChunkLines lines, about ChunkBytes bytes
+// of input and about ChunkOutputBytes bytes of output, as their timing says; the charts of a
+// chunk are shared out among the cores, and the results keep the order of the input.
+// Ordinary records fill a chunk by count long before its bytes: a chart line is some 11 KB
+// with its timing to the antardasha and 4 KB without, a chunk's output 1 to 2 MB. A line
+// with every dasha to the prana dasha is some 25 MB, and a chunk then holds one.
+constexpr std::size_t ChunkLines = 256;
 constexpr std::size_t ChunkBytes = 1 << 20;
+constexpr std::size_t ChunkOutputBytes = 3 << 20;
 // A worker's output of one chunk is a few megabytes at most; a larger buffer, left by
 // lines of long names, is given back rather than kept for the rest of the stream.
 constexpr std::size_t KeptOutputBytes = 4 << 20;
@@ -193,15 +195,17 @@ struct WorkerShare {
         if (timingOutput) {
             timing = ComputeChartTiming(prepared.Birth, chart, timingOutput->Year, timingOutput->Sunrise);
         }
-        output += writer.Line(chart, FromWindows1252(BuildTextReport(prepared.Birth, chart)),
-                              timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr);
+        writer.Append(chart, FromWindows1252(BuildTextReport(prepared.Birth, chart)),
+                      timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr, output);
         output += '\n';
-        const auto tell = [&](const std::string& notice) {
-            if (!notice.empty()) messages += "line " + std::to_string(number) + ": " + notice + '\n';
+        const auto tell = [&](std::string_view notice) {
+            if (notice.empty()) return;
+            messages.append("line ").append(std::to_string(number)).append(": ").append(notice) += '\n';
         };
         tell(prepared.Notice);
         tell(chart.EphemerisNotice);
         if (timing) tell(timing->EphemerisNotice);
+        if (writer.DashaAtOutsidePeriods()) tell(DashaAtOutsideNote);
     }
 
     void Clear() {
@@ -216,72 +220,129 @@ struct WorkerShare {
     }
 };
 
+// Computes chunks on every core and writes each while the next is computed, where two chunks'
+// output fits the memory bound; the results keep the order of the input.
 class ChunkWorkers {
 public:
     ChunkWorkers(const ChartOptions& options, const std::optional<TimingOutput>& timingOutput)
-        : options_(options), timingOutput_(timingOutput) {
+        : options_(options), timingOutput_(timingOutput),
+          writeWhileComputing_(2 * BatchChunkLines(timingOutput) * BatchLineBytesAtMost(timingOutput) <=
+                               OverlappedOutputBytes) {
         const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
-        shares_.reserve(cores);
-        for (std::size_t core = 0; core < cores; ++core) shares_.emplace_back(timingOutput);
+        for (auto& shares : shares_) {
+            shares.reserve(cores);
+            for (std::size_t core = 0; core < cores; ++core) shares.emplace_back(timingOutput);
+        }
     }
 
-    // Computes the chunk whose first line has the given number; writes the results in
-    // order. Returns whether every line gave a chart.
+    // Computes the chunk whose first line has the given number on every core while this thread
+    // writes the previous chunk's results (this one's too, where two chunks would not fit).
+    // Gives false once `out` has failed. The writes stay on this thread, whose errno tells
+    // why a write failed.
     bool Run(const Chunk& chunk, std::size_t firstNumber, std::ostream& out, std::ostream& err) {
+        std::vector<WorkerShare>& shares = shares_[current_];
         const std::size_t count = chunk.lines.size();
-        const std::size_t workers = std::min(shares_.size(), std::max<std::size_t>(count / 64, 1));
+        // A core for every 16 lines or so: fewer would cost more in threads than they save.
+        const std::size_t workers = std::min(shares.size(), std::max<std::size_t>(count / 16, 1));
         const auto computeShare = [&](std::size_t worker) {
             for (std::size_t i = count * worker / workers; i < count * (worker + 1) / workers; ++i) {
-                shares_[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_,
-                                        timingOutput_);
+                shares[worker].Compute(chunk.text, chunk.lines[i], firstNumber + i, options_,
+                                       timingOutput_);
             }
         };
         {
             std::vector<std::jthread> threads;
-            for (std::size_t worker = 1; worker < workers; ++worker) {
+            for (std::size_t worker = 0; worker < workers; ++worker) {
                 threads.emplace_back(computeShare, worker);
             }
-            computeShare(0);
+            Write(out, err);
         }
-        bool allComputed = true;
         for (std::size_t worker = 0; worker < workers; ++worker) {
-            WorkerShare& share = shares_[worker];
-            err.write(share.messages.data(), static_cast<std::streamsize>(share.messages.size()));
-            allComputed = allComputed && share.allComputed;
-            out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
-            share.Clear();
+            allComputed_ = allComputed_ && shares[worker].allComputed;
         }
-        return allComputed;
+        pending_ = {current_, workers};
+        current_ ^= 1;
+        if (!writeWhileComputing_) Write(out, err);
+        return static_cast<bool>(out);
     }
 
+    // The results computed and not yet written.
+    void Write(std::ostream& out, std::ostream& err) {
+        if (!pending_) return;
+        for (std::size_t worker = 0; worker < pending_->workers; ++worker) {
+            WorkerShare& share = shares_[pending_->shares][worker];
+            err.write(share.messages.data(), static_cast<std::streamsize>(share.messages.size()));
+            if (out) out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
+            share.Clear();
+        }
+        pending_.reset();
+    }
+
+    bool AllComputed() const { return allComputed_; }
+
 private:
+    // Two chunks' output, beside the program's own ten megabytes, within 64 MB.
+    static constexpr std::size_t OverlappedOutputBytes = 48 << 20;
+
     ChartOptions options_;
     const std::optional<TimingOutput>& timingOutput_;
-    std::vector<WorkerShare> shares_;
+    bool writeWhileComputing_;
+    std::array<std::vector<WorkerShare>, 2> shares_;  // one computed while the other is written
+    std::size_t current_ = 0;  // the shares the next chunk is computed into
+    struct PendingShares {
+        std::size_t shares = 0;
+        std::size_t workers = 0;
+    };
+    std::optional<PendingShares> pending_;
+    bool allComputed_ = true;
 };
 
 }  // namespace
 
+std::size_t BatchLineBytesAtMost(const std::optional<TimingOutput>& timing) {
+    // A chart with its report, planet table, panchang and navamsa.
+    constexpr std::size_t ChartBytes = 16 << 10;
+    // A period with its two times to the second, its lord and its yogini.
+    constexpr std::size_t PeriodBytes = 96;
+    if (!timing) return ChartBytes;
+    // The most mahadashas a system writes: a whole cycle, and those that begin within 120
+    // years of a birth that may fall at the very end of the first.
+    constexpr std::array<std::size_t, 3> MostMahadashas = {9, 8 * 5, 8 * 3};
+    std::size_t periods = 0;
+    for (std::size_t system = 0; system < MostMahadashas.size(); ++system) {
+        if (!timing->Systems[system]) continue;
+        const std::size_t rulers = system == 0 ? 9 : 8;
+        for (std::size_t level = 1, count = MostMahadashas[system];
+             level <= static_cast<std::size_t>(timing->DashaDepth.value_or(2)); ++level, count *= rulers) {
+            periods += count;
+        }
+    }
+    return ChartBytes + periods * PeriodBytes;
+}
+
+std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing) {
+    return std::clamp<std::size_t>(ChunkOutputBytes / BatchLineBytesAtMost(timing), 1, ChunkLines);
+}
+
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options, const std::optional<TimingOutput>& timingOutput) {
-    bool allComputed = true;
     Chunk chunk;
     ChunkWorkers workers(options, timingOutput);
-    const std::size_t chunkLines = timingOutput ? ChunkLinesWithTiming : ChunkLinesWithoutTiming;
+    const std::size_t chunkLines = BatchChunkLines(timingOutput);
     LineReader reader(*in.rdbuf());
     LineSpan line;
-    for (std::size_t firstNumber = 1; out;) {
+    for (std::size_t firstNumber = 1;;) {
         chunk.text.clear();
         chunk.lines.clear();
         while (chunk.lines.size() < chunkLines && chunk.text.size() < ChunkBytes &&
                reader.Next(chunk.text, line)) {
             chunk.lines.push_back(line);
         }
-        if (chunk.lines.empty()) break;
-        allComputed = workers.Run(chunk, firstNumber, out, err) && allComputed;
+        if (chunk.lines.empty() || !workers.Run(chunk, firstNumber, out, err)) break;
         firstNumber += chunk.lines.size();
     }
-    return allComputed;
+    workers.Write(out, err);
+    return workers.AllComputed();
 }
 
 }  // namespace grahavani

@@ -15,6 +15,11 @@ namespace grahavani {
 
 inline constexpr std::size_t MaxBatchLineBytes = 1 << 16;
 
+// The most bytes one chart line with this timing can write (a long name, note or place aside),
+// and so the lines a chunk takes: lines with deep dashas are taken few at a time.
+std::size_t BatchLineBytesAtMost(const std::optional<TimingOutput>& timing);
+std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing);
+
 // Writes a chart or {"line": N, "error": "..."} for each input line; tells `err`
 // about each bad line, and about a line whose place's clock needs a word. Each chart
 // carries its timing (panchang, navamsa, dashas as `timing` says) unless `timing` is

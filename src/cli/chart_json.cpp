@@ -5,12 +5,14 @@
 #include "model/name_tables.h"
 #include "timing/local_time.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <optional>
-#include <type_traits>
+#include <span>
 
 namespace grahavani {
 
@@ -243,210 +245,6 @@ std::variant<BatchRecord, std::string> BatchRecordFromJson(std::string_view line
     return record;
 }
 
-namespace {
-
-constexpr std::array<const char*, 8> NumberFields = {
-    "UniversalTimeHours", "BirthDayNumber", "Centuries1900",
-    "AyanamsaCorrection", "AscendantDegrees", "MidheavenDegrees", "JulianDayUT", "Ayanamsa"};
-constexpr std::array<const char*, 17> TextFields = {
-    "AyanamsaText", "AscendantText", "MidheavenText", "RahuText", "KetuText",
-    "MoonPositionText", "MoonNakshatra", "MoonRashi", "AyanamsaDisplay", "LagnaSign",
-    "LagnaName", "NakshatraLord", "NakshatraPada", "Report", "Engine", "Ephemeris",
-    "UniversalTime"};
-constexpr std::array<const char*, 2> TextListFields = {"PlanetTexts", "PositionTexts"};
-constexpr std::array<std::size_t, 5> RetrogradeBodies = {
-    MercuryBody, VenusBody, MarsBody, JupiterBody, SaturnBody};
-
-constexpr std::array<const char*, 2> PanchangNumberFields = {"TithiNumber", "YogaNumber"};
-constexpr std::array<const char*, 5> PanchangTextFields = {"Tithi", "Paksha", "Yoga", "Karana", "Vara"};
-// The navamsa's order: the ascendant, then the nine bodies.
-constexpr std::array<std::string_view, 10> NavamsaBodyNames = {
-    "Ascendant", "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
-
-}  // namespace
-
-ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing) : document_(json::object()) {
-    const ChartResult empty;
-    for (std::size_t i = 0; i < NumberFields.size(); ++i) {
-        numbers_[i] = &(document_[NumberFields[i]] = 0.0).get_ref<json::number_float_t&>();
-    }
-    for (std::size_t i = 0; i < TextFields.size(); ++i) {
-        texts_[i] = &(document_[TextFields[i]] = "").get_ref<json::string_t&>();
-    }
-    textLists_[0] = &(document_[TextListFields[0]] = empty.PlanetTexts);
-    textLists_[1] = &(document_[TextListFields[1]] = empty.PositionTexts);
-    json& longitudes = document_["Longitudes"] = json::object();
-    for (std::size_t body = 0; body < BodyCount; ++body) {
-        longitudes_[body] =
-            &(longitudes[std::string(BodyNames[body])] = 0.0).get_ref<json::number_float_t&>();
-    }
-    zoneSignFromHemisphere_ =
-        &(document_["ZoneSignFromHemisphere"] = true).get_ref<json::boolean_t&>();
-
-    const auto text = [](json& object, const char* name) {
-        return &(object[name] = "").get_ref<json::string_t&>();
-    };
-    const auto number = [](json& object, const char* name) {
-        return &(object[name] = 0.0).get_ref<json::number_float_t&>();
-    };
-    const auto integer = [](json& object, const char* name) {
-        return &(object[name] = 0).get_ref<json::number_integer_t&>();
-    };
-    moonPada_ = integer(document_, "MoonPada");
-    json& planets = document_["Planets"] = json::object();
-    const auto rows = ComputePlanetTable(empty);
-    for (std::size_t i = 0; i < planets_.size(); ++i) {
-        json& row = planets[std::string(rows[i].Body)] = json::object();
-        planets_[i] = {number(row, "Longitude"), text(row, "Sign"),       number(row, "Degrees"),
-                       text(row, "Text"),        text(row, "Nakshatra"),  integer(row, "Pada"),
-                       text(row, "NakshatraLord"), integer(row, "House"), &(row["Dignity"] = nullptr),
-                       &(row["Retrograde"] = nullptr), &(row["Combust"] = nullptr)};
-    }
-    if (!timing) return;
-    json& panchang = document_["Panchang"] = json::object();
-    for (std::size_t i = 0; i < PanchangNumberFields.size(); ++i) {
-        panchangNumbers_[i] =
-            &(panchang[PanchangNumberFields[i]] = 0).get_ref<json::number_integer_t&>();
-    }
-    for (std::size_t i = 0; i < PanchangTextFields.size(); ++i) {
-        panchangTexts_[i] = text(panchang, PanchangTextFields[i]);
-    }
-    sunrise_ = &(panchang["Sunrise"] = nullptr);
-    json& navamsa = document_["Navamsa"] = json::object();
-    for (std::size_t i = 0; i < navamsa_.size(); ++i) {
-        navamsa_[i] = &(navamsa[std::string(NavamsaBodyNames[i])] = "").get_ref<json::string_t&>();
-    }
-    json& dasha = document_["Vimshottari"] = json::object();
-    yearDays_ = &(dasha["YearDays"] = 0.0).get_ref<json::number_float_t&>();
-    json& periods = dasha["Periods"] = json::array();
-    for (std::size_t m = 0; m < periods_.size(); ++m) {
-        json& period = periods.emplace_back(json::object());
-        periods_[m] = {text(period, "Lord"), text(period, "Start"), text(period, "End")};
-        json& subs = period["Antardashas"] = json::array();
-        subs.get_ref<json::array_t&>().reserve(9);
-        for (std::size_t a = 0; a < 9; ++a) {
-            json& sub = subs.emplace_back(json::object());
-            antardashas_[m][a] = {text(sub, "Lord"), text(sub, "Start"), text(sub, "End")};
-        }
-    }
-}
-
-void ChartJsonWriter::FillRetrograde(const ChartResult& c) {
-    // Only the precise engine knows which planets move backwards.
-    const bool wanted = c.ComputedBy == Engine::Precise;
-    if (!wanted) {
-        if (retrograde_[0]) document_.erase("Retrograde");
-        retrograde_ = {};
-        return;
-    }
-    if (!retrograde_[0]) {
-        json& flags = document_["Retrograde"] = json::object();
-        for (std::size_t i = 0; i < RetrogradeBodies.size(); ++i) {
-            retrograde_[i] = &(flags[std::string(BodyNames[RetrogradeBodies[i]])] = false)
-                                  .get_ref<json::boolean_t&>();
-        }
-    }
-    for (std::size_t i = 0; i < RetrogradeBodies.size(); ++i) {
-        *retrograde_[i] = c.Retrograde[RetrogradeBodies[i]];
-    }
-}
-
-void ChartJsonWriter::FillPlanets(const ChartResult& c) {
-    // A value the body lacks is null; a text is refilled in place.
-    const auto optional = [](json& value, const auto& known) {
-        if (!known) {
-            value = nullptr;
-        } else if constexpr (std::is_same_v<std::decay_t<decltype(*known)>, std::string_view>) {
-            if (!value.is_string()) value = "";
-            value.get_ref<json::string_t&>().assign(*known);
-        } else {
-            value = *known;
-        }
-    };
-    const auto table = ComputePlanetTable(c);
-    for (std::size_t i = 0; i < planets_.size(); ++i) {
-        const PlanetRow& row = table[i];
-        PlanetValues& values = planets_[i];
-        *values.Longitude = row.Longitude;
-        values.Sign->assign(row.Sign);
-        *values.Degrees = row.Degrees;
-        *values.Text = row.Text;
-        values.Nakshatra->assign(row.Nakshatra);
-        *values.Pada = row.Pada;
-        values.NakshatraLord->assign(row.NakshatraLord);
-        *values.House = row.House;
-        optional(*values.Dignity, row.Dignity);
-        optional(*values.Retrograde, row.Retrograde);
-        optional(*values.Combust, row.Combust);
-    }
-    *moonPada_ = table[PlanetTableRow(MoonBody)].Pada;
-}
-
-void ChartJsonWriter::FillTiming(const ChartTiming& timing) {
-    const Panchang& p = timing.Panchang;
-    *panchangNumbers_[0] = p.TithiNumber;
-    *panchangNumbers_[1] = p.YogaNumber;
-    const std::string_view texts[] = {p.Tithi, p.Paksha, p.Yoga, p.Karana, p.Vara};
-    for (std::size_t i = 0; i < std::size(texts); ++i) panchangTexts_[i]->assign(texts[i]);
-    const std::string sunrise =
-        p.SunriseJulianDayUT ? FormatLocalSecond(*p.SunriseJulianDayUT, timing.ClockOffsetSeconds) : "";
-    if (sunrise.empty()) {
-        *sunrise_ = nullptr;
-    } else {
-        *sunrise_ = sunrise;
-    }
-    for (std::size_t i = 0; i < navamsa_.size(); ++i) {
-        navamsa_[i]->assign(SignAbbreviation(timing.Navamsa[i].Sign));
-    }
-
-    *yearDays_ = timing.Dasha.YearDays;
-    // One period ends where the next begins, so each boundary is written once: a dasha's
-    // 180 dates are most of a chart line's cost.
-    double lastBoundary = std::numeric_limits<double>::quiet_NaN();
-    std::string lastText;
-    const auto dateText = [&](double julianDayUT) -> const std::string& {
-        if (julianDayUT != lastBoundary) {
-            lastBoundary = julianDayUT;
-            lastText = FormatLocalMinute(julianDayUT, timing.ClockOffsetSeconds);
-        }
-        return lastText;
-    };
-    for (std::size_t m = 0; m < periods_.size(); ++m) {
-        const Mahadasha& period = timing.Dasha.Periods[m];
-        periods_[m].Lord->assign(period.Lord);
-        *periods_[m].Start = dateText(period.StartJulianDayUT);
-        for (std::size_t a = 0; a < 9; ++a) {
-            const AntardashaPeriod& sub = period.Antardashas[a];
-            antardashas_[m][a].Lord->assign(sub.Lord);
-            *antardashas_[m][a].Start = dateText(sub.StartJulianDayUT);
-            *antardashas_[m][a].End = dateText(sub.EndJulianDayUT);
-        }
-        *periods_[m].End = dateText(period.EndJulianDayUT);
-    }
-}
-
-void ChartJsonWriter::FillPlace(const ChartPlace* place) {
-    if (!place) {
-        if (hasPlace_) {
-            for (const char* field : {"Place", "PlaceNote", "TimeZone", "ZoneOffsetSeconds", "DaylightSaving"}) {
-                document_.erase(field);
-            }
-        }
-        hasPlace_ = false;
-        return;
-    }
-    document_["Place"] = PlaceJson(*place->Place);
-    if (place->Note.empty()) {
-        document_.erase("PlaceNote");
-    } else {
-        document_["PlaceNote"] = place->Note;
-    }
-    document_["TimeZone"] = place->Place->TimeZone;
-    document_["ZoneOffsetSeconds"] = place->Clock.OffsetSeconds;
-    document_["DaylightSaving"] = place->Clock.DaylightSaving;
-    hasPlace_ = true;
-}
-
 nlohmann::json PlaceJson(const AtlasPlace& place) {
     return {{"Name", place.Name},           {"State", place.State},
             {"Country", place.Country},     {"Latitude", place.Latitude},
@@ -454,40 +252,371 @@ nlohmann::json PlaceJson(const AtlasPlace& place) {
             {"Population", place.Population}};
 }
 
-const std::string& ChartJsonWriter::Line(const ChartResult& c, const std::string& reportText,
-                                         const ChartTiming* timing, const ChartPlace* place) {
-    const double numbers[] = {c.UniversalTimeHours, c.BirthDayNumber, c.Centuries1900,
-                              c.AyanamsaCorrection, c.AscendantDegrees, c.MidheavenDegrees,
-                              c.JulianDayUT, c.AyanamsaDegrees};
-    for (std::size_t i = 0; i < std::size(numbers); ++i) *numbers_[i] = numbers[i];
-    const std::string engine(EngineName(c.ComputedBy));
-    // The instant itself, on the clock of no offset: "1947-08-14T18:30:00Z".
-    const std::string universalTime = FormatLocalSecond(c.JulianDayUT, 0) + "Z";
-    const std::string* texts[TextFields.size()] = {
-        &c.AyanamsaText, &c.AscendantText, &c.MidheavenText, &c.RahuText, &c.KetuText,
-        &c.MoonPositionText, &c.MoonNakshatra, &c.MoonRashi, &c.AyanamsaDisplay, &c.LagnaSign,
-        &c.LagnaName, &c.NakshatraLord, &c.NakshatraPada, &reportText, &engine, &c.Ephemeris,
-        &universalTime};
-    for (std::size_t i = 0; i < TextFields.size(); ++i) *texts_[i] = *texts[i];
-    for (std::size_t body = 0; body < BodyCount; ++body) *longitudes_[body] = c.Longitudes[body];
-    *zoneSignFromHemisphere_ = c.ZoneSignFromHemisphere;
-    FillRetrograde(c);
-    FillPlanets(c);
-    if (timing) FillTiming(*timing);
-    FillPlace(place);
-    const auto fill = [](json& list, const auto& values) {
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            list[i].get_ref<json::string_t&>() = values[i];
-        }
-    };
-    fill(*textLists_[0], c.PlanetTexts);
-    fill(*textLists_[1], c.PositionTexts);
+// A text through the JSON library's own escaping, into a buffer kept for the next.
+struct ChartJsonWriter::TextEscaper {
+    json value = "";
+    std::string escaped;
+    nlohmann::detail::serializer<json> serializer{nlohmann::detail::output_adapter<char>(escaped), ' '};
 
+    void Append(std::string_view text, std::string& out) {
+        value.get_ref<json::string_t&>().assign(text);
+        escaped.clear();
+        serializer.dump(value, false, false, 0);
+        out += escaped;
+    }
+};
+
+namespace {
+
+// The navamsa's order: the ascendant, then the nine bodies.
+constexpr std::array<std::string_view, 10> NavamsaBodyNames = {
+    "Ascendant", "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
+constexpr std::array<std::size_t, 5> RetrogradeBodies = {
+    MercuryBody, VenusBody, MarsBody, JupiterBody, SaturnBody};
+// The key of each level's list of periods, the mahadashas' first.
+constexpr std::array<std::string_view, DeepestDashaLevel> DashaLevelKeys = {
+    "Periods", "Antardashas", "Pratyantardashas", "Sookshmadashas", "Pranadashas"};
+
+// The indices of the names in the byte order of the names, as a JSON object keeps its keys.
+template <std::size_t Count, typename Name>
+std::array<std::size_t, Count> KeyOrder(const std::array<Name, Count>& names) {
+    std::array<std::size_t, Count> order{};
+    for (std::size_t i = 0; i < Count; ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::string_view(names[a]) < std::string_view(names[b]);
+    });
+    return order;
+}
+
+// One line under construction. A key or an array's element takes a comma unless it opens
+// its object or array.
+class JsonLine {
+public:
+    JsonLine(std::string& out, ChartJsonWriter::TextEscaper& escaper) : out_(out), escaper_(escaper) {}
+
+    JsonLine& Key(std::string_view name) {
+        Separate();
+        out_ += '"';
+        out_ += name;
+        out_ += "\":";
+        return *this;
+    }
+    JsonLine& Element() {
+        Separate();
+        return *this;
+    }
+    JsonLine& Open() { return Put('{'); }
+    JsonLine& Close() { return Put('}'); }
+    JsonLine& OpenList() { return Put('['); }
+    JsonLine& CloseList() { return Put(']'); }
+    // A text that may need escaping.
+    void Text(std::string_view text) { escaper_.Append(text, out_); }
+    // A word of the program's own tables, which never needs escaping.
+    void Word(std::string_view word) {
+        out_ += '"';
+        out_ += word;
+        out_ += '"';
+    }
+    void Null() { out_ += "null"; }
+    void Flag(bool flag) { out_ += flag ? "true" : "false"; }
+    // As the JSON library prints a double.
+    void Number(double number) {
+        if (!std::isfinite(number)) return Null();
+        std::array<char, 64> digits;
+        char* end = nlohmann::detail::to_chars(digits.data(), digits.data() + digits.size(), number);
+        out_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    }
+    void Integer(std::int64_t number) {
+        std::array<char, 24> digits;
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), number);
+        out_.append(digits.data(), static_cast<std::size_t>(written.ptr - digits.data()));
+    }
+    void Time(double julianDayUT, int clockOffsetSeconds, bool withSeconds) {
+        char text[LocalSecondTextLength];
+        Word({text, WriteLocalTime(julianDayUT, clockOffsetSeconds, withSeconds, text)});
+    }
+
+private:
+    JsonLine& Put(char bracket) {
+        out_ += bracket;
+        return *this;
+    }
+    void Separate() {
+        if (out_.back() != '{' && out_.back() != '[') out_ += ',';
+    }
+
+    std::string& out_;
+    ChartJsonWriter::TextEscaper& escaper_;
+};
+
+// One dasha system's object: its balance, its periods to the depth asked for and the chain
+// running at a moment.
+class DashaWriter {
+public:
+    DashaWriter(JsonLine& line, const DashaTimeline& timeline, int clockOffsetSeconds, int depth)
+        : line_(line), timeline_(timeline), rulers_(DashaRulers(timeline.System)),
+          clockOffsetSeconds_(clockOffsetSeconds), depth_(depth), withSeconds_(depth > 2),
+          yogini_(timeline.System == DashaSystem::Yogini) {}
+
+    // Gives false when `runningAt` lies outside the mahadashas.
+    bool Write(std::optional<double> runningAt) {
+        bool inside = true;
+        line_.Open();
+        const DashaBalance& balance = timeline_.Balance;
+        line_.Key("Balance").Open();
+        line_.Key("Days").Integer(balance.Days);
+        line_.Key("Lord").Word(rulers_[balance.Ruler].Lord);
+        line_.Key("Months").Integer(balance.Months);
+        line_.Key("Years").Integer(balance.Years);
+        if (yogini_) line_.Key("Yogini").Word(rulers_[balance.Ruler].Yogini);
+        line_.Close();
+        line_.Key("Periods").OpenList();
+        for (const DashaPeriod& period : timeline_.Mahadashas) WritePeriod(period);
+        line_.CloseList();
+        if (runningAt) {
+            line_.Key("Running");
+            const auto running = timeline_.RunningAt(*runningAt);
+            inside = running.has_value();
+            if (running) {
+                WriteRunning(*running);
+            } else {
+                line_.Null();
+            }
+        }
+        line_.Key("YearDays").Number(timeline_.YearDays);
+        line_.Close();
+        return inside;
+    }
+
+private:
+    void WritePeriod(const DashaPeriod& period) {
+        const bool hasSubs = period.Level < depth_;
+        const std::string_view subKey = hasSubs ? DashaLevelKeys[period.Level] : "";
+        // "Antardashas" sorts before "End"; the deeper keys between "Lord" and "Start".
+        const bool subsFirst = subKey == DashaLevelKeys[1];
+        line_.Element().Open();
+        if (hasSubs && subsFirst) WriteSubPeriods(period, subKey);
+        Time("End", period.EndTick, withSeconds_);
+        line_.Key("Lord").Word(rulers_[period.Ruler].Lord);
+        if (hasSubs && !subsFirst) WriteSubPeriods(period, subKey);
+        Time("Start", period.StartTick, withSeconds_);
+        if (yogini_) line_.Key("Yogini").Word(rulers_[period.Ruler].Yogini);
+        line_.Close();
+    }
+
+    void WriteSubPeriods(const DashaPeriod& period, std::string_view key) {
+        line_.Key(key).OpenList();
+        for (const DashaPeriod& sub : timeline_.SubPeriods(period)) WritePeriod(sub);
+        line_.CloseList();
+    }
+
+    void WriteRunning(const RunningDashas& running) {
+        line_.OpenList();
+        for (const DashaPeriod& period : running) {
+            line_.Element().Open();
+            Time("End", period.EndTick, true);
+            line_.Key("Level").Word(DashaLevelNames[period.Level - 1]);
+            line_.Key("Lord").Word(rulers_[period.Ruler].Lord);
+            Time("Start", period.StartTick, true);
+            line_.Close();
+        }
+        line_.CloseList();
+    }
+
+    // A period's start is the end of its elder sibling, written two times before it: the
+    // texts of the last few ticks are kept, which spares half the dates.
+    void Time(std::string_view key, std::int64_t tick, bool withSeconds) {
+        line_.Key(key);
+        for (const RecentTime& recent : recent_) {
+            if (recent.Length > 0 && recent.Tick == tick && recent.WithSeconds == withSeconds) {
+                return line_.Word({recent.Text.data(), recent.Length});
+            }
+        }
+        RecentTime& kept = recent_[next_++ % recent_.size()];
+        kept.Tick = tick;
+        kept.WithSeconds = withSeconds;
+        kept.Length = WriteLocalTime(timeline_.JulianDayAt(tick), clockOffsetSeconds_, withSeconds,
+                                     kept.Text.data());
+        line_.Word({kept.Text.data(), kept.Length});
+    }
+
+    struct RecentTime {
+        std::int64_t Tick = 0;
+        bool WithSeconds = false;
+        std::size_t Length = 0;  // none kept while 0
+        std::array<char, LocalSecondTextLength> Text{};
+    };
+    std::array<RecentTime, 4> recent_{};
+    std::size_t next_ = 0;
+
+    JsonLine& line_;
+    const DashaTimeline& timeline_;
+    std::span<const DashaRuler> rulers_;
+    int clockOffsetSeconds_;
+    int depth_;
+    bool withSeconds_;
+    bool yogini_;
+};
+
+}  // namespace
+
+ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing)
+    : timing_(timing), escaper_(std::make_unique<TextEscaper>()) {}
+ChartJsonWriter::~ChartJsonWriter() = default;
+ChartJsonWriter::ChartJsonWriter(ChartJsonWriter&&) noexcept = default;
+ChartJsonWriter& ChartJsonWriter::operator=(ChartJsonWriter&&) noexcept = default;
+
+const std::string& ChartJsonWriter::Line(const ChartResult& chart, const std::string& reportText,
+                                         const ChartTiming* timing, const ChartPlace* place) {
     line_.clear();
-    nlohmann::detail::serializer<json> serializer(
-        nlohmann::detail::output_adapter<char>(line_), ' ');
-    serializer.dump(document_, false, false, 0);
+    Append(chart, reportText, timing, place, line_);
     return line_;
+}
+
+void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText,
+                             const ChartTiming* timing, const ChartPlace* place, std::string& out) {
+    static const auto bodyOrder = KeyOrder(BodyNames);
+    static const auto navamsaOrder = KeyOrder(NavamsaBodyNames);
+    static const auto rowOrder = [] {
+        std::array<std::string_view, PlanetTableRows> bodies{};
+        const auto rows = ComputePlanetTable(ChartResult{});
+        for (std::size_t i = 0; i < bodies.size(); ++i) bodies[i] = rows[i].Body;
+        return KeyOrder(bodies);
+    }();
+    if (!timing_) timing = nullptr;
+    dashaAtOutside_ = false;
+    std::optional<double> runningAt;
+    if (timing && timing_->DashaAtLocalSeconds) {
+        runningAt = UnixEpochJulianDay +
+                    static_cast<double>(*timing_->DashaAtLocalSeconds - timing->ClockOffsetSeconds) / SecondsPerDay;
+    }
+    const int depth = timing_ ? timing_->DashaDepth.value_or(2) : 2;
+    const auto dasha = [&](DashaSystem system) {
+        const auto index = static_cast<std::size_t>(system);
+        if (!timing || !timing_->Systems[index]) return;
+        JsonLine line(out, *escaper_);
+        line.Key(DashaSystemNames[index]);
+        DashaWriter writer(line, timing->Dashas[index], timing->ClockOffsetSeconds, depth);
+        if (!writer.Write(runningAt)) dashaAtOutside_ = true;
+    };
+
+    JsonLine line(out, *escaper_);
+    line.Open();
+    line.Key("AscendantDegrees").Number(c.AscendantDegrees);
+    line.Key("AscendantText").Text(c.AscendantText);
+    dasha(DashaSystem::Ashtottari);
+    line.Key("Ayanamsa").Number(c.AyanamsaDegrees);
+    line.Key("AyanamsaCorrection").Number(c.AyanamsaCorrection);
+    line.Key("AyanamsaDisplay").Text(c.AyanamsaDisplay);
+    line.Key("AyanamsaName").Word(c.AyanamsaName);
+    line.Key("AyanamsaText").Text(c.AyanamsaText);
+    line.Key("BirthDayNumber").Number(c.BirthDayNumber);
+    line.Key("Centuries1900").Number(c.Centuries1900);
+    if (place) line.Key("DaylightSaving").Flag(place->Clock.DaylightSaving);
+    line.Key("Engine").Word(EngineName(c.ComputedBy));
+    line.Key("Ephemeris").Text(c.Ephemeris);
+    line.Key("JulianDayUT").Number(c.JulianDayUT);
+    line.Key("KetuText").Text(c.KetuText);
+    line.Key("LagnaName").Text(c.LagnaName);
+    line.Key("LagnaSign").Text(c.LagnaSign);
+    line.Key("Longitudes").Open();
+    for (const std::size_t body : bodyOrder) line.Key(BodyNames[body]).Number(c.Longitudes[body]);
+    line.Close();
+    line.Key("MidheavenDegrees").Number(c.MidheavenDegrees);
+    line.Key("MidheavenText").Text(c.MidheavenText);
+    line.Key("MoonNakshatra").Text(c.MoonNakshatra);
+    const auto table = ComputePlanetTable(c);
+    line.Key("MoonPada").Integer(table[PlanetTableRow(MoonBody)].Pada);
+    line.Key("MoonPositionText").Text(c.MoonPositionText);
+    line.Key("MoonRashi").Text(c.MoonRashi);
+    line.Key("NakshatraLord").Text(c.NakshatraLord);
+    line.Key("NakshatraPada").Text(c.NakshatraPada);
+    if (timing) {
+        line.Key("Navamsa").Open();
+        for (const std::size_t i : navamsaOrder) {
+            line.Key(NavamsaBodyNames[i]).Word(SignAbbreviation(timing->Navamsa[i].Sign));
+        }
+        line.Close();
+        const Panchang& p = timing->Panchang;
+        line.Key("Panchang").Open();
+        line.Key("Karana").Word(p.Karana);
+        line.Key("Paksha").Word(p.Paksha);
+        line.Key("Sunrise");
+        if (p.SunriseJulianDayUT) {
+            line.Time(*p.SunriseJulianDayUT, timing->ClockOffsetSeconds, true);
+        } else {
+            line.Null();
+        }
+        line.Key("SunriseRule").Word(SunriseRuleName(timing->Sunrise));
+        line.Key("Tithi").Word(p.Tithi);
+        line.Key("TithiNumber").Integer(p.TithiNumber);
+        line.Key("Vara").Word(p.Vara);
+        line.Key("Yoga").Word(p.Yoga);
+        line.Key("YogaNumber").Integer(p.YogaNumber);
+        line.Close();
+    }
+    if (place) {
+        const AtlasPlace& atlas = *place->Place;
+        line.Key("Place").Open();
+        line.Key("Country").Text(atlas.Country);
+        line.Key("Latitude").Number(atlas.Latitude);
+        line.Key("Longitude").Number(atlas.Longitude);
+        line.Key("Name").Text(atlas.Name);
+        line.Key("Population").Integer(atlas.Population);
+        line.Key("State").Text(atlas.State);
+        line.Key("TimeZone").Text(atlas.TimeZone);
+        line.Close();
+        if (!place->Note.empty()) line.Key("PlaceNote").Text(place->Note);
+    }
+    const auto texts = [&](std::string_view key, const auto& list) {
+        line.Key(key).OpenList();
+        for (const std::string& text : list) line.Element().Text(text);
+        line.CloseList();
+    };
+    texts("PlanetTexts", c.PlanetTexts);
+    line.Key("Planets").Open();
+    for (const std::size_t i : rowOrder) {
+        const PlanetRow& row = table[i];
+        line.Key(row.Body).Open();
+        line.Key("Combust");
+        row.Combust ? line.Flag(*row.Combust) : line.Null();
+        line.Key("Degrees").Number(row.Degrees);
+        line.Key("Dignity");
+        row.Dignity ? line.Word(*row.Dignity) : line.Null();
+        line.Key("House").Integer(row.House);
+        line.Key("Longitude").Number(row.Longitude);
+        line.Key("Nakshatra").Word(row.Nakshatra);
+        line.Key("NakshatraLord").Word(row.NakshatraLord);
+        line.Key("Pada").Integer(row.Pada);
+        line.Key("Retrograde");
+        row.Retrograde ? line.Flag(*row.Retrograde) : line.Null();
+        line.Key("Sign").Word(row.Sign);
+        line.Key("Text").Text(row.Text);
+        line.Close();
+    }
+    line.Close();
+    texts("PositionTexts", c.PositionTexts);
+    line.Key("RahuText").Text(c.RahuText);
+    line.Key("Report").Text(reportText);
+    // Only the precise engine knows which planets move backwards.
+    if (c.ComputedBy == Engine::Precise) {
+        line.Key("Retrograde").Open();
+        for (const std::size_t body : bodyOrder) {
+            if (std::find(RetrogradeBodies.begin(), RetrogradeBodies.end(), body) != RetrogradeBodies.end()) {
+                line.Key(BodyNames[body]).Flag(c.Retrograde[body]);
+            }
+        }
+        line.Close();
+    }
+    if (place) line.Key("TimeZone").Text(place->Place->TimeZone);
+    // The instant itself, on the clock of no offset: "1947-08-14T18:30:00Z".
+    line.Key("UniversalTime").Text(FormatLocalSecond(c.JulianDayUT, 0) + "Z");
+    line.Key("UniversalTimeHours").Number(c.UniversalTimeHours);
+    dasha(DashaSystem::Vimshottari);
+    dasha(DashaSystem::Yogini);
+    if (place) line.Key("ZoneOffsetSeconds").Integer(place->Clock.OffsetSeconds);
+    line.Key("ZoneSignFromHemisphere").Flag(c.ZoneSignFromHemisphere);
+    line.Close();
 }
 
 }  // namespace grahavani

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,67 +43,44 @@ struct ChartPlace {
 };
 
 // Writes chart results as JSON objects with the chart result's fields and "Report": the
-// texts, the day counts, the engine and its ephemeris, "UniversalTime" (ISO 8601),
+// texts, the day counts, the engine, its ephemeris and "AyanamsaName", "UniversalTime" (ISO 8601),
 // "Longitudes" by body name, "MoonPada" (the quarter the Moon stands in), "Planets" (the
-// planet table by body name), "Panchang", "Navamsa" and "Vimshottari" (times local to the birth
-// place's clock), for the precise engine "Retrograde" of the five planets and, for a record from
-// the atlas, "Place", "TimeZone", "ZoneOffsetSeconds" and "DaylightSaving" of the clock in force.
-// One document is kept and refilled, so that once warm a line allocates only the planet
-// table it computes.
+// planet table by body name), "Panchang", "Navamsa" and the dashas the timing asks for (times
+// local to the birth place's clock), for the precise engine "Retrograde" of the five planets and,
+// for a record from the atlas, "Place", "TimeZone", "ZoneOffsetSeconds" and "DaylightSaving" of
+// the clock in force. Keys stand in byte order, as a JSON document's would. The line is written
+// straight into one buffer, kept from line to line; only free texts go through the JSON
+// library's escaping.
+// What the command and the batch say about a line whose moment for "Running" lies outside a
+// system's mahadashas.
+inline constexpr std::string_view DashaAtOutsideNote =
+    "the moment of --dasha-at lies outside the mahadashas written, so \"Running\" is null";
+
 class ChartJsonWriter {
 public:
-    // Without timing the lines leave out "Panchang", "Navamsa" and "Vimshottari".
+    // Without timing the lines leave out "Panchang", "Navamsa" and the dashas.
     explicit ChartJsonWriter(const std::optional<TimingOutput>& timing = TimingOutput{});
+    ~ChartJsonWriter();
+    ChartJsonWriter(ChartJsonWriter&&) noexcept;
+    ChartJsonWriter& operator=(ChartJsonWriter&&) noexcept;
+
     // The object for one chart, as one line of text without its line end; `timing` is
     // given when the writer was made with timing.
     const std::string& Line(const ChartResult& chart, const std::string& reportText,
                             const ChartTiming* timing, const ChartPlace* place = nullptr);
-    // Whether the last line's --dasha-at moment lay outside the mahadashas it wrote.
-    bool DashaAtOutsidePeriods() const { return false; }
+    // The same object appended to `out`.
+    void Append(const ChartResult& chart, const std::string& reportText, const ChartTiming* timing,
+                const ChartPlace* place, std::string& out);
+
+    // Whether the last line's moment for "Running" fell outside some system's mahadashas.
+    bool DashaAtOutsidePeriods() const { return dashaAtOutside_; }
+
+    struct TextEscaper;
 
 private:
-    void FillRetrograde(const ChartResult& chart);
-    void FillPlanets(const ChartResult& chart);
-    void FillTiming(const ChartTiming& timing);
-    void FillPlace(const ChartPlace* place);
-
-    nlohmann::json document_;
-    // The document's values, found once: the map's nodes never move.
-
-    std::array<double*, 8> numbers_{};
-    std::array<std::string*, 17> texts_{};
-    std::array<nlohmann::json*, 2> textLists_{};
-    std::array<double*, BodyCount> longitudes_{};
-    bool* zoneSignFromHemisphere_ = nullptr;
-    std::int64_t* moonPada_ = nullptr;
-    struct PlanetValues {
-        double* Longitude = nullptr;
-        std::string* Sign = nullptr;
-        double* Degrees = nullptr;
-        std::string* Text = nullptr;
-        std::string* Nakshatra = nullptr;
-        std::int64_t* Pada = nullptr;
-        std::string* NakshatraLord = nullptr;
-        std::int64_t* House = nullptr;
-        nlohmann::json* Dignity = nullptr;  // a text, or null where the body has none
-        nlohmann::json* Retrograde = nullptr;
-        nlohmann::json* Combust = nullptr;
-    };
-    std::array<PlanetValues, PlanetTableRows> planets_{};
-    std::array<bool*, 5> retrograde_{};  // set while the document holds "Retrograde"
-    std::array<std::int64_t*, 2> panchangNumbers_{};
-    std::array<std::string*, 5> panchangTexts_{};
-    nlohmann::json* sunrise_ = nullptr;
-    std::array<std::string*, 10> navamsa_{};
-    double* yearDays_ = nullptr;
-    struct PeriodTexts {
-        std::string* Lord = nullptr;
-        std::string* Start = nullptr;
-        std::string* End = nullptr;
-    };
-    std::array<PeriodTexts, 9> periods_{};
-    std::array<std::array<PeriodTexts, 9>, 9> antardashas_{};
-    bool hasPlace_ = false;
+    std::optional<TimingOutput> timing_;
+    std::unique_ptr<TextEscaper> escaper_;
+    bool dashaAtOutside_ = false;
     std::string line_;
 };
 

@@ -1,6 +1,8 @@
 #include "timing/local_time.h"
 
+#include <algorithm>
 #include <chrono>
+#include <string_view>
 #include <cmath>
 #include <optional>
 
@@ -26,20 +28,26 @@ void WriteDigits(char* end, int value, int count) {
     for (int i = 0; i < count; ++i, value /= 10) *--end = static_cast<char>('0' + value % 10);
 }
 
-std::string Format(std::chrono::seconds local, bool withSeconds) {
+std::size_t Write(std::chrono::seconds local, bool withSeconds, char* out) {
     const auto day = date::floor<date::days>(date::sys_seconds{local});
     const date::year_month_day ymd{day};
     const int year = static_cast<int>(ymd.year());
-    if (year < 0 || year > 9999) return {};
+    if (year < 0 || year > 9999) return 0;
     const date::hh_mm_ss clock{date::sys_seconds{local} - day};
-    std::string text = withSeconds ? "0000-00-00T00:00:00" : "0000-00-00T00:00";
-    WriteDigits(&text[4], year, 4);
-    WriteDigits(&text[7], static_cast<int>(unsigned(ymd.month())), 2);
-    WriteDigits(&text[10], static_cast<int>(unsigned(ymd.day())), 2);
-    WriteDigits(&text[13], static_cast<int>(clock.hours().count()), 2);
-    WriteDigits(&text[16], static_cast<int>(clock.minutes().count()), 2);
-    if (withSeconds) WriteDigits(&text[19], static_cast<int>(clock.seconds().count()), 2);
-    return text;
+    const std::string_view form = withSeconds ? "0000-00-00T00:00:00" : "0000-00-00T00:00";
+    std::copy(form.begin(), form.end(), out);
+    WriteDigits(&out[4], year, 4);
+    WriteDigits(&out[7], static_cast<int>(unsigned(ymd.month())), 2);
+    WriteDigits(&out[10], static_cast<int>(unsigned(ymd.day())), 2);
+    WriteDigits(&out[13], static_cast<int>(clock.hours().count()), 2);
+    WriteDigits(&out[16], static_cast<int>(clock.minutes().count()), 2);
+    if (withSeconds) WriteDigits(&out[19], static_cast<int>(clock.seconds().count()), 2);
+    return form.size();
+}
+
+std::string Format(double julianDayUT, int clockOffsetSeconds, bool withSeconds) {
+    char text[LocalSecondTextLength];
+    return {text, WriteLocalTime(julianDayUT, clockOffsetSeconds, withSeconds, text)};
 }
 
 }  // namespace
@@ -50,14 +58,17 @@ date::year_month_day LocalDateOf(double julianDayUT, int clockOffsetSeconds) {
         std::chrono::seconds{0})})};
 }
 
+std::size_t WriteLocalTime(double julianDayUT, int clockOffsetSeconds, bool withSeconds, char* out) {
+    const auto local = LocalSeconds(julianDayUT, clockOffsetSeconds, withSeconds ? 1 : 60);
+    return local ? Write(*local, withSeconds, out) : 0;
+}
+
 std::string FormatLocalMinute(double julianDayUT, int clockOffsetSeconds) {
-    const auto local = LocalSeconds(julianDayUT, clockOffsetSeconds, 60);
-    return local ? Format(*local, false) : std::string{};
+    return Format(julianDayUT, clockOffsetSeconds, false);
 }
 
 std::string FormatLocalSecond(double julianDayUT, int clockOffsetSeconds) {
-    const auto local = LocalSeconds(julianDayUT, clockOffsetSeconds, 1);
-    return local ? Format(*local, true) : std::string{};
+    return Format(julianDayUT, clockOffsetSeconds, true);
 }
 
 }  // namespace grahavani

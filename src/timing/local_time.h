@@ -4,6 +4,7 @@
 
 #include <date/date.h>
 
+#include <cstddef>
 #include <string>
 
 namespace grahavani {
@@ -21,5 +22,11 @@ date::year_month_day LocalDateOf(double julianDayUT, int clockOffsetSeconds);
 std::string FormatLocalMinute(double julianDayUT, int clockOffsetSeconds);
 // "YYYY-MM-DDTHH:MM:SS", rounded to the nearest second; empty like the above.
 std::string FormatLocalSecond(double julianDayUT, int clockOffsetSeconds);
+
+// The same texts written into `out`, which must hold LocalSecondTextLength characters;
+// gives the number written, 0 for the empty text. For writers that cannot afford a string
+// for each of their hundreds of thousands of dates.
+inline constexpr std::size_t LocalSecondTextLength = 19;
+std::size_t WriteLocalTime(double julianDayUT, int clockOffsetSeconds, bool withSeconds, char* out);
 
 }  // namespace grahavani

@@ -47,7 +47,7 @@ TEST(RunBatch, OneChartPerLineWithEveryResultField) {
     ChartResult chart;
     ComputeChart(test::Delhi1947(), chart);
     const json& line = lines[0];
-    EXPECT_EQ(line.size(), 34u);  // the classic engine gives no "Retrograde"
+    EXPECT_EQ(line.size(), 35u);  // the classic engine gives no "Retrograde"
     EXPECT_EQ(line["AscendantText"], chart.AscendantText);
     EXPECT_EQ(line["PositionTexts"], json(chart.PositionTexts));
     EXPECT_EQ(line["PlanetTexts"].size(), 6u);
