@@ -17,7 +17,7 @@
 #include "timing/local_time.h"
 #include "timing/navamsa.h"
 #include "timing/panchang.h"
-#include "timing/vimshottari.h"
+#include "timing/dasha_timeline.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ constexpr int IndianOffset = 19800;
 void ComputeTiming(const grahavani::ChartResult& chart) {
     const auto& longitudes = chart.Longitudes;
     benchmark::DoNotOptimize(grahavani::ComputeNavamsa(longitudes));
-    benchmark::DoNotOptimize(grahavani::ComputeVimshottari(
+    benchmark::DoNotOptimize(grahavani::ComputeDashaTimeline(grahavani::DashaSystem::Vimshottari,
         longitudes[grahavani::MoonBody], chart.JulianDayUT, grahavani::DashaYear::Julian));
     benchmark::DoNotOptimize(grahavani::ComputePanchang(
         longitudes[grahavani::SunBody], longitudes[grahavani::MoonBody], chart.JulianDayUT,
@@ -124,28 +124,6 @@ void ComputeChartReportAndTiming(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(ComputeChartReportAndTiming);
-
-// The 180 dates of one dasha written to the minute, as its output needs them.
-void WriteDashaDates(benchmark::State& state) {
-    const grahavani::Vimshottari dasha = grahavani::ComputeVimshottari(
-        123.4, 2432412.5, grahavani::DashaYear::Julian);
-    for (auto _ : state) {
-        for (const auto& period : dasha.Periods) {
-            for (const auto& sub : period.Antardashas) {
-                benchmark::DoNotOptimize(
-                    grahavani::FormatLocalMinute(sub.StartJulianDayUT, IndianOffset));
-                benchmark::DoNotOptimize(
-                    grahavani::FormatLocalMinute(sub.EndJulianDayUT, IndianOffset));
-            }
-            benchmark::DoNotOptimize(
-                grahavani::FormatLocalMinute(period.StartJulianDayUT, IndianOffset));
-            benchmark::DoNotOptimize(
-                grahavani::FormatLocalMinute(period.EndJulianDayUT, IndianOffset));
-        }
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(WriteDashaDates);
 
 void FindSunriseOfBirthDate(benchmark::State& state, grahavani::SunriseRule rule) {
     const std::vector<grahavani::BirthRecord> births = Births();

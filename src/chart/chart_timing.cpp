@@ -30,7 +30,6 @@ ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& char
     const auto& longitudes = chart.Longitudes;
     timing.Navamsa = ComputeNavamsa(longitudes);
     timing.Year = year;
-    timing.Dasha = ComputeVimshottari(longitudes[MoonBody], chart.JulianDayUT, year);
     for (std::size_t system = 0; system < timing.Dashas.size(); ++system) {
         timing.Dashas[system] = ComputeDashaTimeline(static_cast<DashaSystem>(system),
                                                      longitudes[MoonBody], chart.JulianDayUT, year);

@@ -1,5 +1,5 @@
 #pragma once
-// The timing of a computed chart: its navamsa, Vimshottari dasha and panchang, with the sunrise
+// The timing of a computed chart: its navamsa, its three dashas and panchang, with the sunrise
 // of the civil birth date, all on the clock the chart was computed with.
 
 #include <array>
@@ -13,7 +13,6 @@
 #include "timing/dasha_timeline.h"
 #include "timing/navamsa.h"
 #include "timing/panchang.h"
-#include "timing/vimshottari.h"
 
 namespace grahavani {
 
@@ -21,7 +20,6 @@ struct ChartTiming {
     int ClockOffsetSeconds = 0;  // the birth place's clock ahead of universal time
     std::array<NavamsaPlacement, 10> Navamsa{};
     DashaYear Year = DashaYear::Julian;
-    Vimshottari Dasha;
     std::array<DashaTimeline, 3> Dashas;  // in DashaSystem order
     SunriseRule Sunrise = SunriseRule::ApparentLimb;
     grahavani::Panchang Panchang;
@@ -38,17 +36,5 @@ int ChartClockOffsetSeconds(const BirthRecord& birth, const ChartResult& chart);
 ChartTiming ComputeChartTiming(const BirthRecord& birth, const ChartResult& chart, DashaYear year,
                                SunriseRule sunrise = SunriseRule::ApparentLimb);
 
-// The period that contains the instant (its start included, its end not), if any.
-template <typename Period, std::size_t Count>
-std::optional<std::size_t> PeriodContaining(const std::array<Period, Count>& periods,
-                                            double julianDayUT) {
-    for (std::size_t index = 0; index < Count; ++index) {
-        if (periods[index].StartJulianDayUT <= julianDayUT &&
-            julianDayUT < periods[index].EndJulianDayUT) {
-            return index;
-        }
-    }
-    return std::nullopt;
-}
 
 }  // namespace grahavani
