@@ -189,6 +189,10 @@ struct WorkerShare {
     // Throws EphemerisFailure, having written nothing, where the library cannot compute it.
     void AppendChart(const PreparedRecord& prepared, std::size_t number, const ChartOptions& options,
                      const std::optional<TimingOutput>& timingOutput) {
+        // A line of megabytes gets its room at once: doubling the buffer as it grew would hold
+        // the old one and the new one, twice its size, at the same moment.
+        const std::size_t lineBytes = BatchLineBytesAtMost(timingOutput);
+        if (lineBytes > KeptOutputBytes) output.reserve(output.size() + lineBytes);
         ChartResult chart;  // each line is a chart of its own
         ComputeChart(prepared.Birth, chart, options);
         std::optional<ChartTiming> timing;
