@@ -1,6 +1,6 @@
 #include "chart/nakshatra_quarter.h"
 
-#include "timing/arc_division.h"
+#include "model/arc_division.h"
 
 namespace grahavani {
 

@@ -6,7 +6,7 @@
 #include "model/name_tables.h"
 #include "model/vedic_names.h"
 #include "texts/position_texts.h"
-#include "timing/arc_division.h"
+#include "model/arc_division.h"
 #include "timing/dasha_timeline.h"
 
 namespace grahavani {

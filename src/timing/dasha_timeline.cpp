@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "timing/arc_division.h"
+#include "model/arc_division.h"
 
 namespace grahavani {
 namespace {

@@ -1,7 +1,7 @@
 #include "timing/navamsa.h"
 
 #include "model/name_tables.h"
-#include "timing/arc_division.h"
+#include "model/arc_division.h"
 
 namespace grahavani {
 

@@ -1,6 +1,6 @@
 #include "timing/panchang.h"
 
-#include "timing/arc_division.h"
+#include "model/arc_division.h"
 #include "timing/local_time.h"
 
 namespace grahavani {
