@@ -1,12 +1,12 @@
 #include "timing/navamsa.h"
 
 #include "model/name_tables.h"
-#include "model/arc_division.h"
+#include "vargas/varga.h"
 
 namespace grahavani {
 
 int NavamsaSign(double siderealLongitude) {
-    return ArcIndex(siderealLongitude, 10, 3, 108) % 12;
+    return VargaPlaceOf(9, siderealLongitude).Sign;
 }
 
 std::array<NavamsaPlacement, 10> ComputeNavamsa(std::span<const double, 11> siderealLongitudes) {

@@ -8,7 +8,7 @@
 
 namespace grahavani {
 
-// Sign number 0 (Aries) to 11 (Pisces) of a sidereal longitude in degrees.
+// Sign number 0 (Aries) to 11 (Pisces) of a sidereal longitude in degrees: the D9 of the vargas.
 int NavamsaSign(double siderealLongitude);
 
 struct NavamsaPlacement {
