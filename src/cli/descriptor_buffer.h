@@ -1,8 +1,10 @@
 #pragma once
-// A stream buffer that writes to a POSIX file descriptor and keeps the reason of the
-// first failed write, so a message can say why the output was lost.
+// A stream buffer that writes to a regular file's descriptor, starting the write-back of each
+// write at once, and keeps the reason of the first failed write, so a message can say why the
+// output was lost.
 
 #include <streambuf>
+#include <sys/types.h>
 #include <vector>
 
 namespace grahavani {
@@ -26,6 +28,7 @@ private:
     int descriptor_;
     std::vector<char> buffer_;
     int error_ = 0;
+    off_t offset_ = 0;  // bytes written so far
 };
 
 }  // namespace grahavani
