@@ -152,9 +152,11 @@ std::variant<PreparedRecord, std::string> PrepareRecord(std::string_view text, c
 // One core's share of a chunk: its lines' output and the messages about its lines, each end
 // to end, so a chunk costs few writes however many lines are bad.
 struct WorkerShare {
-    explicit WorkerShare(const std::optional<TimingOutput>& timingOutput) : writer(timingOutput) {}
+    WorkerShare(const std::optional<TimingOutput>& timingOutput, VargaOutput vargas)
+        : writer(timingOutput, vargas), vargas(vargas) {}
 
     ChartJsonWriter writer;
+    VargaOutput vargas;
     std::string output;
     std::string messages;
     bool allComputed = true;
@@ -191,7 +193,7 @@ struct WorkerShare {
                      const std::optional<TimingOutput>& timingOutput) {
         // A line of megabytes gets its room at once: doubling the buffer as it grew would hold
         // the old one and the new one, twice its size, at the same moment.
-        const std::size_t lineBytes = BatchLineBytesAtMost(timingOutput);
+        const std::size_t lineBytes = BatchLineBytesAtMost(timingOutput, vargas);
         if (lineBytes > KeptOutputBytes) output.reserve(output.size() + lineBytes);
         ChartResult chart;  // each line is a chart of its own
         ComputeChart(prepared.Birth, chart, options);
@@ -228,14 +230,16 @@ struct WorkerShare {
 // output fits the memory bound; the results keep the order of the input.
 class ChunkWorkers {
 public:
-    ChunkWorkers(const ChartOptions& options, const std::optional<TimingOutput>& timingOutput)
+    ChunkWorkers(const ChartOptions& options, const std::optional<TimingOutput>& timingOutput,
+                 VargaOutput vargas)
         : options_(options), timingOutput_(timingOutput),
-          writeWhileComputing_(2 * BatchChunkLines(timingOutput) * BatchLineBytesAtMost(timingOutput) <=
+          writeWhileComputing_(2 * BatchChunkLines(timingOutput, vargas) *
+                                   BatchLineBytesAtMost(timingOutput, vargas) <=
                                OverlappedOutputBytes) {
         const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
         for (auto& shares : shares_) {
             shares.reserve(cores);
-            for (std::size_t core = 0; core < cores; ++core) shares.emplace_back(timingOutput);
+            for (std::size_t core = 0; core < cores; ++core) shares.emplace_back(timingOutput, vargas);
         }
     }
 
@@ -303,12 +307,14 @@ private:
 
 }  // namespace
 
-std::size_t BatchLineBytesAtMost(const std::optional<TimingOutput>& timing) {
-    // A chart with its report, planet table, panchang and navamsa.
-    constexpr std::size_t ChartBytes = 16 << 10;
+std::size_t BatchLineBytesAtMost(const std::optional<TimingOutput>& timing, VargaOutput vargas) {
+    // A chart with its report, planet table, panchang and navamsa; the sixteen vargas, the
+    // ashtakavarga and the shadbala.
+    const std::size_t chartBytes = (16 << 10) + (vargas.Vargas ? 9 << 10 : 0) +
+                                   (vargas.Ashtakavarga ? 1 << 10 : 0) + (vargas.Shadbala ? 6 << 10 : 0);
     // A period with its two times to the second, its lord and its yogini.
     constexpr std::size_t PeriodBytes = 96;
-    if (!timing) return ChartBytes;
+    if (!timing) return chartBytes;
     // The most mahadashas a system writes: a whole cycle, and those that begin within 120
     // years of a birth that may fall at the very end of the first.
     constexpr std::array<std::size_t, 3> MostMahadashas = {9, 8 * 5, 8 * 3};
@@ -321,18 +327,19 @@ std::size_t BatchLineBytesAtMost(const std::optional<TimingOutput>& timing) {
             periods += count;
         }
     }
-    return ChartBytes + periods * PeriodBytes;
+    return chartBytes + periods * PeriodBytes;
 }
 
-std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing) {
-    return std::clamp<std::size_t>(ChunkOutputBytes / BatchLineBytesAtMost(timing), 1, ChunkLines);
+std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing, VargaOutput vargas) {
+    return std::clamp<std::size_t>(ChunkOutputBytes / BatchLineBytesAtMost(timing, vargas), 1, ChunkLines);
 }
 
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-              const ChartOptions& options, const std::optional<TimingOutput>& timingOutput) {
+              const ChartOptions& options, const std::optional<TimingOutput>& timingOutput,
+              VargaOutput vargas) {
     Chunk chunk;
-    ChunkWorkers workers(options, timingOutput);
-    const std::size_t chunkLines = BatchChunkLines(timingOutput);
+    ChunkWorkers workers(options, timingOutput, vargas);
+    const std::size_t chunkLines = BatchChunkLines(timingOutput, vargas);
     LineReader reader(*in.rdbuf());
     LineSpan line;
     for (std::size_t firstNumber = 1;;) {

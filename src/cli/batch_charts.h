@@ -10,6 +10,7 @@
 
 #include "model/chart_options.h"
 #include "timing_output.h"
+#include "varga_output.h"
 
 namespace grahavani {
 
@@ -17,15 +18,15 @@ inline constexpr std::size_t MaxBatchLineBytes = 1 << 16;
 
 // The most bytes one chart line with this timing can write (a long name, note or place aside),
 // and so the lines a chunk takes: lines with deep dashas are taken few at a time.
-std::size_t BatchLineBytesAtMost(const std::optional<TimingOutput>& timing);
-std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing);
+std::size_t BatchLineBytesAtMost(const std::optional<TimingOutput>& timing, VargaOutput vargas = {});
+std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing, VargaOutput vargas = {});
 
 // Writes a chart or {"line": N, "error": "..."} for each input line; tells `err`
 // about each bad line, and about a line whose place's clock needs a word. Each chart
 // carries its timing (panchang, navamsa, dashas as `timing` says) unless `timing` is
-// none. Stops once `out` fails. Returns whether every line gave a chart.
+// none, and the vargas and strengths `vargas` asks for. Stops once `out` fails. Returns whether every line gave a chart.
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options = {},
-              const std::optional<TimingOutput>& timing = TimingOutput{});
+              const std::optional<TimingOutput>& timing = TimingOutput{}, VargaOutput vargas = {});
 
 }  // namespace grahavani

@@ -52,6 +52,7 @@ struct Arguments {
     TimingOutput timing;
     int dashaDepth = 0;
     bool yogini = false, ashtottari = false;
+    VargaOutput vargas;
     bool noTiming = false;
 };
 
@@ -213,7 +214,7 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
     if (a.json) {
         TimingOutput everySystem = a.timing;  // one chart writes all three dashas
         everySystem.Systems.fill(true);
-        ChartJsonWriter writer(a.noTiming ? std::nullopt : std::optional(everySystem));
+        ChartJsonWriter writer(a.noTiming ? std::nullopt : std::optional(everySystem), VargaOutput::All());
         const std::string line =
             writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place) + "\n";
         if (writer.DashaAtOutsidePeriods()) {
@@ -286,8 +287,8 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
     bool allComputed = true;
     try {
         const int status = WriteResult(a, out, err, [&](std::ostream& s) {
-            allComputed = RunBatch(in, s, err, a.chart,
-                                   a.noTiming ? std::nullopt : std::optional(a.timing));
+            allComputed = RunBatch(in, s, err, a.chart, a.noTiming ? std::nullopt : std::optional(a.timing),
+                                   a.vargas);
         });
         return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
     } catch (const std::ios_base::failure& failure) {
@@ -472,6 +473,9 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* ashtottari =
         app.add_flag("--ashtottari", a.ashtottari, "Batch lines also write the Ashtottari dasha (--json always does)");
     for (auto* option : {dashaYear, sunrise, dashaDepth, dashaAt, yogini, ashtottari}) noTiming->excludes(option);
+    app.add_flag("--vargas", a.vargas.Vargas, "Batch lines also write the sixteen divisional charts (--json always does)");
+    app.add_flag("--ashtakavarga", a.vargas.Ashtakavarga, "Batch lines also write the ashtakavarga (--json always does)");
+    app.add_flag("--shadbala", a.vargas.Shadbala, "Batch lines also write the shadbala (--json always does)");
     const CLI::Validator plainText(
         [](const std::string& text) {
             return HoldsControlCharacter(text) ? std::string(ControlCharacterRefusal) : std::string();

@@ -4,6 +4,7 @@
 #include "model/birth_entries.h"
 #include "model/name_tables.h"
 #include "timing/local_time.h"
+#include "vargas/varga.h"
 
 #include <algorithm>
 #include <charconv>
@@ -268,8 +269,8 @@ struct ChartJsonWriter::TextEscaper {
 
 namespace {
 
-// The navamsa's order: the ascendant, then the nine bodies.
-constexpr std::array<std::string_view, 10> NavamsaBodyNames = {
+// The points of the navamsa and the vargas: the ascendant, then the nine bodies in BodyOrder.
+constexpr std::array<std::string_view, 10> AscendantAndBodyNames = {
     "Ascendant", "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
 constexpr std::array<std::size_t, 5> RetrogradeBodies = {
     MercuryBody, VenusBody, MarsBody, JupiterBody, SaturnBody};
@@ -458,10 +459,35 @@ private:
     bool yogini_;
 };
 
+// "Vargas": for each divisional chart, in the byte order of its key ("D1", "D10", … "D9"), the
+// ascendant's and the nine bodies' signs and degrees within them.
+void WriteVargas(JsonLine& line, const ChartResult& chart) {
+    static const auto [keys, order] = [] {
+        std::array<std::string, VargaDivisions.size()> names;
+        for (std::size_t i = 0; i < names.size(); ++i) names[i] = "D" + std::to_string(VargaDivisions[i]);
+        return std::pair(names, KeyOrder(names));
+    }();
+    static const auto bodyOrder = KeyOrder(AscendantAndBodyNames);
+    line.Key("Vargas").Open();
+    for (const std::size_t varga : order) {
+        line.Key(keys[varga]).Open();
+        for (const std::size_t body : bodyOrder) {
+            const double longitude = chart.Longitudes[body == 0 ? AscendantPoint : body - 1];
+            const VargaPlace place = VargaPlaceOf(VargaDivisions[varga], longitude);
+            line.Key(AscendantAndBodyNames[body]).Open();
+            line.Key("Degrees").Number(place.Degrees);
+            line.Key("Sign").Word(SignAbbreviation(place.Sign));
+            line.Close();
+        }
+        line.Close();
+    }
+    line.Close();
+}
+
 }  // namespace
 
-ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing)
-    : timing_(timing), escaper_(std::make_unique<TextEscaper>()) {}
+ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing, VargaOutput vargas)
+    : timing_(timing), vargas_(vargas), escaper_(std::make_unique<TextEscaper>()) {}
 ChartJsonWriter::~ChartJsonWriter() = default;
 ChartJsonWriter::ChartJsonWriter(ChartJsonWriter&&) noexcept = default;
 ChartJsonWriter& ChartJsonWriter::operator=(ChartJsonWriter&&) noexcept = default;
@@ -476,7 +502,7 @@ const std::string& ChartJsonWriter::Line(const ChartResult& chart, const std::st
 void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText,
                              const ChartTiming* timing, const ChartPlace* place, std::string& out) {
     static const auto bodyOrder = KeyOrder(BodyNames);
-    static const auto navamsaOrder = KeyOrder(NavamsaBodyNames);
+    static const auto navamsaOrder = KeyOrder(AscendantAndBodyNames);
     static const auto rowOrder = [] {
         std::array<std::string_view, PlanetTableRows> bodies{};
         const auto rows = ComputePlanetTable(ChartResult{});
@@ -534,7 +560,7 @@ void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText
     if (timing) {
         line.Key("Navamsa").Open();
         for (const std::size_t i : navamsaOrder) {
-            line.Key(NavamsaBodyNames[i]).Word(SignAbbreviation(timing->Navamsa[i].Sign));
+            line.Key(AscendantAndBodyNames[i]).Word(SignAbbreviation(timing->Navamsa[i].Sign));
         }
         line.Close();
         const Panchang& p = timing->Panchang;
@@ -612,6 +638,7 @@ void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText
     // The instant itself, on the clock of no offset: "1947-08-14T18:30:00Z".
     line.Key("UniversalTime").Text(FormatLocalSecond(c.JulianDayUT, 0) + "Z");
     line.Key("UniversalTimeHours").Number(c.UniversalTimeHours);
+    if (vargas_.Vargas) WriteVargas(line, c);
     dasha(DashaSystem::Vimshottari);
     dasha(DashaSystem::Yogini);
     if (place) line.Key("ZoneOffsetSeconds").Integer(place->Clock.OffsetSeconds);

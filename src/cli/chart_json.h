@@ -17,6 +17,7 @@
 #include "model/birth_record.h"
 #include "model/chart_result.h"
 #include "timing_output.h"
+#include "varga_output.h"
 
 namespace grahavani {
 
@@ -48,7 +49,7 @@ struct ChartPlace {
 // planet table by body name), "Panchang", "Navamsa" and the dashas the timing asks for (times
 // local to the birth place's clock), for the precise engine "Retrograde" of the five planets and,
 // for a record from the atlas, "Place", "TimeZone", "ZoneOffsetSeconds" and "DaylightSaving" of
-// the clock in force. Keys stand in byte order, as a JSON document's would. The line is written
+// the clock in force, and the "Vargas", "Ashtakavarga" and "Shadbala" asked for. Keys stand in byte order, as a JSON document's would. The line is written
 // straight into one buffer, kept from line to line; only free texts go through the JSON
 // library's escaping.
 // What the command and the batch say about a line whose moment for "Running" lies outside a
@@ -58,8 +59,10 @@ inline constexpr std::string_view DashaAtOutsideNote =
 
 class ChartJsonWriter {
 public:
-    // Without timing the lines leave out "Panchang", "Navamsa" and the dashas.
-    explicit ChartJsonWriter(const std::optional<TimingOutput>& timing = TimingOutput{});
+    // Without timing the lines leave out "Panchang", "Navamsa" and the dashas; `vargas` says
+    // which of "Vargas", "Ashtakavarga" and "Shadbala" they hold.
+    explicit ChartJsonWriter(const std::optional<TimingOutput>& timing = TimingOutput{},
+                             VargaOutput vargas = {});
     ~ChartJsonWriter();
     ChartJsonWriter(ChartJsonWriter&&) noexcept;
     ChartJsonWriter& operator=(ChartJsonWriter&&) noexcept;
@@ -79,6 +82,7 @@ public:
 
 private:
     std::optional<TimingOutput> timing_;
+    VargaOutput vargas_;
     std::unique_ptr<TextEscaper> escaper_;
     bool dashaAtOutside_ = false;
     std::string line_;
