@@ -26,6 +26,7 @@ constexpr std::array<int, PlanetCount> MoolatrikonaSigns = {4, 1, 5, 6, 0, 8, 10
 constexpr std::array<int, PlanetCount> StrongDecanates = {0, 2, 1, 2, 0, 0, 1};
 constexpr std::array<double, PlanetCount> NaisargikaSevenths = {7, 6, 3, 5, 2, 4, 1};
 constexpr std::array<double, PlanetCount> RequiredRupas = {6.5, 6, 7, 5.5, 5, 6.5, 5};
+// The Sun and the Moon never war.
 constexpr std::array<double, PlanetCount> DiscDiameterArcseconds = {0, 0, 6.6, 16.6, 9.4, 190.4, 158.0};
 // Compound relations from great enemy to great friend.
 constexpr std::array<double, 5> RelationVirupas = {1.875, 3.75, 7.5, 15, 22.5};
@@ -240,12 +241,17 @@ std::optional<double> LordVirupas(const std::optional<DayLords>& lords, std::siz
     return (*lords).*lord == planet ? virupas : 0;
 }
 
-// Sthana + Dig + Kala without Yuddha, the strength a war weighs; none without the day.
-std::optional<double> WarStrength(const PlanetStrength& strength) {
-    const ShadbalaComponents& c = strength.Components;
+// Kala bala but for Yuddha; none without the day.
+std::optional<double> KalaBeforeWar(const ShadbalaComponents& c) {
     if (!c.Tribhaga) return std::nullopt;
-    const double kala = c.Nathonnatha + c.Paksha + *c.Tribhaga + *c.Abda + *c.Masa + *c.Vara + *c.Hora + c.Ayana;
-    return strength.Sthana + strength.Dig + kala;
+    return c.Nathonnatha + c.Paksha + *c.Tribhaga + *c.Abda + *c.Masa + *c.Vara + *c.Hora + c.Ayana;
+}
+
+// Sthana + Dig + Kala without Yuddha, the strength a war weighs.
+std::optional<double> WarStrength(const PlanetStrength& strength) {
+    const auto kala = KalaBeforeWar(strength.Components);
+    if (!kala) return std::nullopt;
+    return strength.Sthana + strength.Dig + *kala;
 }
 
 // Planets within 1° of each other are at war: the one further north takes from the other the
@@ -278,8 +284,9 @@ bool WageWars(const ShadbalaInput& input, std::array<PlanetStrength, PlanetCount
 }
 
 std::optional<double> KalaOf(const ShadbalaComponents& c) {
-    if (!c.Tribhaga || !c.Yuddha) return std::nullopt;
-    return c.Nathonnatha + c.Paksha + *c.Tribhaga + *c.Abda + *c.Masa + *c.Vara + *c.Hora + c.Ayana + *c.Yuddha;
+    const auto beforeWar = KalaBeforeWar(c);
+    if (!beforeWar || !c.Yuddha) return std::nullopt;
+    return *beforeWar + *c.Yuddha;
 }
 
 }  // namespace
@@ -328,16 +335,17 @@ Shadbala ComputeShadbala(const ShadbalaInput& input) {
     for (PlanetStrength& strength : shadbala.Planets) {
         strength.Kala = KalaOf(strength.Components);
         if (!strength.Kala) continue;
-        strength.Total = strength.Sthana + strength.Dig + *strength.Kala + strength.Cheshta + strength.Naisargika + strength.Drik;
+        strength.Total =
+            strength.Sthana + strength.Dig + *strength.Kala + strength.Cheshta + strength.Naisargika + strength.Drik;
         strength.Rupas = *strength.Total / VirupasPerRupa;
         strength.Ratio = *strength.Rupas / strength.Required;
     }
     if (!dayLords) {
-        shadbala.Note = input.Day ? "The day's sunrise, sunset and next sunrise do not hold the birth"
-                                  : "The Sun does not rise or set here on the day of the birth";
-        shadbala.Note += std::string(warUnweighed ? ", so Tribhaga, Abda, Masa, Vara, Hora, the Yuddha of the planets at war"
-                                                  : ", so Tribhaga, Abda, Masa, Vara, Hora") +
-                         " and with them Kala, Total, Rupas and Ratio are left out.";
+        const std::string reason = input.Day ? "The day's sunrise, sunset and next sunrise do not hold the birth"
+                                             : "The Sun does not rise or set here on the day of the birth";
+        const std::string parts = warUnweighed ? "Tribhaga, Abda, Masa, Vara, Hora, the Yuddha of the planets at war"
+                                               : "Tribhaga, Abda, Masa, Vara, Hora";
+        shadbala.Note = reason + ", so " + parts + " and with them Kala, Total, Rupas and Ratio are left out.";
     }
     return shadbala;
 }

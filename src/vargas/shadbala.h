@@ -29,12 +29,13 @@ struct ShadbalaInput {
     double BirthJulianDayUT = 0;
     // The Sun's lower transit (local apparent midnight) nearest the birth.
     double MidnightJulianDayUT = 0;
-    // None where the Sun does not rise or set that day.
+    // None where the Sun does not rise or set that day. A day that does not hold the birth
+    // (sunrise ≤ birth < next sunrise, sunset between) counts as none, and the note says so.
     std::optional<VedicDaySpan> Day;
 };
 
-// The fourteen parts of sthana and kala bala, in virupas. Those that need the day's sunrise
-// are empty without it; Yuddha is empty then only for a planet at war.
+// The fourteen parts of sthana and kala bala, in virupas. Without the day, Tribhaga, Abda,
+// Masa, Vara and Hora are empty, and Yuddha for a planet at war (it weighs the kala bala).
 struct ShadbalaComponents {
     double Uchcha = 0;
     double Saptavargaja = 0;

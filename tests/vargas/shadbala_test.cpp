@@ -66,17 +66,19 @@ TEST(Shadbala, SthanaDigAndAyanaFollowTheirRules) {
     }
 }
 
+// At midnight, noon and 7.5 ghatis from midnight.
 TEST(Shadbala, NathonnathaCountsGhatisFromMidnight) {
     const struct {
         double daysFromMidnight;
         std::array<double, 7> virupas;
-    } cases[] = {{0, {0, 60, 60, 0, 60, 0, 60}}, {-0.5, {60, 0, 60, 60, 0, 60, 0}}, {0.125, {15, 45, 60, 15, 45, 15, 45}}};
+    } cases[] = {
+        {0, {0, 60, 60, 0, 60, 0, 60}}, {-0.5, {60, 0, 60, 60, 0, 60, 0}}, {0.125, {15, 45, 60, 15, 45, 15, 45}}};
     for (const auto& c : cases) {
         ShadbalaInput input = Chart();
         input.MidnightJulianDayUT = input.BirthJulianDayUT - c.daysFromMidnight;
         const Shadbala shadbala = ComputeShadbala(input);
         for (std::size_t planet = SunBody; planet <= SaturnBody; ++planet) {
-            EXPECT_NEAR(shadbala.Planets[planet].Components.Nathonnatha, c.virupas[planet], 1e-9) << c.daysFromMidnight;
+            EXPECT_NEAR(shadbala.Planets[planet].Components.Nathonnatha, c.virupas[planet], 1e-9) << planet;
         }
     }
 }
@@ -92,7 +94,7 @@ TEST(Shadbala, PakshaByTheMoonsArcAndMercurysCompany) {
                  {70, 305, 70, MercuryBody, 40}, {310, 305, 310, MercuryBody, 40}};
     for (const auto& c : cases) {
         const Shadbala shadbala = ComputeShadbala(Chart({10, c.moon, c.mercury, c.venus, 130, 200, 250, 300, 120}));
-        EXPECT_NEAR(shadbala.Planets[c.planet].Components.Paksha, c.virupas, 1e-9) << c.planet << ", Moon at " << c.moon;
+        EXPECT_NEAR(shadbala.Planets[c.planet].Components.Paksha, c.virupas, 1e-9) << c.planet << " " << c.moon;
     }
 }
 
@@ -144,7 +146,8 @@ TEST(Shadbala, YuddhaWithinOneDegreeGoesNorth) {
         input.Latitudes[MarsBody] = c.marsLatitude;
         const auto planets = ComputeShadbala(input).Planets;
         const auto warStrength = [&](std::size_t planet) {
-            return planets[planet].Sthana + planets[planet].Dig + *planets[planet].Kala - *planets[planet].Components.Yuddha;
+            const PlanetStrength& p = planets[planet];
+            return p.Sthana + p.Dig + *p.Kala - *p.Components.Yuddha;
         };
         const double share = c.atWar ? std::abs(warStrength(MarsBody) - warStrength(VenusBody)) / 7.2 : 0;
         EXPECT_EQ(share > 0, c.atWar) << c.venus;
