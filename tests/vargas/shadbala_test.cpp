@@ -20,10 +20,9 @@ constexpr int CivilDay = 2451545;
 
 // Ascendant Aries 0°, midheaven 270°, ayanamsa 24°.
 ShadbalaInput Chart(const Longitudes& longitudes = Spread) {
-    ShadbalaInput input{.Longitudes = longitudes, .Latitudes = {}, .Ascendant = 0, .Midheaven = 270, .Ayanamsa = 24,
-                        .BirthJulianDayUT = Sunrise + 0.125, .MidnightJulianDayUT = Sunrise - 0.5,
-                        .Day = VedicDaySpan{Sunrise, Sunrise + 0.75, Sunrise + 1.125, CivilDay}};
-    return input;
+    return {.Longitudes = longitudes, .Latitudes = {}, .Ascendant = 0, .Midheaven = 270, .Ayanamsa = 24,
+            .BirthJulianDayUT = Sunrise + 0.125, .MidnightJulianDayUT = Sunrise - 0.5,
+            .Day = VedicDaySpan{Sunrise, Sunrise + 0.75, Sunrise + 1.125, CivilDay}};
 }
 
 // One planet moved from Spread, at a sidereal longitude.
