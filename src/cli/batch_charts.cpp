@@ -13,6 +13,7 @@
 #include "atlas/zone_direction.h"
 #include "chart/chart_timing.h"
 #include "chart/compute_chart.h"
+#include "chart/shadbala_input.h"
 #include "chart_json.h"
 #include "engines/precise/birth_instant.h"
 #include "engines/precise/ephemeris_failure.h"
@@ -201,8 +202,14 @@ struct WorkerShare {
         if (timingOutput) {
             timing = ComputeChartTiming(prepared.Birth, chart, timingOutput->Year, timingOutput->Sunrise);
         }
+        std::optional<Shadbala> shadbala;
+        if (vargas.Shadbala) {
+            const SunriseRule rule = timingOutput ? timingOutput->Sunrise : SunriseRule::ApparentLimb;
+            shadbala = ComputeShadbala(ShadbalaInputOf(prepared.Birth, chart, rule));
+        }
         writer.Append(chart, FromWindows1252(BuildTextReport(prepared.Birth, chart)),
-                      timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr, output);
+                      timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr, output,
+                      shadbala ? &*shadbala : nullptr);
         output += '\n';
         const auto tell = [&](std::string_view notice) {
             if (notice.empty()) return;

@@ -24,6 +24,7 @@
 #include "formats/windows1252.h"
 #include "model/birth_entries.h"
 #include "chart/compute_chart.h"
+#include "chart/shadbala_input.h"
 #include "model/reference_tables.h"
 #include "command_line_values.h"
 #include "control_characters.h"
@@ -199,9 +200,11 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
     }
     ChartResult chart;
     std::optional<ChartTiming> timing;
+    std::optional<Shadbala> shadbala;
     try {
         ComputeChart(birth, chart, a.chart);
         if (a.json && !a.noTiming) timing = ComputeChartTiming(birth, chart, a.timing.Year, a.timing.Sunrise);
+        if (a.json) shadbala = ComputeShadbala(ShadbalaInputOf(birth, chart, a.timing.Sunrise));
     } catch (const EphemerisFailure& failure) {
         err << "grahavani-chart: " << failure.what() << "\n";
         return ExitBadBirthData;
@@ -216,7 +219,8 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
         everySystem.Systems.fill(true);
         ChartJsonWriter writer(a.noTiming ? std::nullopt : std::optional(everySystem), VargaOutput::All());
         const std::string line =
-            writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place) + "\n";
+            writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place,
+                        shadbala ? &*shadbala : nullptr) + "\n";
         if (writer.DashaAtOutsidePeriods()) {
             err << "grahavani-chart: --dasha-at " << a.dashaAt
                 << " lies outside the mahadashas written, so Running is null\n";

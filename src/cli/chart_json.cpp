@@ -4,6 +4,7 @@
 #include "model/birth_entries.h"
 #include "model/name_tables.h"
 #include "timing/local_time.h"
+#include "vargas/shadbala.h"
 #include "vargas/varga.h"
 
 #include <algorithm>
@@ -484,6 +485,54 @@ void WriteVargas(JsonLine& line, const ChartResult& chart) {
     line.Close();
 }
 
+// "Shadbala": the seven planets' strengths by name, a strength left out as null.
+void WriteShadbala(JsonLine& line, const Shadbala& shadbala) {
+    static const auto planetOrder = [] {
+        std::array<std::string_view, 7> names{};
+        std::copy_n(BodyNames.begin(), names.size(), names.begin());
+        return std::pair(names, KeyOrder(names));
+    }();
+    const auto number = [&](std::string_view key, const std::optional<double>& value) {
+        line.Key(key);
+        value ? line.Number(*value) : line.Null();
+    };
+    line.Key("Shadbala").Open();
+    for (const std::size_t planet : planetOrder.second) {
+        const PlanetStrength& strength = shadbala.Planets[planet];
+        const ShadbalaComponents& parts = strength.Components;
+        line.Key(planetOrder.first[planet]).Open();
+        number("Cheshta", strength.Cheshta);
+        line.Key("Components").Open();
+        number("Abda", parts.Abda);
+        number("Ayana", parts.Ayana);
+        number("Drekkana", parts.Drekkana);
+        number("Hora", parts.Hora);
+        number("Kendra", parts.Kendra);
+        number("Masa", parts.Masa);
+        number("Nathonnatha", parts.Nathonnatha);
+        number("Ojayugma", parts.Ojayugma);
+        number("Paksha", parts.Paksha);
+        number("Saptavargaja", parts.Saptavargaja);
+        number("Tribhaga", parts.Tribhaga);
+        number("Uchcha", parts.Uchcha);
+        number("Vara", parts.Vara);
+        number("Yuddha", parts.Yuddha);
+        line.Close();
+        number("Dig", strength.Dig);
+        number("Drik", strength.Drik);
+        number("Kala", strength.Kala);
+        number("Naisargika", strength.Naisargika);
+        number("Ratio", strength.Ratio);
+        number("Required", strength.Required);
+        number("Rupas", strength.Rupas);
+        number("Sthana", strength.Sthana);
+        number("Total", strength.Total);
+        line.Close();
+    }
+    line.Close();
+    if (!shadbala.Note.empty()) line.Key("ShadbalaNote").Text(shadbala.Note);
+}
+
 }  // namespace
 
 ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing, VargaOutput vargas)
@@ -493,14 +542,16 @@ ChartJsonWriter::ChartJsonWriter(ChartJsonWriter&&) noexcept = default;
 ChartJsonWriter& ChartJsonWriter::operator=(ChartJsonWriter&&) noexcept = default;
 
 const std::string& ChartJsonWriter::Line(const ChartResult& chart, const std::string& reportText,
-                                         const ChartTiming* timing, const ChartPlace* place) {
+                                         const ChartTiming* timing, const ChartPlace* place,
+                                         const Shadbala* shadbala) {
     line_.clear();
-    Append(chart, reportText, timing, place, line_);
+    Append(chart, reportText, timing, place, line_, shadbala);
     return line_;
 }
 
 void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText,
-                             const ChartTiming* timing, const ChartPlace* place, std::string& out) {
+                             const ChartTiming* timing, const ChartPlace* place, std::string& out,
+                             const Shadbala* shadbala) {
     static const auto bodyOrder = KeyOrder(BodyNames);
     static const auto navamsaOrder = KeyOrder(AscendantAndBodyNames);
     static const auto rowOrder = [] {
@@ -634,6 +685,7 @@ void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText
         }
         line.Close();
     }
+    if (shadbala && vargas_.Shadbala) WriteShadbala(line, *shadbala);
     if (place) line.Key("TimeZone").Text(place->Place->TimeZone);
     // The instant itself, on the clock of no offset: "1947-08-14T18:30:00Z".
     line.Key("UniversalTime").Text(FormatLocalSecond(c.JulianDayUT, 0) + "Z");

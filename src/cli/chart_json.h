@@ -16,6 +16,7 @@
 #include "chart/planet_table.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
+#include "vargas/shadbala.h"
 #include "timing_output.h"
 #include "varga_output.h"
 
@@ -68,12 +69,13 @@ public:
     ChartJsonWriter& operator=(ChartJsonWriter&&) noexcept;
 
     // The object for one chart, as one line of text without its line end; `timing` is
-    // given when the writer was made with timing.
+    // given when the writer was made with timing, `shadbala` when with the shadbala.
     const std::string& Line(const ChartResult& chart, const std::string& reportText,
-                            const ChartTiming* timing, const ChartPlace* place = nullptr);
+                            const ChartTiming* timing, const ChartPlace* place = nullptr,
+                            const Shadbala* shadbala = nullptr);
     // The same object appended to `out`.
     void Append(const ChartResult& chart, const std::string& reportText, const ChartTiming* timing,
-                const ChartPlace* place, std::string& out);
+                const ChartPlace* place, std::string& out, const Shadbala* shadbala = nullptr);
 
     // Whether the last line's moment for "Running" fell outside some system's mahadashas.
     bool DashaAtOutsidePeriods() const { return dashaAtOutside_; }

@@ -16,6 +16,7 @@
 #include "formats/text_codec.h"
 #include "formats/text_report.h"
 #include "model/name_tables.h"
+#include "vargas/varga.h"
 #include "model/reference_tables.h"
 #include "model/vedic_names.h"
 #include "engines/precise/thread_ephemeris.h"
@@ -827,6 +828,71 @@ TEST_F(ChartCommand, OwnAyanamsaValueIsTheAmountSubtracted) {
             const double tropical = reference["Longitudes"][body].get<double>() + ayanamsa;
             EXPECT_NEAR(line["Longitudes"][body].get<double>(), std::fmod(tropical - std::stod(value) + 360, 360),
                         1e-9) << value << " " << body;
+        }
+    }
+}
+
+TEST_F(ChartCommand, VargasAndStrengthsFollowFromTheLineAndMatchTheBatch) {
+    const auto modes = EveryMode();
+    const std::vector<std::string> keys = {"Vargas", "Shadbala"};
+    for (const char* engine : {"classic", "precise"}) {
+        SCOPED_TRACE(engine);
+        auto single = Delhi;
+        single.insert(single.end(), {"--json", "--engine", engine});
+        const auto one = RunCommand(single);
+        ASSERT_EQ(one.status, 0) << one.err;
+        const auto line = nlohmann::json::parse(one.out);
+
+        auto batch = modes[2];
+        batch.insert(batch.end(), {"--engine", engine});
+        const auto plain = nlohmann::json::parse(RunCommand(batch).out);
+        batch.insert(batch.end(), {"--vargas", "--ashtakavarga", "--shadbala"});
+        const auto full = nlohmann::json::parse(RunCommand(batch).out);
+        for (const auto& key : keys) {
+            EXPECT_EQ(full[key], line[key]) << key;
+            EXPECT_FALSE(plain.contains(key)) << key;
+        }
+
+        const auto& vargas = line["Vargas"];
+        ASSERT_EQ(vargas.size(), VargaDivisions.size());
+        for (const auto& [body, longitude] : line["Longitudes"].items()) {
+            if (body == "Midheaven") continue;
+            EXPECT_EQ(vargas["D9"][body]["Sign"], line["Navamsa"][body]) << body;
+            for (const int division : VargaDivisions) {
+                const double degrees = vargas["D" + std::to_string(division)][body]["Degrees"];
+                EXPECT_NEAR(degrees, std::fmod(longitude.get<double>() * division, 30.0), 1e-9);
+            }
+        }
+
+        const auto& shadbala = line["Shadbala"];
+        ASSERT_EQ(shadbala.size(), 7u);
+        for (const auto& [planet, strength] : shadbala.items()) {
+            SCOPED_TRACE(planet);
+            const auto& parts = strength["Components"];
+            double sthana = 0, kala = 0;
+            for (const char* part : {"Uchcha", "Saptavargaja", "Ojayugma", "Kendra", "Drekkana"}) sthana += parts[part].get<double>();
+            for (const char* part : {"Nathonnatha", "Paksha", "Tribhaga", "Abda", "Masa", "Vara", "Hora", "Ayana", "Yuddha"}) {
+                kala += parts[part].get<double>();
+            }
+            EXPECT_NEAR(strength["Sthana"].get<double>(), sthana, 1e-9);
+            EXPECT_NEAR(strength["Kala"].get<double>(), kala, 1e-9);
+            double total = 0;
+            for (const char* part : {"Sthana", "Dig", "Kala", "Cheshta", "Naisargika", "Drik"}) total += strength[part].get<double>();
+            EXPECT_NEAR(strength["Total"].get<double>(), total, 1e-9);
+            EXPECT_NEAR(strength["Rupas"].get<double>() * 60, total, 1e-9);
+            EXPECT_NEAR(strength["Ratio"].get<double>(),
+                        strength["Rupas"].get<double>() / strength["Required"].get<double>(), 1e-12);
+        }
+        EXPECT_EQ(shadbala["Jupiter"]["Components"]["Tribhaga"], 60.0);
+        // One lord each of the year, the month, the weekday, the hora and the birth's third.
+        const std::vector<std::pair<std::string, double>> lordships = {
+            {"Abda", 15}, {"Masa", 30}, {"Vara", 45}, {"Hora", 60}, {"Tribhaga", 60}};
+        for (const auto& [part, virupas] : lordships) {
+            int lords = 0;
+            for (const auto& [planet, strength] : shadbala.items()) {
+                lords += planet != "Jupiter" || part != "Tribhaga" ? strength["Components"][part] == virupas : 0;
+            }
+            EXPECT_EQ(lords, 1) << part;
         }
     }
 }

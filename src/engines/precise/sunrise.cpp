@@ -178,19 +178,27 @@ RiseEstimate RiseBeforeTransit(SunNear& sun, double transitGuess, double latitud
     return {std::nullopt, settled};
 }
 
+// The library's search for the event from the moment, under the rule; none where the Sun
+// stays up or down.
+std::optional<double> LibrarySunEvent(double from, double latitude, double longitudeEast, int event,
+                                      SunriseRule rule) {
+    PrepareEphemerisThread();
+    std::array<double, 3> place = {longitudeEast, latitude, 0};
+    std::array<double, 10> found{};
+    std::array<char, AS_MAXCH> error{};
+    const int status = swe_rise_trans(from, SE_SUN, nullptr, SEFLG_SWIEPH, event | RiseFlags(rule), place.data(),
+                                      StandardPressure, StandardTemperature, found.data(), error.data());
+    if (status == ERR) throw LibraryFailure(error.data());
+    if (status != OK) return std::nullopt;  // -2: it stays up or down
+    return found[0];
+}
+
 // The library's own search from local midnight, for the days the linear motion cannot settle.
 std::optional<double> LibrarySunrise(double midnight, double latitude, double longitudeEast,
                                      SunriseRule rule) {
-    PrepareEphemerisThread();
-    std::array<double, 3> place = {longitudeEast, latitude, 0};
-    std::array<double, 10> rise{};
-    std::array<char, AS_MAXCH> error{};
-    const int found = swe_rise_trans(midnight, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE | RiseFlags(rule),
-                                     place.data(),
-                                     StandardPressure, StandardTemperature, rise.data(), error.data());
-    if (found == ERR) throw LibraryFailure(error.data());
-    if (found != OK || rise[0] >= midnight + 1) return std::nullopt;  // -2: it stays up or down
-    return rise[0];
+    const std::optional<double> rise = LibrarySunEvent(midnight, latitude, longitudeEast, SE_CALC_RISE, rule);
+    if (rise && *rise >= midnight + 1) return std::nullopt;
+    return rise;
 }
 
 }  // namespace
@@ -240,6 +248,21 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
                                            : LibrarySunrise(midnight, latitude, longitudeEast, rule);
     if (rise) return {*rise, {}, sun.MoshierNotice()};
     return {std::nullopt, "The Sun does not rise on this day at this place.", sun.MoshierNotice()};
+}
+
+std::optional<double> FindSunsetAfter(double julianDayUT, double latitude, double longitudeEast,
+                                      SunriseRule rule) {
+    const std::optional<double> set = LibrarySunEvent(julianDayUT, latitude, longitudeEast, SE_CALC_SET, rule);
+    if (set && *set >= julianDayUT + 1) return std::nullopt;
+    return set;
+}
+
+double FindLowerTransitNear(double julianDayUT, double longitudeEast) {
+    // The first after half a day before lies within half a day of the moment, give or take
+    // the equation of time's daily change.
+    const std::optional<double> transit =
+        LibrarySunEvent(julianDayUT - 0.5, 0, longitudeEast, SE_CALC_ITRANSIT, SunriseRule::TrueCentre);
+    return transit.value_or(julianDayUT);
 }
 
 }  // namespace grahavani

@@ -1,6 +1,6 @@
 #pragma once
 // The sunrise of a civil day at a place, from the Swiss Ephemeris: the moment the Sun's upper
-// limb or centre, as the rule says, meets the horizon, with or without the refraction of the
+// limb or centre, as the rule says, meets the horizon (and the sunset, where it leaves it), with or without the refraction of the
 // standard atmosphere (1013.25 hPa, 15 °C), for an observer at sea level.
 
 #include <date/date.h>
@@ -23,5 +23,13 @@ struct SunriseSearch {
 // east-positive, degrees. Throws EphemerisFailure where the library cannot compute the Sun.
 SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds, double latitude,
                           double longitudeEast, SunriseRule rule);
+
+// The first sunset under the rule after the moment, within a day of it; none where the Sun
+// does not set that day. The library's own search. Throws EphemerisFailure as FindSunrise does.
+std::optional<double> FindSunsetAfter(double julianDayUT, double latitude, double longitudeEast,
+                                      SunriseRule rule);
+
+// The Sun's lower transit at the longitude (local apparent midnight) nearest the moment.
+double FindLowerTransitNear(double julianDayUT, double longitudeEast);
 
 }  // namespace grahavani
