@@ -4,6 +4,7 @@
 #include "model/birth_entries.h"
 #include "model/name_tables.h"
 #include "timing/local_time.h"
+#include "vargas/ashtakavarga.h"
 #include "vargas/shadbala.h"
 #include "vargas/varga.h"
 
@@ -533,6 +534,36 @@ void WriteShadbala(JsonLine& line, const Shadbala& shadbala) {
     if (!shadbala.Note.empty()) line.Key("ShadbalaNote").Text(shadbala.Note);
 }
 
+// "Ashtakavarga": the bhinna rows by planet name and the sarva row, Aries to Pisces.
+void WriteAshtakavarga(JsonLine& line, const ChartResult& chart) {
+    static const auto planetOrder = [] {
+        std::array<std::string_view, AshtakavargaPlanets.size()> names{};
+        for (std::size_t i = 0; i < names.size(); ++i) names[i] = BodyNames[AshtakavargaPlanets[i]];
+        return std::pair(names, KeyOrder(names));
+    }();
+    std::array<int, 8> signs{};
+    for (std::size_t i = 0; i < AshtakavargaPlanets.size(); ++i) {
+        signs[i] = static_cast<int>(chart.Longitudes[AshtakavargaPlanets[i]] / 30);
+    }
+    signs[7] = static_cast<int>(chart.Longitudes[AscendantPoint] / 30);
+    const Ashtakavarga bindus = ComputeAshtakavarga(signs);
+    const auto row = [&](const SignBindus& counts) {
+        line.OpenList();
+        for (const int count : counts) line.Element().Integer(count);
+        line.CloseList();
+    };
+    line.Key("Ashtakavarga").Open();
+    line.Key("Bhinna").Open();
+    for (const std::size_t planet : planetOrder.second) {
+        line.Key(planetOrder.first[planet]);
+        row(bindus.Bhinna[planet]);
+    }
+    line.Close();
+    line.Key("Sarva");
+    row(bindus.Sarva);
+    line.Close();
+}
+
 }  // namespace
 
 ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing, VargaOutput vargas)
@@ -581,6 +612,7 @@ void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText
     line.Open();
     line.Key("AscendantDegrees").Number(c.AscendantDegrees);
     line.Key("AscendantText").Text(c.AscendantText);
+    if (vargas_.Ashtakavarga) WriteAshtakavarga(line, c);
     dasha(DashaSystem::Ashtottari);
     line.Key("Ayanamsa").Number(c.AyanamsaDegrees);
     line.Key("AyanamsaCorrection").Number(c.AyanamsaCorrection);

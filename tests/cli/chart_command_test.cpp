@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <numeric>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -834,7 +836,7 @@ TEST_F(ChartCommand, OwnAyanamsaValueIsTheAmountSubtracted) {
 
 TEST_F(ChartCommand, VargasAndStrengthsFollowFromTheLineAndMatchTheBatch) {
     const auto modes = EveryMode();
-    const std::vector<std::string> keys = {"Vargas", "Shadbala"};
+    const std::vector<std::string> keys = {"Vargas", "Ashtakavarga", "Shadbala"};
     for (const char* engine : {"classic", "precise"}) {
         SCOPED_TRACE(engine);
         auto single = Delhi;
@@ -863,6 +865,18 @@ TEST_F(ChartCommand, VargasAndStrengthsFollowFromTheLineAndMatchTheBatch) {
                 EXPECT_NEAR(degrees, std::fmod(longitude.get<double>() * division, 30.0), 1e-9);
             }
         }
+
+        const auto& bindus = line["Ashtakavarga"];
+        const std::map<std::string, int> totals = {{"Sun", 48}, {"Moon", 49}, {"Mars", 39}, {"Mercury", 54},
+                                                   {"Jupiter", 56}, {"Venus", 52}, {"Saturn", 39}};
+        std::array<int, 12> sarva{};
+        for (const auto& [planet, total] : totals) {
+            const auto row = bindus["Bhinna"][planet].get<std::vector<int>>();
+            ASSERT_EQ(row.size(), 12u);
+            EXPECT_EQ(std::accumulate(row.begin(), row.end(), 0), total) << planet;
+            for (std::size_t sign = 0; sign < 12; ++sign) sarva[sign] += row[sign];
+        }
+        EXPECT_EQ(bindus["Sarva"].get<std::vector<int>>(), std::vector<int>(sarva.begin(), sarva.end()));
 
         const auto& shadbala = line["Shadbala"];
         ASSERT_EQ(shadbala.size(), 7u);
