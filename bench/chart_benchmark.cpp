@@ -1,6 +1,7 @@
 // Throughput of the chart engines: one chart computed and its report written, beside a bare
 // Swiss Ephemeris chart loop as the yardstick for a batch's cost; the chart with the dasha,
-// navamsa and panchang added; and the sunrise search on its own under each rule.
+// navamsa and panchang added; the sunrise search on its own under each rule; the JSON line; and
+// the vargas with the ashtakavarga and shadbala.
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
 
@@ -10,6 +11,7 @@
 
 #include "chart/chart_timing.h"
 #include "chart/compute_chart.h"
+#include "chart/shadbala_input.h"
 #include "cli/chart_json.h"
 #include "engines/precise/sunrise.h"
 #include "formats/text_report.h"
@@ -18,6 +20,9 @@
 #include "timing/navamsa.h"
 #include "timing/panchang.h"
 #include "timing/dasha_timeline.h"
+#include "vargas/ashtakavarga.h"
+#include "vargas/shadbala.h"
+#include "vargas/varga.h"
 
 namespace {
 
@@ -160,6 +165,30 @@ BENCHMARK_CAPTURE(WriteChartLine, Antardashas, grahavani::TimingOutput{});
 BENCHMARK_CAPTURE(WriteChartLine, PranadashasOfEverySystem,
                   grahavani::TimingOutput{.DashaDepth = 5, .DashaAtLocalSeconds = std::nullopt, .Systems = {true, true, true}})
     ->Unit(benchmark::kMillisecond);
+
+// The sixteen vargas of the ascendant and the nine bodies, the ashtakavarga and the shadbala,
+// from charts whose positions, latitudes and day were found beforehand.
+void VargasAshtakavargaAndShadbala(benchmark::State& state) {
+    std::vector<std::pair<grahavani::ChartResult, grahavani::ShadbalaInput>> charts;
+    for (const grahavani::BirthRecord& birth : Births()) {
+        grahavani::ChartResult chart;
+        grahavani::ComputeChart(birth, chart);
+        charts.emplace_back(chart, grahavani::ShadbalaInputOf(birth, chart, grahavani::SunriseRule::ApparentLimb));
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const auto& [chart, input] = charts[next++ % charts.size()];
+        for (const int division : grahavani::VargaDivisions) {
+            for (std::size_t point = 0; point <= grahavani::AscendantPoint; ++point) {
+                benchmark::DoNotOptimize(grahavani::VargaPlaceOf(division, chart.Longitudes[point]));
+            }
+        }
+        benchmark::DoNotOptimize(grahavani::ComputeAshtakavarga(chart));
+        benchmark::DoNotOptimize(grahavani::ComputeShadbala(input));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(VargasAshtakavargaAndShadbala);
 
 }  // namespace
 

@@ -541,12 +541,7 @@ void WriteAshtakavarga(JsonLine& line, const ChartResult& chart) {
         for (std::size_t i = 0; i < names.size(); ++i) names[i] = BodyNames[AshtakavargaPlanets[i]];
         return std::pair(names, KeyOrder(names));
     }();
-    std::array<int, 8> signs{};
-    for (std::size_t i = 0; i < AshtakavargaPlanets.size(); ++i) {
-        signs[i] = static_cast<int>(chart.Longitudes[AshtakavargaPlanets[i]] / 30);
-    }
-    signs[7] = static_cast<int>(chart.Longitudes[AscendantPoint] / 30);
-    const Ashtakavarga bindus = ComputeAshtakavarga(signs);
+    const Ashtakavarga bindus = ComputeAshtakavarga(chart);
     const auto row = [&](const SignBindus& counts) {
         line.OpenList();
         for (const int count : counts) line.Element().Integer(count);

@@ -65,4 +65,13 @@ Ashtakavarga ComputeAshtakavarga(const std::array<int, 8>& rasiSigns) {
     return result;
 }
 
+Ashtakavarga ComputeAshtakavarga(const ChartResult& chart) {
+    std::array<int, 8> signs{};
+    for (std::size_t i = 0; i < AshtakavargaPlanets.size(); ++i) {
+        signs[i] = static_cast<int>(chart.Longitudes[AshtakavargaPlanets[i]] / 30);
+    }
+    signs[7] = static_cast<int>(chart.Longitudes[AscendantPoint] / 30);
+    return ComputeAshtakavarga(signs);
+}
+
 }  // namespace grahavani

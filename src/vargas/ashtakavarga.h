@@ -26,4 +26,7 @@ struct Ashtakavarga {
 // then the lagna. A sign number outside 0-11 is counted round the zodiac.
 Ashtakavarga ComputeAshtakavarga(const std::array<int, 8>& rasiSigns);
 
+// From a chart's sidereal longitudes, the lagna's among them.
+Ashtakavarga ComputeAshtakavarga(const ChartResult& chart);
+
 }  // namespace grahavani
