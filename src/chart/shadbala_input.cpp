@@ -47,7 +47,8 @@ std::optional<VedicDaySpan> VedicDayOf(const BirthRecord& birth, const ChartResu
 ShadbalaInput ShadbalaInputOf(const BirthRecord& birth, const ChartResult& chart, SunriseRule rule) {
     ShadbalaInput input;
     std::copy_n(chart.Longitudes.begin(), input.Longitudes.size(), input.Longitudes.begin());
-    input.Latitudes = EclipticLatitudes(chart.JulianDayUT);
+    // Only a war reads the latitudes, and with them the ephemeris files for a classic chart.
+    if (AnyPlanetsAtWar(input.Longitudes)) input.Latitudes = EclipticLatitudes(chart.JulianDayUT);
     input.Ascendant = chart.Longitudes[AscendantPoint];
     input.Midheaven = chart.Longitudes[MidheavenPoint];
     input.Ayanamsa = chart.AyanamsaDegrees;

@@ -9,8 +9,8 @@
 
 namespace grahavani {
 
-// At the record's coordinates, on the chart's own clock. Throws EphemerisFailure where the
-// library cannot compute the Sun or a planet.
+// At the record's coordinates, on the chart's own clock. The latitudes are read only for
+// planets at war. Throws EphemerisFailure where the library cannot compute the Sun or a planet.
 ShadbalaInput ShadbalaInputOf(const BirthRecord& birth, const ChartResult& chart, SunriseRule rule);
 
 }  // namespace grahavani

@@ -254,6 +254,8 @@ std::optional<double> WarStrength(const PlanetStrength& strength) {
     return strength.Sthana + strength.Dig + *kala;
 }
 
+bool AtWar(double longitude, double otherLongitude) { return Arc(longitude, otherLongitude) <= 1; }
+
 // Planets within 1° of each other are at war: the one further north takes from the other the
 // difference of their strengths over the difference of their discs. Returns whether any war
 // went unweighed for want of the day.
@@ -262,7 +264,7 @@ bool WageWars(const ShadbalaInput& input, std::array<PlanetStrength, PlanetCount
     for (std::size_t i = 0; i < WarringPlanets.size(); ++i) {
         for (std::size_t j = i + 1; j < WarringPlanets.size(); ++j) {
             std::size_t victor = WarringPlanets[i], vanquished = WarringPlanets[j];
-            if (Arc(input.Longitudes[victor], input.Longitudes[vanquished]) > 1) continue;
+            if (!AtWar(input.Longitudes[victor], input.Longitudes[vanquished])) continue;
             if (input.Latitudes[victor] == input.Latitudes[vanquished]) continue;  // no victor
             if (input.Latitudes[victor] < input.Latitudes[vanquished]) std::swap(victor, vanquished);
             auto& victorYuddha = planets[victor].Components.Yuddha;
@@ -290,6 +292,15 @@ std::optional<double> KalaOf(const ShadbalaComponents& c) {
 }
 
 }  // namespace
+
+bool AnyPlanetsAtWar(const std::array<double, 9>& longitudes) {
+    for (std::size_t i = 0; i < WarringPlanets.size(); ++i) {
+        for (std::size_t j = i + 1; j < WarringPlanets.size(); ++j) {
+            if (AtWar(longitudes[WarringPlanets[i]], longitudes[WarringPlanets[j]])) return true;
+        }
+    }
+    return false;
+}
 
 Shadbala ComputeShadbala(const ShadbalaInput& input) {
     const auto& longitudes = input.Longitudes;

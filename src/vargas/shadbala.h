@@ -21,7 +21,8 @@ struct VedicDaySpan {
 struct ShadbalaInput {
     // Sidereal degrees in BodyOrder, Sun to Ketu.
     std::array<double, 9> Longitudes{};
-    // Ecliptic latitudes in degrees, north positive, in BodyOrder; only Mercury to Saturn count.
+    // Ecliptic latitudes in degrees, north positive, in BodyOrder; only those of planets at war
+    // (AnyPlanetsAtWar) count.
     std::array<double, 9> Latitudes{};
     double Ascendant = 0;  // sidereal degrees
     double Midheaven = 0;  // sidereal degrees
@@ -75,5 +76,9 @@ struct Shadbala {
 };
 
 Shadbala ComputeShadbala(const ShadbalaInput& input);
+
+// Whether two of Mercury, Venus, Mars, Jupiter and Saturn stand within 1° of each other: only
+// then does a war, and with it the planets' latitudes, count. Sidereal degrees in BodyOrder.
+bool AnyPlanetsAtWar(const std::array<double, 9>& longitudes);
 
 }  // namespace grahavani

@@ -106,23 +106,25 @@ public:
     const std::string& MoshierNotice() const { return moshierNotice_; }
     double At() const { return at_; }
 
-    // The transit at the longitude nearest to `guess`.
-    double TransitNear(double guess, double longitudeEast) const {
+    // The transit at the longitude nearest to `guess`: the upper one, or with `hourAngleAt`
+    // 180 the lower one.
+    double TransitNear(double guess, double longitudeEast, double hourAngleAt = 0) const {
         const double hourAngle = siderealTime_ + SiderealDegreesPerDay * (guess - at_) +
                                  longitudeEast -
                                  (rightAscension_ + rightAscensionRate_ * (guess - at_));
-        return guess - Wrap180(hourAngle) / HourAngleRate();
+        return guess - Wrap180(hourAngle - hourAngleAt) / HourAngleRate();
     }
 
-    // The rise in the half day before `transit`, starting from the Sun's declination at the
-    // moment it was computed; none where the Sun stays above or below the horizon.
-    RiseEstimate RiseBefore(double transit, double latitude) const {
+    // The rise in the half day before `transit` (the set in the half day after it, for
+    // `side` +1), starting from the Sun's declination at the moment it was computed; none
+    // where the Sun stays above or below the horizon.
+    RiseEstimate RiseBefore(double transit, double latitude, int side = -1) const {
         double rise = at_;
         double step = 0;
         for (int round = 0; round < 4; ++round) {
             const double cosHourAngle = CosHourAngleAt(rise, latitude);
             if (!(std::fabs(cosHourAngle) <= 1)) return {std::nullopt, round == 0};
-            const double next = transit - std::acos(cosHourAngle) / Radians / HourAngleRate();
+            const double next = transit + side * std::acos(cosHourAngle) / Radians / HourAngleRate();
             step = next - rise;
             rise = next;
         }
@@ -252,17 +254,28 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
 
 std::optional<double> FindSunsetAfter(double julianDayUT, double latitude, double longitudeEast,
                                       SunriseRule rule) {
-    const std::optional<double> set = LibrarySunEvent(julianDayUT, latitude, longitudeEast, SE_CALC_SET, rule);
-    if (set && *set >= julianDayUT + 1) return std::nullopt;
-    return set;
+    // From the Sun at the transit after the moment, as the rise is found; the library's
+    // search where that does not settle, near the polar limit.
+    SunNear sun(rule);
+    sun.ComputeAt(julianDayUT);
+    double transit = sun.TransitNear(julianDayUT + 0.25, longitudeEast);
+    if (transit < julianDayUT) transit += 1;
+    sun.ComputeAt(transit + 0.25);
+    const RiseEstimate set = sun.RiseBefore(sun.TransitNear(transit, longitudeEast), latitude, +1);
+    if (set.Settled && set.JulianDayUT && *set.JulianDayUT > julianDayUT && *set.JulianDayUT < julianDayUT + 1) {
+        return set.JulianDayUT;
+    }
+    const std::optional<double> found = LibrarySunEvent(julianDayUT, latitude, longitudeEast, SE_CALC_SET, rule);
+    if (found && *found >= julianDayUT + 1) return std::nullopt;
+    return found;
 }
 
 double FindLowerTransitNear(double julianDayUT, double longitudeEast) {
-    // The first after half a day before lies within half a day of the moment, give or take
-    // the equation of time's daily change.
-    const std::optional<double> transit =
-        LibrarySunEvent(julianDayUT - 0.5, 0, longitudeEast, SE_CALC_ITRANSIT, SunriseRule::TrueCentre);
-    return transit.value_or(julianDayUT);
+    SunNear sun(SunriseRule::TrueCentre);
+    sun.ComputeAt(julianDayUT);
+    const double guess = sun.TransitNear(julianDayUT, longitudeEast, 180);
+    sun.ComputeAt(guess);
+    return sun.TransitNear(guess, longitudeEast, 180);
 }
 
 }  // namespace grahavani

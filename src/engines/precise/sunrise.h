@@ -25,11 +25,12 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
                           double longitudeEast, SunriseRule rule);
 
 // The first sunset under the rule after the moment, within a day of it; none where the Sun
-// does not set that day. The library's own search. Throws EphemerisFailure as FindSunrise does.
+// does not set that day. Throws EphemerisFailure as FindSunrise does.
 std::optional<double> FindSunsetAfter(double julianDayUT, double latitude, double longitudeEast,
                                       SunriseRule rule);
 
 // The Sun's lower transit at the longitude (local apparent midnight) nearest the moment.
+// Reads no ephemeris file within the tabled days.
 double FindLowerTransitNear(double julianDayUT, double longitudeEast);
 
 }  // namespace grahavani

@@ -184,6 +184,34 @@ TEST(FindSunrise, EachRuleAgreesWithTheLibraryWithinASecond) {
     }
 }
 
+// The sunset and the local apparent midnight, at places from the equator to the polar circles
+// through the year, within two seconds of the library's own searches.
+TEST(FindSunsetAfter, AgreesWithTheLibrarysSetAndLowerTransit) {
+    const double places[][2] = {{0, 0}, {28.65, 77.22}, {60, 24.94}, {-60, -45}, {66, 25}, {-45, 170}};
+    const date::year_month_day days[] = {1905_y / 1 / 5, 2024_y / 3 / 20, 2024_y / 6 / 20, 2049_y / 12 / 21};
+    PrepareEphemerisThread();
+    for (const auto& [latitude, longitude] : places) {
+        for (const auto& day : days) {
+            SCOPED_TRACE(testing::Message() << latitude << " " << int(day.year()) << "-" << unsigned(day.month()));
+            const double from = test::JulianDayUT(int(day.year()), unsigned(day.month()), unsigned(day.day()));
+            double geographic[3] = {longitude, latitude, 0};
+            double event[10] = {};
+            char error[AS_MAXCH] = {};
+            const int setStatus = swe_rise_trans(from, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_SET, geographic,
+                                                 1013.25, 15, event, error);
+            const std::optional<double> set = FindSunsetAfter(from, latitude, longitude, SunriseRule::ApparentLimb);
+            const bool libraryFindsOne = setStatus == 0 && event[0] < from + 1;
+            ASSERT_EQ(set.has_value(), libraryFindsOne);
+            if (set) {
+                EXPECT_NEAR(*set, event[0], 2 / 86400.0);
+            }
+            ASSERT_EQ(swe_rise_trans(from - 0.5, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_ITRANSIT, geographic,
+                                     1013.25, 15, event, error), 0);
+            EXPECT_NEAR(FindLowerTransitNear(from, longitude), event[0], 2 / 86400.0);
+        }
+    }
+}
+
 // Births in New Delhi on Friday 15 August 1947 in the first whole minute after one rule's
 // sunrise: that rule and the earlier ones give Friday, the later ones still Thursday.
 TEST(FindSunrise, EachRuleBeginsItsOwnVara) {
