@@ -51,6 +51,9 @@ struct Arguments {
     int fold = 0;
     std::string ownAyanamsa, dashaAt;
     TimingOutput timing;
+    std::string pdfPath;
+    Paper paper = Paper::A4;
+    const HoroscopePrinter* printer = nullptr;
     int dashaDepth = 0;
     bool yogini = false, ashtottari = false;
     VargaOutput vargas;
@@ -190,7 +193,30 @@ int SaveChartFile(const Arguments& a, const BirthEntries& entries, std::string_v
     return WriteFileWhole(a.saveChart, "--save-chart", false, err, [&](std::ostream& s) { s << bytes; });
 }
 
-int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Arguments& a,
+// The zone as the form's list names it: its row, or the row the atlas added.
+std::string ZoneTextOf(const BirthEntries& entries) {
+    if (entries.TimeZoneRow < TimeZoneCount) return std::string(TimeZoneList[entries.TimeZoneRow].displayText);
+    return entries.ExtraZone ? entries.ExtraZone->Text : std::string();
+}
+
+// The horoscope of the chart as a PDF, to --pdf's file or standard output.
+int WriteHoroscope(Horoscope horoscope, const Arguments& a, std::ostream& out, std::ostream& err) {
+    try {
+        horoscope.Timing = ComputeChartTiming(horoscope.Birth, horoscope.Chart, a.timing.Year, a.timing.Sunrise);
+        horoscope.Strengths = ComputeShadbala(ShadbalaInputOf(horoscope.Birth, horoscope.Chart, a.timing.Sunrise));
+    } catch (const EphemerisFailure& failure) {
+        err << "grahavani-chart: " << failure.what() << "\n";
+        return ExitBadBirthData;
+    }
+    const std::string bytes = (*a.printer)(horoscope, a.paper);
+    if (a.pdfPath == StandardOutputName) {
+        out << bytes;
+        return FinishStandardOutput(out, err, ExitSuccess);
+    }
+    return WriteFileWhole(a.pdfPath, "--pdf", false, err, [&](std::ostream& s) { s << bytes; });
+}
+
+int WriteReport(const BirthRecord& birth, const ChartPlace* place, std::string_view zoneText, const Arguments& a,
                 std::ostream& out, std::ostream& err) {
     if (a.chart.engine == Engine::Precise) {
         if (const auto problem = CheckPreciseBirthRecord(birth)) {
@@ -210,6 +236,7 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, const Argumen
         return ExitBadBirthData;
     }
     if (!chart.EphemerisNotice.empty()) err << "grahavani-chart: " << chart.EphemerisNotice << "\n";
+    if (!a.pdfPath.empty()) return WriteHoroscope({birth, std::string(zoneText), a.chart, chart, {}, {}}, a, out, err);
     if (timing && !timing->EphemerisNotice.empty()) {
         err << "grahavani-chart: " << timing->EphemerisNotice << "\n";
     }
@@ -278,7 +305,7 @@ int OpenChartFile(const Arguments& a, bool zoneGiven, std::ostream& out, std::os
         return ExitBadBirthData;
     }
     const auto place = zoneGiven ? std::nullopt : AtlasPlaceOfFile(entries, std::get<ChartFileClock>(read).AtlasTimeZone);
-    return WriteReport(ToBirthRecord(entries), place ? &*place : nullptr, a, out, err);
+    return WriteReport(ToBirthRecord(entries), place ? &*place : nullptr, ZoneTextOf(entries), a, out, err);
 }
 
 int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
@@ -357,7 +384,8 @@ int WritePlaceReport(const Arguments& a, std::ostream& out, std::ostream& err) {
             << "\n";
     }
     const ChartPlace chartPlace{place.Place, clock, placeNote};
-    return WriteReport(birth, &chartPlace, a, out, err);
+    return WriteReport(birth, &chartPlace, std::string(place.Place->TimeZone) + ", " + UtcOffsetText(clock.OffsetSeconds), a,
+                       out, err);
 }
 
 int FindPlaceLines(const Arguments& a, std::ostream& out, std::ostream& err) {
@@ -403,10 +431,12 @@ std::map<std::string, Value> WordsOf(const std::array<std::string_view, Count>& 
 
 }  // namespace
 
-int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                    const HoroscopePrinter& printer) {
     CLI::App app{"Computes Vedic birth charts and writes their text reports.",
                  "grahavani-chart"};
     Arguments a;
+    a.printer = &printer;
     auto* name = app.add_option("--name", a.name, "Name of the person");
     auto* date = app.add_option("--date", a.date, "Date of birth, YYYY-MM-DD (1900 to 2050)");
     auto* time = app.add_option("--time", a.time, "Clock time of birth, HH:MM (00:00 to 24:59)");
@@ -435,6 +465,10 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         ->transform(OneOfWords(
             std::map<std::string, LunarNode>{{"mean", LunarNode::Mean}, {"true", LunarNode::True}}));
     auto* json = app.add_flag("--json", a.json, "Write the chart as one JSON line, as --batch does");
+    auto* pdf = app.add_option("--pdf", a.pdfPath, "Write the chart's horoscope as a PDF to FILE (- for standard output)");
+    app.add_option("--paper", a.paper, "Paper of --pdf: a4 (the default) or letter")
+                      ->transform(OneOfWords(std::map<std::string, Paper>{{"a4", Paper::A4}, {"letter", Paper::Letter}}))
+                      ->needs(pdf);
     auto* place = app.add_option("--place", a.place,
                                  "Birth place from the atlas (\"Varanasi, India\"): its coordinates "
                                  "and the clock it kept at the birth");
@@ -494,6 +528,7 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     }
     open->excludes(batch)->excludes(listZones);
     for (auto* option : {output, json, open, batch, findPlace, listZones}) saveChart->excludes(option);
+    for (auto* option : {output, json, noTiming, batch, findPlace, listZones, saveChart}) pdf->excludes(option);
     batch->excludes(zone)->excludes(dst)->excludes(listZones);
     for (auto* option : {latitude, longitude, zone, dst, city, state, country, open, batch, listZones}) {
         place->excludes(option);
@@ -536,6 +571,8 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
             }
         }
         a.timing.Systems = {true, a.yogini, a.ashtottari};
+        if (pdf->count() > 0 && a.pdfPath.empty()) throw ArgumentError{"--pdf: expected a file name, or - for standard output"};
+        if (pdf->count() > 0 && !printer) throw ArgumentError{"--pdf: this build of grahavani-chart writes no PDF"};
         if (output->count() > 0 && a.outputPath.empty()) {
             throw ArgumentError{"-o: expected a file name, or - for standard output"};
         }
@@ -557,7 +594,8 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
             return fromPlace ? SavePlaceChartFile(a, err) : SaveChartFile(a, EntriesFromArguments(a), {}, err);
         }
         if (fromPlace) return WritePlaceReport(a, out, err);
-        return WriteReport(ToBirthRecord(EntriesFromArguments(a)), nullptr, a, out, err);
+        const BirthEntries entries = EntriesFromArguments(a);
+        return WriteReport(ToBirthRecord(entries), nullptr, ZoneTextOf(entries), a, out, err);
     } catch (const ArgumentError& error) {
         err << "grahavani-chart: " << error.message << "\n";
         return ExitBadArguments;

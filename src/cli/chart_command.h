@@ -5,12 +5,16 @@
 
 #include <ostream>
 
+#include "horoscope_printer.h"
+
 namespace grahavani {
 
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitBadBirthData = 1;
 inline constexpr int ExitBadArguments = 2;
 
-int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+// `printer` writes the PDF of --pdf; without one --pdf is refused.
+int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                    const HoroscopePrinter& printer = {});
 
 }  // namespace grahavani

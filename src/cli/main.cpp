@@ -3,6 +3,8 @@
 #include <iostream>
 
 #include "chart_command.h"
+#include "render/horoscope_pdf.h"
+#include "render/offscreen_gui.h"
 
 namespace {
 
@@ -23,5 +25,10 @@ bool HoldStandardDescriptors() {
 int main(int argc, char** argv) {
     if (!HoldStandardDescriptors()) return grahavani::ExitBadBirthData;
     std::ios::sync_with_stdio(false);
-    return grahavani::RunChartCommand(argc, argv, std::cout, std::cerr);
+    // Qt starts only for a PDF, so every other command keeps its speed.
+    const grahavani::HoroscopePrinter printer = [](const grahavani::Horoscope& horoscope, grahavani::Paper paper) {
+        grahavani::EnsureOffscreenGui();
+        return grahavani::HoroscopePdf(horoscope, paper);
+    };
+    return grahavani::RunChartCommand(argc, argv, std::cout, std::cerr, printer);
 }

@@ -1,0 +1,26 @@
+#pragma once
+// Everything a printed horoscope shows of one birth: the record as entered, the chart with its
+// timing and strengths, and the settings it was computed with.
+
+#include <string>
+
+#include "chart/chart_timing.h"
+#include "model/birth_record.h"
+#include "model/chart_options.h"
+#include "model/chart_result.h"
+#include "vargas/shadbala.h"
+
+namespace grahavani {
+
+enum class Paper { A4, Letter };  // portrait, 595 × 842 and 612 × 792 points
+
+struct Horoscope {
+    BirthRecord Birth;     // the name as typed, in UTF-8
+    std::string ZoneText;  // the zone row's text, or the atlas zone the place kept
+    ChartOptions Options;
+    ChartResult Chart;
+    ChartTiming Timing;
+    Shadbala Strengths;
+};
+
+}  // namespace grahavani

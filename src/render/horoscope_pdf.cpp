@@ -1,0 +1,230 @@
+#include "render/horoscope_pdf.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include "chart/planet_table.h"
+#include "model/name_tables.h"
+#include "render/page_flow.h"
+#include "timing/local_time.h"
+#include "vargas/ashtakavarga.h"
+
+namespace grahavani {
+namespace {
+
+// Points from the paper's edges to the text, and from the bottom edge to the footer's baseline.
+constexpr double Margin = 48;
+constexpr double FooterBaseline = 28;
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString Number(double value, int decimals = 2) { return QString::number(value, 'f', decimals); }
+
+// Latin text in DejaVu Sans, a Devanagari name or place in Lohit Devanagari.
+QFont DocumentFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Lohit Devanagari")});
+    font.setPointSizeF(9.5);
+    return font;
+}
+
+QString Coordinates(const BirthRecord& b) {
+    return QStringLiteral("%1° %2′ %3, %4° %5′ %6")
+        .arg(b.LatitudeDegrees).arg(b.LatitudeMinutes).arg(b.IsSouth ? "S" : "N")
+        .arg(b.LongitudeDegrees).arg(b.LongitudeMinutes).arg(b.IsEast ? "E" : "W");
+}
+
+QString Place(const BirthRecord& b) {
+    QStringList parts;
+    for (const std::string* part : {&b.City, &b.State, &b.Country}) {
+        if (!part->empty()) parts << Q(*part);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// "YYYY-MM-DD HH:MM" on the birth place's clock.
+QString LocalMinute(double julianDayUT, int clockOffsetSeconds) {
+    return Q(FormatLocalMinute(julianDayUT, clockOffsetSeconds)).replace(QLatin1Char('T'), QLatin1Char(' '));
+}
+
+void CoverSection(PageFlow& flow, const Horoscope& h) {
+    const BirthRecord& b = h.Birth;
+    const ChartResult& c = h.Chart;
+    const auto table = ComputePlanetTable(c);
+    const DashaTimeline& vimshottari = h.Timing.Dashas[static_cast<std::size_t>(DashaSystem::Vimshottari)];
+    const DashaBalance& balance = vimshottari.Balance;
+    flow.Title(QStringLiteral("Horoscope of %1").arg(Q(b.Name)));
+    flow.Heading(QStringLiteral("Birth"));
+    flow.Field(QStringLiteral("Name"), Q(b.Name));
+    flow.Field(QStringLiteral("Date of birth"),
+               QStringLiteral("%1 %2 %3").arg(b.Day).arg(Q(MonthNames[static_cast<std::size_t>(b.Month - 1)])).arg(b.Year));
+    flow.Field(QStringLiteral("Time of birth"),
+               QStringLiteral("%1:%2").arg(b.Hour, 2, 10, QLatin1Char('0')).arg(b.Minute, 2, 10, QLatin1Char('0')));
+    flow.Field(QStringLiteral("Place"), Place(b));
+    flow.Field(QStringLiteral("Coordinates"), Coordinates(b));
+    flow.Field(QStringLiteral("Time zone"), Q(h.ZoneText));
+    flow.Field(QStringLiteral("Daylight saving"), b.DaylightSaving ? QStringLiteral("yes") : QStringLiteral("no"));
+    flow.Field(QStringLiteral("Universal time"), Q(FormatLocalSecond(c.JulianDayUT, 0)) + QStringLiteral("Z"));
+    flow.Heading(QStringLiteral("Settings"));
+    flow.Field(QStringLiteral("Engine"), QStringLiteral("%1 (ephemeris: %2)").arg(Q(EngineName(c.ComputedBy)), Q(c.Ephemeris)));
+    flow.Field(QStringLiteral("Ayanamsa"), QStringLiteral("%1, %2").arg(Q(c.AyanamsaName), Q(c.AyanamsaDisplay)));
+    flow.Field(QStringLiteral("Lunar node"), h.Options.node == LunarNode::True ? QStringLiteral("true") : QStringLiteral("mean"));
+    flow.Field(QStringLiteral("Dasha year"), QStringLiteral("%1 days").arg(DashaYearDays(h.Timing.Year)));
+    flow.Heading(QStringLiteral("Chart"));
+    flow.Field(QStringLiteral("Lagna"), Q(c.LagnaName));
+    flow.Field(QStringLiteral("Rashi"), Q(c.MoonRashi));
+    flow.Field(QStringLiteral("Nakshatra"), Q(c.MoonNakshatra));
+    flow.Field(QStringLiteral("Pada"), QString::number(table[PlanetTableRow(MoonBody)].Pada));
+    flow.Field(QStringLiteral("Nakshatra lord"), Q(c.NakshatraLord));
+    flow.Field(QStringLiteral("Balance of dasha"),
+               QStringLiteral("%1: %2 years %3 months %4 days")
+                   .arg(Q(DashaRulers(DashaSystem::Vimshottari)[balance.Ruler].Lord))
+                   .arg(balance.Years).arg(balance.Months).arg(balance.Days));
+}
+
+void PlanetSection(PageFlow& flow, const Horoscope& h) {
+    flow.Heading(QStringLiteral("Planets"));
+    const auto table = ComputePlanetTable(h.Chart);
+    const auto yesNo = [](const std::optional<bool>& flag) {
+        return flag ? (*flag ? QStringLiteral("yes") : QStringLiteral("no")) : QStringLiteral("—");
+    };
+    std::vector<PageFlow::TableRow> rows;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const PlanetRow& row = table[i];
+        rows.push_back({{Q(row.Body), Q(row.Text), Q(row.Nakshatra), QString::number(row.Pada), Q(row.NakshatraLord),
+                        QString::number(row.House), row.Dignity ? Q(*row.Dignity) : QStringLiteral("—"),
+                        yesNo(row.Retrograde), yesNo(row.Combust), Q(SignAbbreviation(h.Timing.Navamsa[i].Sign))}});
+    }
+    flow.Table({"Body", "Position", "Nakshatra", "Pada", "Lord", "House", "Dignity", "Retrograde", "Combust", "Navamsa"},
+               rows);
+}
+
+void PanchangSection(PageFlow& flow, const Horoscope& h) {
+    const Panchang& p = h.Timing.Panchang;
+    flow.Heading(QStringLiteral("Panchang"));
+    flow.Field(QStringLiteral("Vara"), Q(p.Vara));
+    flow.Field(QStringLiteral("Tithi"), QStringLiteral("%1, %2, %3 paksha").arg(p.TithiNumber).arg(Q(p.Tithi), Q(p.Paksha)));
+    flow.Field(QStringLiteral("Nakshatra"), Q(h.Chart.MoonNakshatra));
+    flow.Field(QStringLiteral("Yoga"), QStringLiteral("%1 %2").arg(p.YogaNumber).arg(Q(p.Yoga)));
+    flow.Field(QStringLiteral("Karana"), Q(p.Karana));
+    flow.Field(QStringLiteral("Sunrise"),
+               (p.SunriseJulianDayUT ? LocalMinute(*p.SunriseJulianDayUT, h.Timing.ClockOffsetSeconds)
+                                     : QStringLiteral("none that day")) +
+                   QStringLiteral(" (%1)").arg(Q(SunriseRuleName(h.Timing.Sunrise))));
+}
+
+void VimshottariSection(PageFlow& flow, const Horoscope& h) {
+    const DashaTimeline& timeline = h.Timing.Dashas[static_cast<std::size_t>(DashaSystem::Vimshottari)];
+    const auto rulers = DashaRulers(DashaSystem::Vimshottari);
+    const int offset = h.Timing.ClockOffsetSeconds;
+    const auto times = [&](const DashaPeriod& period) {
+        return QStringList{LocalMinute(timeline.JulianDayAt(period.StartTick), offset),
+                           LocalMinute(timeline.JulianDayAt(period.EndTick), offset)};
+    };
+    std::vector<PageFlow::TableRow> rows;
+    for (const DashaPeriod& period : timeline.Mahadashas) {
+        const DashaSubPeriods subs = timeline.SubPeriods(period);
+        rows.push_back({QStringList{QStringLiteral("%1 mahadasha").arg(Q(rulers[period.Ruler].Lord))} + times(period),
+                        true, static_cast<int>(subs.Count)});
+        for (const DashaPeriod& sub : subs) rows.push_back({QStringList{Q(rulers[sub.Ruler].Lord)} + times(sub)});
+    }
+    flow.NewPage();
+    flow.Heading(QStringLiteral("Vimshottari dasha"));
+    flow.Table({QStringLiteral("Period"), QStringLiteral("Start"), QStringLiteral("End")}, rows);
+}
+
+void AshtakavargaSection(PageFlow& flow, const Horoscope& h) {
+    const Ashtakavarga bindus = ComputeAshtakavarga(h.Chart);
+    QStringList header{QStringLiteral("Bindus")};
+    for (const std::string_view sign : SignAbbreviationList) header << Q(sign);
+    header << QStringLiteral("Total");
+    std::vector<PageFlow::TableRow> rows;
+    const auto row = [&](const QString& name, const SignBindus& counts) {
+        QStringList cells{name};
+        int total = 0;
+        for (const int count : counts) {
+            cells << QString::number(count);
+            total += count;
+        }
+        rows.push_back({cells << QString::number(total)});
+    };
+    for (std::size_t planet = 0; planet < AshtakavargaPlanets.size(); ++planet) {
+        row(Q(BodyNames[AshtakavargaPlanets[planet]]), bindus.Bhinna[planet]);
+    }
+    row(QStringLiteral("Sarva"), bindus.Sarva);
+    flow.NewPage();
+    flow.Heading(QStringLiteral("Ashtakavarga"));
+    flow.Table(header, rows);
+}
+
+void ShadbalaSection(PageFlow& flow, const Horoscope& h) {
+    static constexpr std::array<std::size_t, 7> order = {SunBody, MoonBody, MarsBody, MercuryBody,
+                                                         JupiterBody, VenusBody, SaturnBody};
+    QStringList header{QStringLiteral("Strength")};
+    for (const std::size_t planet : order) header << Q(BodyNames[planet]);
+    std::vector<PageFlow::TableRow> rows;
+    const auto row = [&](const QString& name, auto value) {
+        QStringList cells{name};
+        for (const std::size_t planet : order) {
+            const std::optional<double> number = value(h.Strengths.Planets[planet]);
+            cells << (number ? Number(*number) : QStringLiteral("—"));
+        }
+        rows.push_back({cells});
+    };
+    row("Sthana", [](const PlanetStrength& s) { return std::optional(s.Sthana); });
+    row("Dig", [](const PlanetStrength& s) { return std::optional(s.Dig); });
+    row("Kala", [](const PlanetStrength& s) { return s.Kala; });
+    row("Cheshta", [](const PlanetStrength& s) { return std::optional(s.Cheshta); });
+    row("Naisargika", [](const PlanetStrength& s) { return std::optional(s.Naisargika); });
+    row("Drik", [](const PlanetStrength& s) { return std::optional(s.Drik); });
+    row("Total (virupas)", [](const PlanetStrength& s) { return s.Total; });
+    row("Rupas", [](const PlanetStrength& s) { return s.Rupas; });
+    row("Required (rupas)", [](const PlanetStrength& s) { return std::optional(s.Required); });
+    row("Ratio", [](const PlanetStrength& s) { return s.Ratio; });
+    flow.Heading(QStringLiteral("Shadbala"));
+    flow.Table(header, rows);
+    if (!h.Strengths.Note.empty()) {
+        flow.Space(flow.LineHeight() * 0.5);
+        flow.Row({Q(h.Strengths.Note)}, {1.0});
+    }
+}
+
+}  // namespace
+
+std::string HoroscopePdf(const Horoscope& horoscope, Paper paper) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(72);  // the painter's units are points
+    writer.setPageLayout(QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
+                                     QPageLayout::Portrait, QMarginsF()));
+    const QString name = Q(horoscope.Birth.Name);
+    writer.setTitle(QStringLiteral("Horoscope of %1").arg(name));
+    writer.setCreator(Q(ProgramName));
+
+    const QSizeF page = writer.pageLayout().fullRectPoints().size();
+    const QFont font = DocumentFont();
+    PageFlow flow(writer, QRectF(Margin, Margin, page.width() - 2 * Margin, page.height() - 2 * Margin), font);
+    CoverSection(flow, horoscope);
+    flow.NewPage();
+    PlanetSection(flow, horoscope);
+    PanchangSection(flow, horoscope);
+    VimshottariSection(flow, horoscope);
+    AshtakavargaSection(flow, horoscope);
+    ShadbalaSection(flow, horoscope);
+
+    QPainter painter(&writer);
+    flow.Paint(painter, [&] { writer.newPage(); }, [&](QPainter& p, int number, int pages) {
+        p.setFont(font);
+        p.drawText(QRectF(Margin, page.height() - FooterBaseline - 12, page.width() - 2 * Margin, 16),
+                   Qt::AlignHCenter | Qt::AlignBottom,
+                   QStringLiteral("%1 · %2 · Page %3 of %4").arg(Q(ProgramName), name).arg(number).arg(pages));
+    });
+    painter.end();
+    return bytes.toStdString();
+}
+
+}  // namespace grahavani
