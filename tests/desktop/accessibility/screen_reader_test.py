@@ -220,7 +220,7 @@ def number_labels(app):
 def check_lagna_at_top(app, lagna):
     """The North drawing turned: where "1" (Aries) stood, the lagna's number names it."""
     atspi.press(atspi.find(app, pyatspi.ROLE_PUSH_BUTTON, "North Indian Style"))
-    atspi.find(app, pyatspi.ROLE_LABEL, "North Indian Style · Navamsa")
+    atspi.find(app, pyatspi.ROLE_LABEL, "North Indian Style · D9 Navamsa")
     fixed = number_labels(app)
     atspi.press(menu_item(app, "Lagna at Top (North Indian)"))
     number = str(SIGNS.index(lagna) + 1)
@@ -376,7 +376,7 @@ def main():
             {sign: [text] * 3 for sign, text in precise[2].items()}),
             "the precise chart does not read as grahavani-chart --engine precise")
         atspi.press(menu_item(session.app, "Navamsa (D9)"))
-        atspi.find(session.app, pyatspi.ROLE_LABEL, "South Indian Style · Navamsa")
+        atspi.find(session.app, pyatspi.ROLE_LABEL, "South Indian Style · D9 Navamsa")
         navamsa_boxes = read_chart(session.app)[2]
         check(navamsa_boxes == expected_navamsa(chart_command),
               f"navamsa boxes {navamsa_boxes} != {expected_navamsa(chart_command)}")

@@ -168,7 +168,7 @@ TEST_F(ChartChoicesTest, NavamsaToggleRefillsTheBoxesAndCaptionAtOnce) {
     const QString navamsa[12] = {"Shukra R", "Ketu", "", "Asc", "Mangala", "", "",
                                  "Rahu", "Surya", "Chandra\nGuru R", "Shani R", "Budha R"};
     Item("mnuNavamsa")->trigger();
-    EXPECT_EQ(Text("lblStyleCaption"), "South Indian Style · Navamsa");
+    EXPECT_EQ(Text("lblStyleCaption"), "South Indian Style · D9 Navamsa");
     for (int sign = 0; sign < 12; ++sign) {
         for (const char* boxes : {"lblNorthStyle", "lblPlanets", "lblEast"}) {
             EXPECT_EQ(Text(QStringLiteral("%1(%2)").arg(boxes).arg(sign)), navamsa[sign])
@@ -177,7 +177,7 @@ TEST_F(ChartChoicesTest, NavamsaToggleRefillsTheBoxesAndCaptionAtOnce) {
     }
     EXPECT_EQ(Text("Planet(2)"), "19 Gem 06 R");  // the table stays the birth chart's
     ClickOnMainWindow("cmdNorth");
-    EXPECT_EQ(Text("lblStyleCaption"), "North Indian Style · Navamsa");
+    EXPECT_EQ(Text("lblStyleCaption"), "North Indian Style · D9 Navamsa");
     Item("mnuNavamsa")->trigger();
     EXPECT_EQ(Text("lblStyleCaption"), "North Indian Style");
     EXPECT_EQ(SouthBox(2), birthGemini);
