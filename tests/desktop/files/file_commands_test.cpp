@@ -385,5 +385,20 @@ TEST_F(FileCommandsTest, SaveAsJpgWritesTheDisplayAtItsSize) {
     EXPECT_TRUE(Files().LastFilePath().isEmpty()) << "the picture's name is kept apart";
 }
 
+// The picture and the printed page are of the chart frame, which carries the caption.
+TEST_F(FileCommandsTest, SaveAsJpgPicturesTheVargaShown) {
+    dialogs.paths = {PathOf("rasi"), PathOf("dasamsa")};
+    ClickOnMainWindow("cmdSaveAsJPG");
+    session.MainWindow()->ChooseVarga(6);
+    ClickOnMainWindow("cmdSaveAsJPG");
+    const QImage rasi(PathOf("rasi.jpg")), dasamsa(PathOf("dasamsa.jpg"));
+    ASSERT_FALSE(rasi.isNull());
+    EXPECT_EQ(dasamsa.size(), rasi.size());
+    EXPECT_NE(dasamsa, rasi);
+    auto* caption = OnMainWindow<QLabel>("lblChartCaption");
+    EXPECT_EQ(caption->text(), "North Indian Style · D10 Dasamsa");
+    EXPECT_TRUE(session.MainWindow()->Display().ChartFrame().isAncestorOf(caption));
+}
+
 }  // namespace
 }  // namespace grahavani::test
