@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 #include "desktop/ui/widgets/self_sizing_label.h"
 #include "desktop/ui/chart/strip_layout.h"
 #include "desktop/ui/chart/toolbar_icons.h"
+#include "desktop/ui/entry/field_list.h"
 #include "desktop/ui/widgets/twips.h"
 #include "vargas/varga.h"
 
@@ -112,9 +112,7 @@ QWidget* MDI::BuildStyleStrip() {
                                StyleButtonWidth);
     cmdEast = MakeStripButton(Picture2, "cmdEast", "East Indian Style", bold, 0, StyleButtonWidth);
     // Made after the style buttons, so that it follows them in the tab order.
-    cboVarga = new QComboBox(Picture2);
-    cboVarga->setObjectName("cboVarga");
-    cboVarga->setAccessibleName("Divisional chart");
+    cboVarga = new FieldList(Picture2, "cboVarga", "Divisional chart");
     cboVarga->setFont(bold);
     cboVarga->setGeometry(TwipsRect(0, 30, VargaChooserWidth, 400));
     for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) {
@@ -291,7 +289,6 @@ void MDI::ChooseVarga(std::size_t varga) {
 }
 
 void MDI::ShowVarga(int varga) {
-    if (varga < 0) return;  // the chooser emptied
     const auto chosen = static_cast<std::size_t>(varga);
     mnuNavamsa->setChecked(chosen == NavamsaVarga);
     display_->ShowVarga(chosen);

@@ -11,7 +11,6 @@
 #include "desktop/ui/widgets/vendor_page.h"
 
 class QAction;
-class QComboBox;
 class QSettings;
 class QLabel;
 class QMenu;
@@ -20,6 +19,7 @@ class QToolBar;
 
 namespace grahavani {
 
+class FieldList;
 class frmDisplay;
 class SelfSizingLabel;
 
@@ -89,7 +89,7 @@ private:
     QPushButton* cmdNorth;
     QPushButton* cmdSouth;
     QPushButton* cmdEast;
-    QComboBox* cboVarga;
+    FieldList* cboVarga;
     QPushButton* cmdInterpration;
     QPushButton* cmdSaveAsJPG;
     QPushButton* cmdBack;
