@@ -391,10 +391,9 @@ TEST_F(FileCommandsTest, SaveAsJpgPicturesTheVargaShown) {
     ClickOnMainWindow("cmdSaveAsJPG");
     session.MainWindow()->ChooseVarga(6);
     ClickOnMainWindow("cmdSaveAsJPG");
-    const QImage rasi(PathOf("rasi.jpg")), dasamsa(PathOf("dasamsa.jpg"));
+    const QImage rasi(PathOf("rasi.jpg"));
     ASSERT_FALSE(rasi.isNull());
-    EXPECT_EQ(dasamsa.size(), rasi.size());
-    EXPECT_NE(dasamsa, rasi);
+    EXPECT_NE(QImage(PathOf("dasamsa.jpg")), rasi);
     auto* caption = OnMainWindow<QLabel>("lblChartCaption");
     EXPECT_EQ(caption->text(), "North Indian Style · D10 Dasamsa");
     EXPECT_TRUE(session.MainWindow()->Display().ChartFrame().isAncestorOf(caption));
