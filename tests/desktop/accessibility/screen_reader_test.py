@@ -3,8 +3,9 @@
 Every control of the entry form has a name of its own that is not its current value;
 a chart computed from entries made through AT-SPI reads back exactly as the
 command-line report of the same birth data, by either engine. A place whose zone the
-classic engine reads backwards warns and offers the precise engine; the navamsa boxes,
-the Planets tab and the Dasha and Panchang tab read as the precise engine's longitudes give them.
+classic engine reads backwards warns and offers the precise engine; the navamsa and dasamsa
+boxes (the divisional chart chooser reading its entry), the Planets tab and the Dasha and
+Panchang tab read as the precise engine's longitudes give them.
 
 usage: screen_reader_test.py PROGRAM CHART_COMMAND
 """
@@ -187,20 +188,30 @@ def read_chart(app):
     return positions, details, boxes
 
 
-# The navamsa box texts from longitudes: a sign's ninth parts of 3°20' run through the zodiac.
-NAVAMSA_BODIES = [("Ascendant", "Asc"), ("Sun", "Surya"), ("Moon", "Chandra"), ("Mercury", "Budha"),
+# The varga box texts from longitudes: the navamsa's ninth parts of 3°20' run through the
+# zodiac; the dasamsa's tenths count from an odd sign itself, from an even sign's 9th.
+VARGA_BODIES = [("Ascendant", "Asc"), ("Sun", "Surya"), ("Moon", "Chandra"), ("Mercury", "Budha"),
                   ("Venus", "Shukra"), ("Mars", "Mangala"), ("Jupiter", "Guru"), ("Saturn", "Shani"),
                   ("Rahu", "Rahu"), ("Ketu", "Ketu")]
 DASHA_LORDS = ["Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury"]
 
 
-def expected_navamsa(chart_command):
+def navamsa_sign(longitude):
+    return int(longitude * 3 // 10) % 12
+
+
+def dasamsa_sign(longitude):
+    sign = int(longitude // 30)
+    return (sign + (0 if sign % 2 == 0 else 8) + int(longitude % 30 // 3)) % 12
+
+
+def expected_varga(chart_command, varga_sign):
     output = subprocess.run(chart_arguments(chart_command, "precise") + ["--json"], check=True,
                             capture_output=True).stdout
     chart = json.loads(output)
     boxes = {sign: [] for sign in SIGNS}
-    for body, box_name in NAVAMSA_BODIES:
-        sign = int(chart["Longitudes"][body] * 3 // 10) % 12
+    for body, box_name in VARGA_BODIES:
+        sign = varga_sign(chart["Longitudes"][body])
         retrograde = chart["Retrograde"].get(body, False)
         boxes[SIGNS[sign]].append(box_name + (" R" if retrograde else ""))
     return {sign: ["\n".join(bodies)] * 3 for sign, bodies in boxes.items()}
@@ -220,7 +231,7 @@ def number_labels(app):
 def check_lagna_at_top(app, lagna):
     """The North drawing turned: where "1" (Aries) stood, the lagna's number names it."""
     atspi.press(atspi.find(app, pyatspi.ROLE_PUSH_BUTTON, "North Indian Style"))
-    atspi.find(app, pyatspi.ROLE_LABEL, "North Indian Style · Navamsa")
+    wait_for_marker(app, "North Indian Style · D9 Navamsa")
     fixed = number_labels(app)
     atspi.press(menu_item(app, "Lagna at Top (North Indian)"))
     number = str(SIGNS.index(lagna) + 1)
@@ -237,7 +248,7 @@ def check_lagna_at_top(app, lagna):
 
 
 def wait_for_marker(app, marker):
-    """The engine's line under the style caption and on the chart."""
+    """A line on the strip and on the chart alike: the engine's, or the style caption."""
     def probe():
         app.clearCache()
         return len(atspi.find_all(app, pyatspi.ROLE_LABEL, marker)) == 2
@@ -376,12 +387,20 @@ def main():
             {sign: [text] * 3 for sign, text in precise[2].items()}),
             "the precise chart does not read as grahavani-chart --engine precise")
         atspi.press(menu_item(session.app, "Navamsa (D9)"))
-        atspi.find(session.app, pyatspi.ROLE_LABEL, "South Indian Style · Navamsa")
+        wait_for_marker(session.app, "South Indian Style · D9 Navamsa")
+        chooser = atspi.find(session.app, pyatspi.ROLE_COMBO_BOX, "Divisional chart")
+        check(atspi.text_of(chooser) == "D9 Navamsa",
+              f"the divisional chart chooser reads {atspi.text_of(chooser)!r} for the navamsa")
         navamsa_boxes = read_chart(session.app)[2]
-        check(navamsa_boxes == expected_navamsa(chart_command),
-              f"navamsa boxes {navamsa_boxes} != {expected_navamsa(chart_command)}")
+        check(navamsa_boxes == expected_varga(chart_command, navamsa_sign),
+              f"navamsa boxes {navamsa_boxes} != {expected_varga(chart_command, navamsa_sign)}")
         check_lagna_at_top(session.app, next(sign for sign, lines in navamsa_boxes.items()
                                              if lines[0].startswith("Asc")))
+        atspi.pick(chooser, "D10 Dasamsa")
+        wait_for_marker(session.app, "North Indian Style · D10 Dasamsa")
+        dasamsa_boxes = read_chart(session.app)[2]
+        check(dasamsa_boxes == expected_varga(chart_command, dasamsa_sign),
+              f"dasamsa boxes {dasamsa_boxes} != {expected_varga(chart_command, dasamsa_sign)}")
         read_planets_tab(session.app, chart_command)
         read_dasha_tab(session.app)
     return report()

@@ -385,5 +385,19 @@ TEST_F(FileCommandsTest, SaveAsJpgWritesTheDisplayAtItsSize) {
     EXPECT_TRUE(Files().LastFilePath().isEmpty()) << "the picture's name is kept apart";
 }
 
+// The picture and the printed page are of the chart frame, which carries the caption.
+TEST_F(FileCommandsTest, SaveAsJpgPicturesTheVargaShown) {
+    dialogs.paths = {PathOf("rasi"), PathOf("dasamsa")};
+    ClickOnMainWindow("cmdSaveAsJPG");
+    session.MainWindow()->ChooseVarga(6);
+    ClickOnMainWindow("cmdSaveAsJPG");
+    const QImage rasi(PathOf("rasi.jpg"));
+    ASSERT_FALSE(rasi.isNull());
+    EXPECT_NE(QImage(PathOf("dasamsa.jpg")), rasi);
+    auto* caption = OnMainWindow<QLabel>("lblChartCaption");
+    EXPECT_EQ(caption->text(), "North Indian Style · D10 Dasamsa");
+    EXPECT_TRUE(session.MainWindow()->Display().ChartFrame().isAncestorOf(caption));
+}
+
 }  // namespace
 }  // namespace grahavani::test

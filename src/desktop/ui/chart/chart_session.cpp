@@ -68,6 +68,7 @@ void ChartSession::CalculateChart(ChartStyle layout) {
     if (!timing) return;
 
     MDI& window = EnsureMainWindow();
+    window.ChooseVarga(0);  // a new chart opens at its birth chart
     ShowChart(window, *timing);
     window.Display().BringChartToFront();
     window.Display().Interpretation().ScrollHouseDescriptionToStart();

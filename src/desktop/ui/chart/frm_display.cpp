@@ -15,6 +15,8 @@
 #include "chart/sign_box_texts.h"
 #include "desktop/ui/chart/south_indian_chart.h"
 #include "desktop/ui/widgets/twips.h"
+#include "vargas/varga.h"
+#include "vargas/varga_chart.h"
 
 namespace grahavani {
 
@@ -98,6 +100,9 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     lblChartEphemeris = new SelfSizingLabel(fraChart, "lblChartEphemeris", {360, 240},
                                             VerdanaFont(8.25, true));
     SetChartColours(*lblChartEphemeris, ChartPaper, ChartText);
+    lblChartCaption = new SelfSizingLabel(fraChart, "lblChartCaption", {360, 540},
+                                          VerdanaFont(8.25, true));
+    SetChartColours(*lblChartCaption, ChartPaper, ChartText);
 }
 
 void frmDisplay::BuildHeader() {
@@ -167,26 +172,13 @@ void frmDisplay::FillDetails(const ChartResult& chart) {
 }
 
 void frmDisplay::FillSignBoxes(const ChartResult& chart) {
-    const auto joined = [](const SignBoxLines& boxes) {
-        std::array<QString, 12> texts;
-        for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
-            QStringList lines;
-            for (const std::string& line : boxes[sign]) lines << Text(line);
-            texts[sign] = lines.join('\n');
-        }
-        return texts;
-    };
-    const SignBoxLines birth = SignBoxTexts(chart);
-    const SignBoxLines navamsa = NavamsaSignBoxTexts(chart);
-    birthBoxes_ = joined(birth);
-    navamsaBoxes_ = joined(navamsa);
-    birthLagna_ = MarkedLagna(birth);
-    navamsaLagna_ = MarkedLagna(navamsa);
+    chart_ = chart;
     ShowSignBoxes();
 }
 
-void frmDisplay::ShowNavamsa(bool shown) {
-    navamsaShown_ = shown;
+void frmDisplay::ShowVarga(std::size_t varga) {
+    if (varga >= VargaDivisions.size()) return;  // no such varga: the boxes stay
+    varga_ = varga;
     ShowSignBoxes();
 }
 
@@ -196,23 +188,24 @@ void frmDisplay::ShowLagnaAtTop(bool atTop) {
 }
 
 void frmDisplay::ShowSignBoxes() {
-    const std::array<QString, 12>& boxes = navamsaShown_ ? navamsaBoxes_ : birthBoxes_;
-    const std::optional<std::size_t> lagna = navamsaShown_ ? navamsaLagna_ : birthLagna_;
-    north_->ShowTopSign(lagnaAtTop_ ? lagna.value_or(0) : 0);
+    SignBoxLines boxes;
+    if (chart_) boxes = SignBoxTexts(ChartInVarga(*chart_, VargaDivisions[varga_]));
+    north_->ShowTopSign(lagnaAtTop_ ? MarkedLagna(boxes).value_or(0) : 0);
     for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
-        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, boxes[sign]);
+        QStringList lines;
+        for (const std::string& line : boxes[sign]) lines << Text(line);
+        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, lines.join('\n'));
     }
 }
 
 void frmDisplay::ShowEphemeris(const QString& caption) { lblChartEphemeris->SetText(caption); }
 
+void frmDisplay::ShowCaption(const QString& caption) { lblChartCaption->SetText(caption); }
+
 void frmDisplay::ClearChartTexts() {
     for (QLabel* cell : detailValues_) ShowValue(cell, QString());
     for (QLabel* cell : positionCells_) ShowValue(cell, QString());
-    birthBoxes_ = {};
-    navamsaBoxes_ = {};
-    birthLagna_.reset();
-    navamsaLagna_.reset();
+    chart_.reset();
     ShowSignBoxes();
 }
 

@@ -31,11 +31,14 @@ public:
     void FillHeader(const BirthRecord& birth);
     // The six details, then the nine positions, a retrograde one followed by " R".
     void FillDetails(const ChartResult& chart);
-    // The same text into the box of each sign in all three drawings, from the birth chart or
-    // its navamsa as ShowNavamsa chose.
+    // The same text into the box of each sign in all three drawings, from the chart as the
+    // varga ShowVarga chose places it.
     void FillSignBoxes(const ChartResult& chart);
-    // Shows the navamsa placements in the sign boxes, or the birth chart's, at once.
-    void ShowNavamsa(bool shown);
+    // Fills the sign boxes from the varga of VargaDivisions at this index at once: 0 is the
+    // birth chart (D1).
+    void ShowVarga(std::size_t varga);
+    // What the drawing shows, on the chart itself so that its picture and print say it.
+    void ShowCaption(const QString& caption);
     // Turns the North drawing so that the lagna's sign stands in the top rhombus, or
     // gives it back Aries there, at once.
     void ShowLagnaAtTop(bool atTop);
@@ -67,11 +70,9 @@ private:
     std::array<QLabel*, 6> detailValues_{};
     std::array<QLabel*, 9> positionCells_{};
     SelfSizingLabel* lblChartEphemeris;
-    std::array<QString, 12> birthBoxes_;    // indexed by sign, 0 = Aries
-    std::array<QString, 12> navamsaBoxes_;
-    std::optional<std::size_t> birthLagna_;  // the signs marked "Asc"
-    std::optional<std::size_t> navamsaLagna_;
-    bool navamsaShown_ = false;
+    SelfSizingLabel* lblChartCaption;
+    std::optional<ChartResult> chart_;  // none while the boxes stay empty
+    std::size_t varga_ = 0;
     bool lagnaAtTop_ = false;
     InterpretationView* interpretation_;
 };

@@ -19,7 +19,9 @@
 #include "desktop/ui/widgets/self_sizing_label.h"
 #include "desktop/ui/chart/strip_layout.h"
 #include "desktop/ui/chart/toolbar_icons.h"
+#include "desktop/ui/entry/field_list.h"
 #include "desktop/ui/widgets/twips.h"
+#include "vargas/varga.h"
 
 namespace grahavani {
 
@@ -41,6 +43,15 @@ QPushButton* MakeStripButton(QWidget* strip, const QString& name, const QString&
     button->setFont(font);
     button->setGeometry(TwipsRect(0, topTwips, widthTwips, 400));
     return button;
+}
+
+constexpr std::size_t NavamsaVarga = 5;
+static_assert(VargaDivisions[NavamsaVarga] == 9);
+
+// "D10 Dasamsa": as the chooser lists a varga and the caption names it.
+QString VargaTitle(std::size_t varga) {
+    return QStringLiteral("D%1 %2").arg(VargaDivisions[varga]).arg(
+        QLatin1String(VargaNames[varga].data(), static_cast<qsizetype>(VargaNames[varga].size())));
 }
 
 void MoveLeft(QWidget* widget, float leftTwips) {
@@ -100,6 +111,14 @@ QWidget* MDI::BuildStyleStrip() {
     cmdSouth = MakeStripButton(Picture2, "cmdSouth", "South Indian Style", bold, 30,
                                StyleButtonWidth);
     cmdEast = MakeStripButton(Picture2, "cmdEast", "East Indian Style", bold, 0, StyleButtonWidth);
+    // Made after the style buttons, so that it follows them in the tab order.
+    cboVarga = new FieldList(Picture2, "cboVarga", "Divisional chart");
+    cboVarga->setFont(bold);
+    cboVarga->setGeometry(TwipsRect(0, 30, VargaChooserWidth, 400));
+    for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) {
+        cboVarga->addItem(VargaTitle(varga));
+    }
+    connect(cboVarga, &QComboBox::currentIndexChanged, this, &MDI::ShowVarga);
     cmdInterpration = MakeStripButton(Picture2, "cmdInterpration", "Show Interpretation", bold,
                                       480, InterpretationWidth);
     connect(cmdNorth, &QPushButton::clicked, this, [this] { ApplyChartStyle(ChartStyle::North); });
@@ -263,8 +282,16 @@ void MDI::ShowChartSettings() {
     display_->ShowLagnaAtTop(mnuLagnaAtTop->isChecked());
 }
 
-void MDI::ShowNavamsa(bool shown) {
-    display_->ShowNavamsa(shown);
+void MDI::ShowNavamsa(bool shown) { ChooseVarga(shown ? NavamsaVarga : 0); }
+
+void MDI::ChooseVarga(std::size_t varga) {
+    if (varga < VargaDivisions.size()) cboVarga->setCurrentIndex(static_cast<int>(varga));
+}
+
+void MDI::ShowVarga(int varga) {
+    const auto chosen = static_cast<std::size_t>(varga);
+    mnuNavamsa->setChecked(chosen == NavamsaVarga);
+    display_->ShowVarga(chosen);
     ApplyChartStyle(style_);
 }
 
@@ -311,8 +338,11 @@ void MDI::ApplyChartStyle(ChartStyle style) {
     }
     style_ = style;
     QString caption = ChartStyleName(style);
-    if (mnuNavamsa->isChecked()) caption += QStringLiteral(" · Navamsa");
+    if (const int varga = cboVarga->currentIndex(); varga > 0) {
+        caption += QStringLiteral(" · ") + VargaTitle(static_cast<std::size_t>(varga));
+    }
     lblStyleCaption->SetText(caption);
+    display_->ShowCaption(caption);
     // The caption's width changed: centre it again.
     ApplyResizeRule();
     display_->ShowDrawing(style);
@@ -356,6 +386,7 @@ void MDI::ApplyResizeRule() {
     MoveLeft(cmdNorth, lefts.north);
     MoveLeft(cmdInterpration, lefts.interpretation);
     MoveLeft(cmdEast, lefts.east);
+    MoveLeft(cboVarga, lefts.varga);
 }
 
 void MDI::closeEvent(QCloseEvent* event) {

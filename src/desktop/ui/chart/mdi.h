@@ -19,6 +19,7 @@ class QToolBar;
 
 namespace grahavani {
 
+class FieldList;
 class frmDisplay;
 class SelfSizingLabel;
 
@@ -32,6 +33,9 @@ public:
     QPushButton* StyleButton(ChartStyle style) const;
 
     void ApplyChartStyle(ChartStyle style);
+    // Shows the divisional chart of VargaDivisions at this index, as the chooser and the
+    // navamsa item do; 0 is the birth chart (D1).
+    void ChooseVarga(std::size_t varga);
     // Checks the View menu's chart choices as the settings hold them.
     void ShowChartSettings();
     // The engine that made the chart, under the style caption and on the chart.
@@ -68,6 +72,7 @@ private:
     // The settings dialog over this window; what it applies recomputes the chart on screen.
     void OpenSettings();
     void ShowNavamsa(bool shown);
+    void ShowVarga(int varga);
     void ShowLagnaAtTop(bool atTop);
     void BuildToolbar();
     QWidget* BuildHeadingStrip();
@@ -84,6 +89,7 @@ private:
     QPushButton* cmdNorth;
     QPushButton* cmdSouth;
     QPushButton* cmdEast;
+    FieldList* cboVarga;
     QPushButton* cmdInterpration;
     QPushButton* cmdSaveAsJPG;
     QPushButton* cmdBack;

@@ -14,6 +14,7 @@ StripLefts ComputeStripLefts(float windowWidth, float styleCaptionWidth) {
     lefts.north = lefts.south - StyleButtonWidth - Gap;
     lefts.interpretation = lefts.north;
     lefts.east = lefts.south + StyleButtonWidth + Gap;
+    lefts.varga = lefts.east + StyleButtonWidth + Gap;
     return lefts;
 }
 

@@ -1,3 +1,5 @@
+#include <functional>
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCompleter>
@@ -168,7 +170,7 @@ TEST_F(ChartChoicesTest, NavamsaToggleRefillsTheBoxesAndCaptionAtOnce) {
     const QString navamsa[12] = {"Shukra R", "Ketu", "", "Asc", "Mangala", "", "",
                                  "Rahu", "Surya", "Chandra\nGuru R", "Shani R", "Budha R"};
     Item("mnuNavamsa")->trigger();
-    EXPECT_EQ(Text("lblStyleCaption"), "South Indian Style · Navamsa");
+    EXPECT_EQ(Text("lblStyleCaption"), "South Indian Style · D9 Navamsa");
     for (int sign = 0; sign < 12; ++sign) {
         for (const char* boxes : {"lblNorthStyle", "lblPlanets", "lblEast"}) {
             EXPECT_EQ(Text(QStringLiteral("%1(%2)").arg(boxes).arg(sign)), navamsa[sign])
@@ -177,10 +179,58 @@ TEST_F(ChartChoicesTest, NavamsaToggleRefillsTheBoxesAndCaptionAtOnce) {
     }
     EXPECT_EQ(Text("Planet(2)"), "19 Gem 06 R");  // the table stays the birth chart's
     ClickOnMainWindow("cmdNorth");
-    EXPECT_EQ(Text("lblStyleCaption"), "North Indian Style · Navamsa");
+    EXPECT_EQ(Text("lblStyleCaption"), "North Indian Style · D9 Navamsa");
     Item("mnuNavamsa")->trigger();
     EXPECT_EQ(Text("lblStyleCaption"), "North Indian Style");
     EXPECT_EQ(SouthBox(2), birthGemini);
+}
+
+// Dasamsa signs of the 2020 chart, worked by hand from the longitudes above: odd signs count
+// their tenths from themselves, even signs from their 9th (Pisces 3.12° → Scorpio + 1).
+TEST_F(ChartChoicesTest, VargaChooserAndNavamsaItemAreOneChoice) {
+    settings.setValue("Chart/Engine", "precise");
+    EnterDelhi2020();
+    Calculate();
+    auto* chooser = OnMainWindow<QComboBox>("cboVarga");
+    ASSERT_TRUE(chooser);
+    EXPECT_EQ(OnMainWindow<QWidget>("cmdEast")->nextInFocusChain(), chooser);
+    const auto choose = [chooser](int varga) { return [chooser, varga] { chooser->setCurrentIndex(varga); }; };
+    const auto navamsaItem = [this] { Item("mnuNavamsa")->trigger(); };
+    const struct {
+        std::function<void()> act;
+        const char* chosen;
+        bool navamsaChecked;
+        const char* caption;
+        int sign;
+        const char* box;
+    } steps[] = {
+        {choose(6), "D10 Dasamsa", false, "South Indian Style · D10 Dasamsa", 8, "Asc\nBudha R\nMangala"},
+        {navamsaItem, "D9 Navamsa", true, "South Indian Style · D9 Navamsa", 3, "Asc"},
+        {navamsaItem, "D1 Rasi", false, "South Indian Style", 11, "Asc\nMangala"},
+        {choose(5), "D9 Navamsa", true, "South Indian Style · D9 Navamsa", 9, "Chandra\nGuru R"},
+        {choose(6), "D10 Dasamsa", false, "South Indian Style · D10 Dasamsa", 5, "Surya\nGuru R"},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(chooser->currentText(), step.chosen);
+        EXPECT_EQ(Item("mnuNavamsa")->isChecked(), step.navamsaChecked) << step.chosen;
+        EXPECT_EQ(Text("lblStyleCaption"), step.caption);
+        EXPECT_EQ(Text("lblChartCaption"), step.caption);
+        for (const char* boxes : {"lblNorthStyle", "lblPlanets", "lblEast"}) {
+            auto* box = OnMainWindow<QLabel>(QStringLiteral("%1(%2)").arg(boxes).arg(step.sign));
+            EXPECT_EQ(box->accessibleDescription(), step.box) << step.chosen << " " << boxes;
+        }
+    }
+    // The North drawing puts the dasamsa lagna at the top.
+    Item("mnuLagnaAtTop")->trigger();
+    EXPECT_EQ(Text("lblNorthPosition(0)"), "9");
+    // Kept while the chart is computed again, given up for a new chart.
+    Item("mnuTrueNode")->trigger();
+    EXPECT_EQ(Text("lblNorthStyle(8)"), "Asc\nBudha R\nMangala");
+    session.CalculateChart(ChartStyle::South);  // as opening a chart file does, in this window
+    EXPECT_EQ(chooser->currentText(), "D1 Rasi");
+    EXPECT_FALSE(Item("mnuNavamsa")->isChecked());
+    EXPECT_EQ(Text("lblStyleCaption"), "South Indian Style");
 }
 
 // The 2020 chart's lagna is Pisces (333.1232), its navamsa lagna Cancer (as above).

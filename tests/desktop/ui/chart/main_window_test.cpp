@@ -181,6 +181,7 @@ TEST(StripLayout, ResizeRuleLefts) {
     EXPECT_FLOAT_EQ(lefts.north, 4580);
     EXPECT_FLOAT_EQ(lefts.interpretation, 4580);
     EXPECT_FLOAT_EQ(lefts.east, 8780);
+    EXPECT_FLOAT_EQ(lefts.varga, 10880);
     // Too narrow a window pushes the controls past the left edge.
     EXPECT_FLOAT_EQ(ComputeStripLefts(3000, 2010).saveAsJpg, -1145);
 }
@@ -196,6 +197,7 @@ TEST_F(MainWindowTest, ResizePlacesTheStripControls) {
     EXPECT_EQ(OnMainWindow<QWidget>("cmdExit")->x(), TwipsToPixels(lefts.exit));
     EXPECT_EQ(OnMainWindow<QWidget>("cmdSaveAsJPG")->x(), TwipsToPixels(lefts.saveAsJpg));
     EXPECT_EQ(OnMainWindow<QWidget>("cmdEast")->x(), TwipsToPixels(lefts.east));
+    EXPECT_EQ(OnMainWindow<QWidget>("cboVarga")->x(), TwipsToPixels(lefts.varga));
     EXPECT_EQ(OnMainWindow<QWidget>("lblStyleCaption")->x(), TwipsToPixels(lefts.styleCaption));
     EXPECT_EQ(OnMainWindow<QWidget>("cmdInterpration")->x(),
               OnMainWindow<QWidget>("cmdNorth")->x());
