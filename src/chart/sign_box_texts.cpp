@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "model/name_tables.h"
-#include "timing/navamsa.h"
 
 namespace grahavani {
 
@@ -49,15 +48,6 @@ SignBoxLines SignBoxTexts(const ChartResult& chart) {
         signs[body] = SignOf(SignAbbreviationOf(chart.PositionTexts[body]));
     }
     return FillBoxes(chart, SignOf(chart.LagnaSign), signs);
-}
-
-SignBoxLines NavamsaSignBoxTexts(const ChartResult& chart) {
-    const auto placements = ComputeNavamsa(chart.Longitudes);
-    BodySigns signs;
-    for (std::size_t body = 0; body < PlacedBodies; ++body) {
-        signs[body] = static_cast<std::size_t>(placements[body + 1].Sign);
-    }
-    return FillBoxes(chart, static_cast<std::size_t>(placements[0].Sign), signs);
 }
 
 std::optional<std::size_t> MarkedLagna(const SignBoxLines& boxes) {

@@ -17,8 +17,6 @@ using SignBoxLines = std::array<std::vector<std::string>, 12>;
 // Indexed by sign, 0 = Aries. A body whose short position text names no known sign,
 // and a lagna sign that is not one of the twelve, are placed nowhere.
 SignBoxLines SignBoxTexts(const ChartResult& chart);
-// The same lines with the ascendant and each body in its navamsa sign, from the longitudes.
-SignBoxLines NavamsaSignBoxTexts(const ChartResult& chart);
 // The sign whose box is marked "Asc"; none when no box is.
 std::optional<std::size_t> MarkedLagna(const SignBoxLines& boxes);
 
