@@ -1,0 +1,105 @@
+// The horoscope PDF as a reader's tools see it: grahavani-chart run as a process with no
+// display, its file read back with poppler's pdfinfo, pdffonts and pdftotext.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "run_command.h"
+
+namespace grahavani {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Birth =
+    "--name 'आशा राव' --date 1947-08-15 --time 00:00 --lat 28N39 --lon 77E13 --zone 34 "
+    "--city 'New Delhi' --state Delhi --country India --engine precise";
+
+// What a shell command prints, and its exit status.
+std::pair<std::string, int> Shell(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::array<char, 4096> chunk{};
+    for (std::size_t read; (read = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;) output.append(chunk.data(), read);
+    const int status = ::pclose(pipe);
+    return {output, WEXITSTATUS(status)};
+}
+
+std::string Chart(const std::string& arguments) {
+    return std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + GRAHAVANI_CHART + " " + Birth + " " + arguments;
+}
+
+TEST(HoroscopePdf, ReadsBackWithItsTextsFontsAndPagesWithoutADisplay) {
+    const fs::path file = fs::temp_directory_path() / "grahavani-horoscope-test.pdf";
+    const auto [printed, status] = Shell(Chart("--pdf " + file.string() + " 2>&1"));
+    ASSERT_EQ(status, 0) << printed;
+    EXPECT_EQ(printed, "");  // nothing on either stream
+
+    const std::string info = Shell("pdfinfo " + file.string()).first;
+    EXPECT_NE(info.find("Title:           Horoscope of आशा राव"), std::string::npos) << info;
+    EXPECT_NE(info.find("Creator:         Grahavani 2.05"), std::string::npos);
+    EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos);
+    std::smatch pages;
+    ASSERT_TRUE(std::regex_search(info, pages, std::regex("Pages: +([0-9]+)")));
+    const int pageCount = std::stoi(pages[1]);
+    EXPECT_GE(pageCount, 5);
+
+    const std::string fonts = Shell("pdffonts " + file.string() + " | tail -n +3").first;
+    EXPECT_NE(fonts.find("Lohit-Devanagari"), std::string::npos);
+    std::istringstream fontLines(fonts);
+    for (std::string line; std::getline(fontLines, line);) {
+        EXPECT_NE(line.find(" yes "), std::string::npos) << "not embedded: " << line;
+    }
+
+    const std::string text = Shell("pdftotext " + file.string() + " -").first;
+    for (int page = 1; page <= pageCount; ++page) {
+        const std::string footer = "Grahavani 2.05 · आशा राव · Page " + std::to_string(page) + " of " +
+                                   std::to_string(pageCount);
+        EXPECT_NE(text.find(footer), std::string::npos) << footer;
+    }
+    // The planet texts and every antardasha's start as the JSON of the same chart gives them.
+    const auto line = nlohmann::json::parse(Shell(Chart("--json")).first);
+    for (const auto& [body, row] : line["Planets"].items()) {
+        EXPECT_NE(text.find(row["Text"].get<std::string>()), std::string::npos) << body;
+    }
+    for (const auto& period : line["Vimshottari"]["Periods"]) {
+        for (const auto& sub : period["Antardashas"]) {
+            std::string start = sub["Start"];
+            start[10] = ' ';
+            EXPECT_NE(text.find(start), std::string::npos) << start;
+        }
+    }
+    fs::remove(file);
+
+    const auto [letter, letterStatus] = Shell(Chart("--paper letter --pdf - | pdfinfo -"));
+    EXPECT_EQ(letterStatus, 0);
+    EXPECT_NE(letter.find("612 x 792 pts (letter)"), std::string::npos) << letter;
+}
+
+TEST(HoroscopePdf, RefusesWhatItCannotJoin) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"--pdf", "a.pdf", "--json"},      {"--pdf", "a.pdf", "-o", "a.txt"}, {"--pdf", "a.pdf", "--no-timing"},
+        {"--pdf", "a.pdf", "--list-zones"}, {"--paper", "letter"},            {"--pdf", "a.pdf", "--paper", "A5"},
+        {"--pdf", ""}};
+    for (const auto& extra : refused) {
+        std::vector<std::string> args = {"--name", "A", "--date", "1947-08-15", "--time", "00:00",
+                                         "--lat", "28N39", "--lon", "77E13", "--zone", "34"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const auto run = test::RunCommand(args);
+        EXPECT_EQ(run.status, 2) << extra.front() << " " << extra.back();
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(fs::exists("a.pdf"));
+    // A folder is no PDF's target; nothing is written.
+    const auto [printed, status] = Shell(Chart("--pdf " + fs::temp_directory_path().string() + " 2>&1"));
+    EXPECT_EQ(status, 2) << printed;
+}
+
+}  // namespace
+}  // namespace grahavani
