@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "interpretation/sign_summary_table.h"
@@ -75,6 +76,7 @@ AshtakavargaTab::AshtakavargaTab(QWidget* parent) : QWidget(parent) {
         titles_[grid]->setTextFormat(Qt::PlainText);
         cell->addWidget(titles_[grid]);
     }
+    tblAshtakavarga->resizeColumnsToContents();
     FitToCells(*tblAshtakavarga);
 
     auto* column = new QVBoxLayout(page);
@@ -105,6 +107,7 @@ void AshtakavargaTab::Fill(const ChartResult& chart) {
         tblAshtakavarga->item(row, TotalColumn)->setText(QString::number(Total(bindus_[grid])));
         ShowBindus(grid);
     }
+    tblAshtakavarga->resizeColumnsToContents();
     FitToCells(*tblAshtakavarga);
 }
 
@@ -131,9 +134,12 @@ void AshtakavargaTab::resizeEvent(QResizeEvent* event) {
 }
 
 void AshtakavargaTab::ArrangeGrids() {
+    // From the tab's own width: the scroll area's viewport takes its size only once shown.
     const int spacing = std::max(0, grids_->horizontalSpacing());
     const QMargins margins = scrollAshtakavarga->widget()->layout()->contentsMargins();
-    const int room = scrollAshtakavarga->viewport()->width() - margins.left() - margins.right();
+    const int room = width() - 2 * scrollAshtakavarga->frameWidth() -
+                     scrollAshtakavarga->verticalScrollBar()->sizeHint().width() - margins.left() -
+                     margins.right();
     const int gridWidth = cells_[0]->sizeHint().width() + spacing;
     const int columns = std::clamp((room + spacing) / gridWidth, 1, static_cast<int>(GridCount));
     if (columns == columns_) return;

@@ -1,5 +1,6 @@
 #include "desktop/ui/reading/shadbala_tab.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -169,6 +170,14 @@ void ShadbalaTab::Show(const Shadbala* shadbala, const QString& note) {
     }
     lblShadbalaNote->setText(note);
     lblShadbalaNote->setVisible(!note.isEmpty());
+    // A planet's column as wide in both tables, so that they read as one.
+    tblShadbala->resizeColumnsToContents();
+    tblShadbalaParts->resizeColumnsToContents();
+    for (int column = 0; column < tblShadbala->columnCount(); ++column) {
+        const int width = std::max(tblShadbala->columnWidth(column), tblShadbalaParts->columnWidth(column));
+        tblShadbala->setColumnWidth(column, width);
+        tblShadbalaParts->setColumnWidth(column, width);
+    }
     FitToCells(*tblShadbala);
     FitToCells(*tblShadbalaParts);
 }

@@ -31,7 +31,6 @@ void FitToCells(QTableWidget& table) {
     table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table.horizontalHeader()->setStretchLastSection(false);
-    table.resizeColumnsToContents();
     const int frame = 2 * table.frameWidth();
     table.setFixedSize(table.horizontalHeader()->length() + frame,
                        table.horizontalHeader()->sizeHint().height() +
