@@ -42,21 +42,19 @@ protected:
     }
 };
 
-TEST_F(StrengthTabsTest, AshtakavargaAndShadbalaFollowTheDashaTab) {
+// The two tabs follow the dasha tab. The table and the grids hold the core's bindus; the grids
+// follow the chart window's style.
+TEST_F(StrengthTabsTest, AshtakavargaReadsAsTableAndAsGridsInTheChosenStyle) {
     EnterDelhi1947();
     Click("cmdCalculate2");
     auto* view = OnMainWindow<QTabWidget>("SSTab1");
     ASSERT_NE(view, nullptr);
-    const int planets = view->indexOf(OnMainWindow<QWidget>("PlanetsTab"));
     QStringList captions;
-    for (int tab = planets; tab < view->count(); ++tab) captions << view->tabText(tab);
+    for (int tab = view->indexOf(OnMainWindow<QWidget>("PlanetsTab")); tab < view->count(); ++tab) {
+        captions << view->tabText(tab);
+    }
     EXPECT_EQ(captions, QStringList({"Planets", "Dasha and Panchang", "Ashtakavarga", "Shadbala"}));
-}
 
-// The table and the grids hold the core's bindus; the grids follow the chart window's style.
-TEST_F(StrengthTabsTest, AshtakavargaReadsAsTableAndAsGridsInTheChosenStyle) {
-    EnterDelhi1947();
-    Click("cmdCalculate2");
     EXPECT_EQ(Cell("tblAshtakavarga", "Sun", "Total"), "48");
     EXPECT_EQ(Cell("tblAshtakavarga", "Sarva", "Total"), "337");
     const Ashtakavarga core = ComputeAshtakavarga(session.Chart());
