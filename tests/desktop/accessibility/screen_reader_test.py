@@ -4,8 +4,8 @@ Every control of the entry form has a name of its own that is not its current va
 a chart computed from entries made through AT-SPI reads back exactly as the
 command-line report of the same birth data, by either engine. A place whose zone the
 classic engine reads backwards warns and offers the precise engine; the navamsa and dasamsa
-boxes (the divisional chart chooser reading its entry), the Planets tab and the Dasha and
-Panchang tab read as the precise engine's longitudes give them.
+boxes (the divisional chart chooser reading its entry), the Planets, Dasha and Panchang,
+Ashtakavarga and Shadbala tabs read as the precise engine's longitudes give them.
 
 usage: screen_reader_test.py PROGRAM CHART_COMMAND
 """
@@ -338,6 +338,53 @@ def read_planets_tab(app, chart_command):
         check(rows.get(body) == expected, f"{body} reads {rows.get(body)}, not {expected}")
 
 
+# The seven planets in the order of the ashtakavarga and shadbala tables' rows and columns.
+SEVEN_PLANETS = ["Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"]
+STRENGTHS = ["Sthana", "Dig", "Kala", "Cheshta", "Naisargika", "Drik", "Total", "Rupas",
+             "Required", "Ratio"]
+COMPONENTS = ["Uchcha", "Saptavargaja", "Ojayugma", "Kendra", "Drekkana", "Nathonnatha", "Paksha",
+              "Tribhaga", "Abda", "Masa", "Vara", "Hora", "Ayana", "Yuddha"]
+
+
+def read_table(app, name):
+    """The column headings and the cells, row by row, of the table of this name."""
+    table = atspi.find(app, pyatspi.ROLE_TABLE, name).queryTable()
+    return ([table.getColumnDescription(column) for column in range(table.nColumns)],
+            [[table.getAccessibleAt(row, column).name for column in range(table.nColumns)]
+             for row in range(table.nRows)])
+
+
+def read_strength_tabs(app, chart_command):
+    output = subprocess.run(chart_arguments(chart_command, "precise") + ["--json"], check=True,
+                            capture_output=True).stdout
+    chart = json.loads(output)
+    atspi.press(atspi.find(app, pyatspi.ROLE_PAGE_TAB, "Ashtakavarga"))
+    columns, rows = read_table(app, "Ashtakavarga")
+    check(columns == ["Ashtakavarga"] + SIGNS + ["Total"], f"ashtakavarga columns {columns}")
+    grids = [(planet, chart["Ashtakavarga"]["Bhinna"][planet]) for planet in SEVEN_PLANETS]
+    grids.append(("Sarva", chart["Ashtakavarga"]["Sarva"]))
+    expected = [[name] + [str(count) for count in bindus] + [str(sum(bindus))] for name, bindus in grids]
+    check(rows == expected, f"ashtakavarga rows {rows}, not {expected}")
+    for name, bindus in grids:
+        check(atspi.find_all(app, pyatspi.ROLE_LABEL, f"{name} {sum(bindus)}"), f"no grid titled {name}")
+
+    atspi.press(atspi.find(app, pyatspi.ROLE_PAGE_TAB, "Shadbala"))
+    strengths = chart["Shadbala"]
+    shown = lambda value: "absent" if value is None else f"{value:.2f}"
+    for name, first, table_rows, of in [
+            ("Shadbala", "Bala", STRENGTHS, lambda planet: strengths[planet]),
+            ("Shadbala components", "Component", COMPONENTS, lambda planet: strengths[planet]["Components"])]:
+        columns, rows = read_table(app, name)
+        check(columns == [first] + SEVEN_PLANETS, f"{name} columns {columns}")
+        expected = [[row] + [shown(of(planet)[row]) for planet in SEVEN_PLANETS] for row in table_rows]
+        if name == "Shadbala":
+            ratio = lambda planet: strengths[planet]["Ratio"]
+            expected.append(["Strength"] + ["absent" if ratio(planet) is None else
+                                            "below minimum" if ratio(planet) < 1 else "meets minimum"
+                                            for planet in SEVEN_PLANETS])
+        check(rows == expected, f"{name} rows {rows}, not {expected}")
+
+
 def check_main_window_buttons(app):
     buttons = atspi.find_all(app, pyatspi.ROLE_PUSH_BUTTON)
     check(all(button.name for button in buttons), "a button of the program has no name")
@@ -403,6 +450,7 @@ def main():
               f"dasamsa boxes {dasamsa_boxes} != {expected_varga(chart_command, dasamsa_sign)}")
         read_planets_tab(session.app, chart_command)
         read_dasha_tab(session.app)
+        read_strength_tabs(session.app, chart_command)
     return report()
 
 

@@ -33,7 +33,7 @@ ChartDrawing::ChartDrawing(QWidget* parent, const QString& objectName,
         auto* box = new SignBox(this, IndexedName(boxName, sign), boxAlignment);
         SetChartColours(*box, ChartGround, ChartText);
         // A screen reader names the box by its sign and reads the bodies as its description.
-        box->setAccessibleName(QString::fromLatin1(SignNames[sign]));
+        box->setAccessibleName(SignWords(sign));
         signBoxes_[sign] = box;
         PlaceSign(sign, sign);
     }
@@ -57,13 +57,30 @@ void ChartDrawing::PlaceSign(std::size_t sign, std::size_t region) {
                             SignRoom(sign));
     if (SelfSizingLabel* number = numbers_[region]) {
         number->SetText(QString::number(sign + 1));
-        number->setAccessibleDescription(QString::fromLatin1(SignNames[sign]));
+        number->setAccessibleDescription(SignWords(sign));
     }
 }
 
 QRect ChartDrawing::SignRoom(std::size_t sign) const {
     const TwipsRoom& room = rooms_[regionOfSign_[sign]];
     return TwipsRect(room.left, room.top, room.width, room.height);
+}
+
+void ChartDrawing::NameApart(const QString& objectPrefix, const QString& readerPrefix) {
+    setObjectName(objectPrefix + objectName());
+    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        part->setObjectName(objectPrefix + part->objectName());
+    }
+    readerPrefix_ = readerPrefix;
+    for (std::size_t sign = 0; sign < signBoxes_.size(); ++sign) {
+        signBoxes_[sign]->setAccessibleName(SignWords(sign));
+        PlaceSign(sign, regionOfSign_[sign]);  // names the number of the sign's region again
+    }
+}
+
+QString ChartDrawing::SignWords(std::size_t sign) const {
+    const QString name = QString::fromLatin1(SignNames[sign]);
+    return readerPrefix_.isEmpty() ? name : readerPrefix_ + ' ' + name;
 }
 
 void ChartDrawing::SetSignBoxText(std::size_t sign, const QString& text) {

@@ -38,6 +38,10 @@ public:
     const SignBox& Box(std::size_t sign) const { return *signBoxes_[sign]; }
     // In pixels of the drawing: the room of the region the sign stands in.
     QRect SignRoom(std::size_t sign) const;
+    // Tells another drawing of this style from the chart's own: its object names and those of
+    // its boxes and numbers get objectPrefix; a screen reader reads each sign after
+    // readerPrefix ("Sun Aries").
+    void NameApart(const QString& objectPrefix, const QString& readerPrefix);
 
 protected:
     // Boxes are named boxName(s); their lines are centred on one another or
@@ -55,11 +59,14 @@ protected:
     virtual void PaintLines(QPainter& painter) const = 0;
 
 private:
+    QString SignWords(std::size_t sign) const;
+
     SignAnchors boxAnchors_;
     SignRooms rooms_;
     std::array<std::size_t, 12> regionOfSign_{};
     std::array<SignBox*, 12> signBoxes_{};  // by sign
     std::array<SelfSizingLabel*, 12> numbers_{};  // by region; none on the East drawing
+    QString readerPrefix_;
 };
 
 }  // namespace grahavani

@@ -20,7 +20,9 @@
 #include "desktop/files/file_commands.h"
 #include "desktop/ui/chart/frm_display.h"
 #include "desktop/ui/entry/frm_main.h"
+#include "desktop/ui/reading/ashtakavarga_tab.h"
 #include "desktop/ui/reading/interpretation_view.h"
+#include "desktop/ui/reading/shadbala_tab.h"
 #include "desktop/ui/reading/planets_tab.h"
 #include "desktop/ui/chart/mdi.h"
 #include "desktop/ui/widgets/message_sink.h"
@@ -141,6 +143,8 @@ void ChartSession::ShowChart(MDI& window, const ChartTiming& timing) {
     interpretation.ShowLagnaProfile(chart_.LagnaSign);
     interpretation.ShowRashiProfile(chart_.MoonRashi);
     interpretation.DashaPanchang().Fill(timing, chart_, NowJulianDayUT(), ReadDashaChoice(settings_));
+    interpretation.AshtakavargaPage().Fill(chart_);
+    interpretation.ShadbalaPage().Fill(birth_, chart_, timing.Sunrise);
 }
 
 MDI& ChartSession::EnsureMainWindow() {

@@ -9,6 +9,7 @@
 #include "desktop/ui/chart/east_indian_chart.h"
 #include "desktop/ui/widgets/fonts.h"
 #include "chart/header_lines.h"
+#include "desktop/ui/reading/ashtakavarga_tab.h"
 #include "desktop/ui/reading/interpretation_view.h"
 #include "desktop/ui/chart/north_indian_chart.h"
 #include "desktop/ui/widgets/self_sizing_label.h"
@@ -225,6 +226,7 @@ void frmDisplay::ShowDrawing(ChartStyle style) {
     for (std::size_t index = 0; index < drawings_.size(); ++index) {
         drawings_[index]->setVisible(index == static_cast<std::size_t>(style));
     }
+    interpretation_->AshtakavargaPage().ShowStyle(style);
 }
 
 }  // namespace grahavani

@@ -10,12 +10,14 @@
 #include "interpretation/nakshatra_profile_table.h"
 #include "interpretation/planets_in_signs.h"
 #include "interpretation/sign_profile_table.h"
+#include "desktop/ui/reading/ashtakavarga_tab.h"
 #include "desktop/ui/reading/dasha_panchang_tab.h"
 #include "desktop/ui/reading/display_text.h"
 #include "desktop/ui/reading/planets_tab.h"
 #include "desktop/ui/widgets/fonts.h"
 #include "desktop/ui/reading/profile_pictures.h"
 #include "desktop/ui/reading/profile_tab.h"
+#include "desktop/ui/reading/shadbala_tab.h"
 #include "desktop/ui/reading/text_runs.h"
 
 namespace grahavani {
@@ -88,6 +90,10 @@ InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
     addTab(planetsTab_, QStringLiteral("Planets"));
     dashaPanchangTab_ = new DashaPanchangTab(this);
     addTab(dashaPanchangTab_, QStringLiteral("Dasha and Panchang"));
+    ashtakavargaTab_ = new AshtakavargaTab(this);
+    addTab(ashtakavargaTab_, QStringLiteral("Ashtakavarga"));
+    shadbalaTab_ = new ShadbalaTab(this);
+    addTab(shadbalaTab_, QStringLiteral("Shadbala"));
     // Selecting a tab from code has the same effect as clicking it.
     connect(&nakshatraTab_->TabStrip(), &QTabBar::currentChanged, this, &InterpretationView::TS_Click);
     connect(&lagnaTab_->TabStrip(), &QTabBar::currentChanged, this,

@@ -1,7 +1,7 @@
 #pragma once
 // The interpretation frame's tabs: the planets-in-signs reading, the profiles of the birth
-// nakshatra, the lagna and the rashi, each profile with its picture, the planet table, then
-// the dasha and panchang.
+// nakshatra, the lagna and the rashi, each profile with its picture, the planet table, the
+// dasha and panchang, then the ashtakavarga and the shadbala.
 
 #include <string>
 
@@ -13,9 +13,11 @@ class QTextEdit;
 
 namespace grahavani {
 
+class AshtakavargaTab;
 class DashaPanchangTab;
 class PlanetsTab;
 class ProfileTab;
+class ShadbalaTab;
 
 class InterpretationView final : public QTabWidget {
     Q_OBJECT
@@ -29,6 +31,8 @@ public:
     void ShowRashiProfile(std::string moonRashi);
     PlanetsTab& Planets() { return *planetsTab_; }
     DashaPanchangTab& DashaPanchang() { return *dashaPanchangTab_; }
+    AshtakavargaTab& AshtakavargaPage() { return *ashtakavargaTab_; }
+    ShadbalaTab& ShadbalaPage() { return *shadbalaTab_; }
     // So that the reading is seen from its first line.
     void ScrollHouseDescriptionToStart();
 
@@ -46,6 +50,8 @@ private:
     ProfileTab* rashiTab_;
     PlanetsTab* planetsTab_;
     DashaPanchangTab* dashaPanchangTab_;
+    AshtakavargaTab* ashtakavargaTab_;
+    ShadbalaTab* shadbalaTab_;
 };
 
 }  // namespace grahavani

@@ -27,4 +27,14 @@ QTableWidget* MakeReadOnlyTable(QWidget* parent, const QString& name, const QStr
     return table;
 }
 
+void FitToCells(QTableWidget& table) {
+    table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.horizontalHeader()->setStretchLastSection(false);
+    const int frame = 2 * table.frameWidth();
+    table.setFixedSize(table.horizontalHeader()->length() + frame,
+                       table.horizontalHeader()->sizeHint().height() +
+                           table.verticalHeader()->length() + frame);
+}
+
 }  // namespace grahavani

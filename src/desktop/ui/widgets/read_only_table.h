@@ -12,4 +12,8 @@ namespace grahavani {
 QTableWidget* MakeReadOnlyTable(QWidget* parent, const QString& name, const QString& accessibleName,
                                 const QStringList& columns, int rows);
 
+// As large as its columns and rows, headers included, and never scrolling: for a tab that
+// scrolls whole. Called again after the columns change their widths.
+void FitToCells(QTableWidget& table);
+
 }  // namespace grahavani
