@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "formats/chart_file.h"
+#include "model/reference_tables.h"
+#include "run_command.h"
+#include "tests/chart/test_births.h"
+
+namespace grahavani {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunCommand;
+
+class MatchCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("grahavani-match-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+        boy_ = Write("boy.gvc", WriteChartFile(test::DelhiEntries()));
+        BirthEntries girl = test::DelhiEntries();
+        girl.Name = "Meera";
+        girl.Year = "1950";
+        girl.Hour = "14";
+        girl_ = Write("girl.gvc", WriteChartFile(girl));
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    fs::path folder_;
+    std::string boy_, girl_;
+};
+
+TEST_F(MatchCommand, RefusesWhatIsNoPairOfChartFiles) {
+    BirthEntries old = test::DelhiEntries();
+    old.TimeZoneRow = TimeZoneCount + 1;  // the 15 lines alone
+    const std::string fifteen = Write("old.gvc", WriteChartFile(old));
+    const std::string picture = Write("photo.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\x01\0", 20));
+    BirthEntries badMonth = test::DelhiEntries();
+    badMonth.Month = "Janury";
+    const std::string bad = Write("bad.gvc", WriteChartFile(badMonth));
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string errPart;
+    } rows[] = {
+        {{"--match", boy_, fifteen}, 2, "--match: " + fifteen + " does not say its time zone: give --zone"},
+        {{"--match", fifteen, girl_, "--zone", "34"}, 0, ""},
+        {{"--match", boy_, picture}, 1, picture + " is not a chart file\n"},
+        {{"--match", bad, girl_}, 1, bad + ": Please choose the month"},
+        {{"--match", boy_}, 2, "--match"},
+        {{"--match", boy_, girl_, girl_}, 2, "--match"},
+        {{"--match", boy_, girl_, "--name", "x"}, 2, "excludes"},
+        {{"--match", boy_, girl_, "--place", "Varanasi, India"}, 2, "excludes"},
+        {{"--match", boy_, girl_, "--open", boy_}, 2, "excludes"},
+        {{"--match", boy_, girl_, "--batch", boy_}, 2, "excludes"},
+        {{"--match", boy_, girl_, "--dst"}, 2, "--dst: give --zone with it"},
+    };
+    for (const auto& row : rows) {
+        const auto run = RunCommand(row.args);
+        SCOPED_TRACE(row.args.back());
+        EXPECT_EQ(run.status, row.status) << run.err;
+        EXPECT_NE(run.err.find(row.errPart), std::string::npos) << run.err;
+        EXPECT_EQ(run.out.empty(), row.status != 0);
+    }
+}
+
+TEST_F(MatchCommand, JsonHoldsTheKeysAndTheMoonsOfTheOpenedCharts) {
+    const auto keys = [](const nlohmann::ordered_json& object) {
+        std::vector<std::string> names;
+        for (const auto& item : object.items()) names.push_back(item.key());
+        return names;
+    };
+    using Keys = std::vector<std::string>;
+    for (const char* engine : {"classic", "precise"}) {
+        const auto run = RunCommand({"--match", boy_, girl_, "--json", "--engine", engine});
+        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_EQ(run.out.find('\n'), run.out.size() - 1);
+        const auto match = nlohmann::ordered_json::parse(run.out);
+        EXPECT_EQ(keys(match), (Keys{"Boy", "Girl", "Ashtakoota", "Manglik", "Porutham"}));
+        EXPECT_EQ(keys(match["Ashtakoota"]), (Keys{"Varna", "Vashya", "Tara", "Yoni", "GrahaMaitri", "Gana", "Bhakoot",
+                                                   "Nadi", "Total", "Maximum", "Verdict", "Notes"}));
+        EXPECT_EQ(keys(match["Ashtakoota"]["Bhakoot"]), (Keys{"Score", "Maximum", "Boy", "Girl", "Distance"}));
+        EXPECT_EQ(keys(match["Porutham"]), (Keys{"Dina", "Gana", "Mahendra", "StreeDeergha", "Yoni", "Rasi",
+                                                 "RasiAdhipati", "Vasya", "Rajju", "Vedha"}));
+        for (const auto& [side, path] : {std::pair{"Boy", boy_}, std::pair{"Girl", girl_}}) {
+            const auto chart = nlohmann::ordered_json::parse(RunCommand({"--open", path, "--json", "--engine", engine}).out);
+            const auto& longitudes = chart["Longitudes"];
+            EXPECT_EQ(keys(match[side]), (Keys{"Name", "MoonLongitude", "Nakshatra", "Pada", "Sign", "SignLord"}));
+            EXPECT_EQ(match[side]["MoonLongitude"], longitudes["Moon"]) << engine << side;
+            EXPECT_EQ(match[side]["Nakshatra"], chart["MoonNakshatra"]);
+            EXPECT_EQ(match[side]["Pada"], chart["MoonPada"]);
+            const auto& manglik = match["Manglik"][side];
+            EXPECT_EQ(keys(manglik), (Keys{"Lagna", "Moon", "Venus", "Any", "MarsHouses"}));
+            const auto sign = [&](const char* body) { return static_cast<int>(std::floor(longitudes[body].get<double>() / 30)); };
+            for (const char* reference : {"Ascendant", "Moon", "Venus"}) {
+                const std::string key = std::string(reference) == "Ascendant" ? "Lagna" : reference;
+                EXPECT_EQ(manglik["MarsHouses"][key], (sign("Mars") - sign(reference) + 12) % 12 + 1) << key;
+            }
+        }
+    }
+}
+
+TEST_F(MatchCommand, TextReportSaysWhatTheJsonSays) {
+    const auto match = nlohmann::ordered_json::parse(RunCommand({"--match", boy_, girl_, "--json"}).out);
+    const std::string target = (folder_ / "match.txt").string();
+    ASSERT_EQ(RunCommand({"--match", boy_, girl_, "-o", target}).status, 0);
+    std::ifstream file(target);
+    const std::string report(std::istreambuf_iterator<char>(file), {});
+    int agreeing = 0;
+    for (const auto& item : match["Porutham"].items()) agreeing += item.value().get<bool>();
+    for (const std::string& line :
+         {std::string("Boy: Asha Rao\n"), std::string("Girl: Meera\n"), "Total " + match["Ashtakoota"]["Total"].dump() + " of 36\n",
+          "Verdict: " + match["Ashtakoota"]["Verdict"].get<std::string>() + "\n",
+          std::to_string(agreeing) + " of 10 agree\n"}) {
+        EXPECT_NE(report.find(line), std::string::npos) << line << report;
+    }
+}
+
+}  // namespace
+}  // namespace grahavani
