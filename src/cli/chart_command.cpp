@@ -289,9 +289,9 @@ int OpenChartFile(const Arguments& a, bool zoneGiven, std::ostream& out, std::os
         err << *problem << "\n";
         return ExitBadBirthData;
     }
-    const BirthEntries& entries = std::get<OpenedChartFile>(opened).entries;
-    const auto place = zoneGiven ? std::nullopt : AtlasPlaceOfFile(entries, std::get<OpenedChartFile>(opened).atlasTimeZone);
-    return WriteReport(ToBirthRecord(entries), place ? &*place : nullptr, a, out, err);
+    const OpenedChartFile& file = std::get<OpenedChartFile>(opened);
+    const auto place = zoneGiven ? std::nullopt : AtlasPlaceOfFile(file.entries, file.atlasTimeZone);
+    return WriteReport(ToBirthRecord(file.entries), place ? &*place : nullptr, a, out, err);
 }
 
 // The boy's and the girl's chart files, each opened as --open opens it, matched.

@@ -83,6 +83,12 @@ double GrahaMaitriPoints(std::size_t boyLord, std::size_t girlLord) {
     }
 }
 
+// The points of a [boy][girl] table for the two sides' classes.
+template <typename Table, typename Class>
+double Cell(const Table& table, Class boy, Class girl) {
+    return table[static_cast<std::size_t>(boy)][static_cast<std::size_t>(girl)];
+}
+
 }  // namespace
 
 std::string_view AshtakootaVerdict(double total) {
@@ -117,8 +123,8 @@ Ashtakoota AshtakootaOf(const MoonPlacement& boy, const MoonPlacement& girl) {
 
     const Vashya boyVashya = SignVashyas[sign(boy)][boy.LaterHalfOfSign ? 1 : 0];
     const Vashya girlVashya = SignVashyas[sign(girl)][girl.LaterHalfOfSign ? 1 : 0];
-    set(KootaName::Vashya, VashyaPoints[static_cast<std::size_t>(boyVashya)][static_cast<std::size_t>(girlVashya)],
-        2, ClassName(VashyaNames, boyVashya), ClassName(VashyaNames, girlVashya));
+    set(KootaName::Vashya, Cell(VashyaPoints, boyVashya, girlVashya), 2,
+        ClassName(VashyaNames, boyVashya), ClassName(VashyaNames, girlVashya));
 
     match.BoyTara = TaraOf(StarCount(boy.Nakshatra, girl.Nakshatra));
     match.GirlTara = TaraOf(StarCount(girl.Nakshatra, boy.Nakshatra));
@@ -128,16 +134,14 @@ Ashtakoota AshtakootaOf(const MoonPlacement& boy, const MoonPlacement& girl) {
 
     const StarClasses& boyStar = StarClassesOf(boy.Nakshatra);
     const StarClasses& girlStar = StarClassesOf(girl.Nakshatra);
-    set(KootaName::Yoni,
-        YoniPoints[static_cast<std::size_t>(boyStar.Animal)][static_cast<std::size_t>(girlStar.Animal)], 4,
+    set(KootaName::Yoni, Cell(YoniPoints, boyStar.Animal, girlStar.Animal), 4,
         ClassName(YoniNames, boyStar.Animal), ClassName(YoniNames, girlStar.Animal));
 
     set(KootaName::GrahaMaitri, GrahaMaitriPoints(boy.SignLord, girl.SignLord), 5, BodyNames[boy.SignLord],
         BodyNames[girl.SignLord]);
 
-    set(KootaName::Gana,
-        GanaPoints[static_cast<std::size_t>(boyStar.Temperament)][static_cast<std::size_t>(girlStar.Temperament)],
-        6, ClassName(GanaNames, boyStar.Temperament), ClassName(GanaNames, girlStar.Temperament));
+    set(KootaName::Gana, Cell(GanaPoints, boyStar.Temperament, girlStar.Temperament), 6,
+        ClassName(GanaNames, boyStar.Temperament), ClassName(GanaNames, girlStar.Temperament));
 
     match.BhakootDistance = BhakootDistances[static_cast<std::size_t>(SignCount(boy.Sign, girl.Sign) - 1)];
     set(KootaName::Bhakoot, SignsInBhakootDosha(boy.Sign, girl.Sign) ? 0 : 7, 7, SignAbbreviation(boy.Sign),

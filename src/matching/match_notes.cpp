@@ -27,7 +27,8 @@ void AddNadiNotes(const MoonPlacement& boy, const MoonPlacement& girl, std::vect
                         std::to_string(boy.Pada) + " and " + std::to_string(girl.Pada));
         if (boy.Sign != girl.Sign) {
             notes.push_back("Nadi dosha cancelled: both Moons in " + StarName(boy.Nakshatra) + ", in " +
-                            SignName(std::min(boy.Sign, girl.Sign)) + " and " + SignName(std::max(boy.Sign, girl.Sign)));
+                            SignName(std::min(boy.Sign, girl.Sign)) + " and " +
+                            SignName(std::max(boy.Sign, girl.Sign)));
         }
     } else if (boy.Sign == girl.Sign) {
         notes.push_back("Nadi dosha cancelled: both Moons in " + SignName(boy.Sign) + ", in " +

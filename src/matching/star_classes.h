@@ -17,7 +17,6 @@ inline constexpr std::array<std::string_view, 14> YoniNames = {
     "Cow", "Buffalo", "Tiger", "Deer", "Monkey", "Mongoose", "Lion"};
 inline constexpr std::array<std::string_view, 3> GanaNames = {"Deva", "Manushya", "Rakshasa"};
 inline constexpr std::array<std::string_view, 3> NadiNames = {"Adi", "Madhya", "Antya"};
-inline constexpr std::array<std::string_view, 5> RajjuNames = {"Pada", "Kati", "Nabhi", "Kantha", "Siro"};
 
 struct StarClasses {
     Yoni Animal;
