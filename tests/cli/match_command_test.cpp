@@ -95,7 +95,8 @@ TEST_F(MatchCommand, JsonHoldsTheKeysAndTheMoonsOfTheOpenedCharts) {
         EXPECT_EQ(keys(match["Porutham"]), (Keys{"Dina", "Gana", "Mahendra", "StreeDeergha", "Yoni", "Rasi",
                                                  "RasiAdhipati", "Vasya", "Rajju", "Vedha"}));
         for (const auto& [side, path] : {std::pair{"Boy", boy_}, std::pair{"Girl", girl_}}) {
-            const auto chart = nlohmann::ordered_json::parse(RunCommand({"--open", path, "--json", "--engine", engine}).out);
+            const auto opened = RunCommand({"--open", path, "--json", "--engine", engine});
+            const auto chart = nlohmann::ordered_json::parse(opened.out);
             const auto& longitudes = chart["Longitudes"];
             EXPECT_EQ(keys(match[side]), (Keys{"Name", "MoonLongitude", "Nakshatra", "Pada", "Sign", "SignLord"}));
             EXPECT_EQ(match[side]["MoonLongitude"], longitudes["Moon"]) << engine << side;
@@ -103,7 +104,9 @@ TEST_F(MatchCommand, JsonHoldsTheKeysAndTheMoonsOfTheOpenedCharts) {
             EXPECT_EQ(match[side]["Pada"], chart["MoonPada"]);
             const auto& manglik = match["Manglik"][side];
             EXPECT_EQ(keys(manglik), (Keys{"Lagna", "Moon", "Venus", "Any", "MarsHouses"}));
-            const auto sign = [&](const char* body) { return static_cast<int>(std::floor(longitudes[body].get<double>() / 30)); };
+            const auto sign = [&](const char* body) {
+                return static_cast<int>(std::floor(longitudes[body].get<double>() / 30));
+            };
             for (const char* reference : {"Ascendant", "Moon", "Venus"}) {
                 const std::string key = std::string(reference) == "Ascendant" ? "Lagna" : reference;
                 EXPECT_EQ(manglik["MarsHouses"][key], (sign("Mars") - sign(reference) + 12) % 12 + 1) << key;
@@ -121,7 +124,8 @@ TEST_F(MatchCommand, TextReportSaysWhatTheJsonSays) {
     int agreeing = 0;
     for (const auto& item : match["Porutham"].items()) agreeing += item.value().get<bool>();
     for (const std::string& line :
-         {std::string("Boy: Asha Rao\n"), std::string("Girl: Meera\n"), "Total " + match["Ashtakoota"]["Total"].dump() + " of 36\n",
+         {std::string("Boy: Asha Rao\n"), std::string("Girl: Meera\n"),
+          "Total " + match["Ashtakoota"]["Total"].dump() + " of 36\n",
           "Verdict: " + match["Ashtakoota"]["Verdict"].get<std::string>() + "\n",
           std::to_string(agreeing) + " of 10 agree\n"}) {
         EXPECT_NE(report.find(line), std::string::npos) << line << report;

@@ -80,11 +80,13 @@ TEST(ChartMatch, ManglikFromEachReference) {
         EXPECT_EQ(manglik.Any, row.manglik);
     }
     const auto notes = [](bool boy, bool girl) {
-        return MatchCharts(ChartOf(AtSign(0), 0, 0, AtSign(boy ? 0 : 4)), ChartOf(AtSign(2), 0, 0, AtSign(girl ? 0 : 4)))
-            .Kootas.Notes;
+        const Longitudes boyChart = ChartOf(AtSign(0), 0, 0, AtSign(boy ? 0 : 4));
+        return MatchCharts(boyChart, ChartOf(AtSign(2), 0, 0, AtSign(girl ? 0 : 4))).Kootas.Notes;
     };
-    EXPECT_EQ(std::ranges::count(notes(true, true), "Both charts are Manglik: the Kuja dosha of one balances the other's"), 1);
-    EXPECT_EQ(std::ranges::count(notes(false, true), "Only the girl's chart is Manglik: the Kuja dosha stands unbalanced"), 1);
+    EXPECT_EQ(std::ranges::count(notes(true, true),
+                                 "Both charts are Manglik: the Kuja dosha of one balances the other's"), 1);
+    EXPECT_EQ(std::ranges::count(notes(false, true),
+                                 "Only the girl's chart is Manglik: the Kuja dosha stands unbalanced"), 1);
     EXPECT_TRUE(notes(false, false).empty());
 }
 
