@@ -40,10 +40,6 @@ TEST(ChartMatch, NotesAndTheirNearMisses) {
          "Nadi dosha cancelled: both Moons in Taurus, in Krittika and Rohini", true},
         {ChartOf(AtSign(7)), ChartOf(AtSign(0)),
          "Bhakoot dosha cancelled: Aries and Scorpio are both ruled by Mars", true},
-        {ChartOf(AtSign(6)), ChartOf(AtSign(1)),
-         "Bhakoot dosha cancelled: Taurus and Libra are both ruled by Venus", true},
-        {ChartOf(AtSign(9)), ChartOf(AtSign(10)),
-         "Bhakoot dosha cancelled: Capricorn and Aquarius are both ruled by Saturn", true},
         {ChartOf(AtSign(0)), ChartOf(AtSign(5)), "Bhakoot dosha", false},  // 6/8 of Mars and Mercury
         {ChartOf(AtSign(1, 15.5)), ChartOf(AtSign(5, 15)),
          "Bhakoot dosha eased: Venus and Mercury, the lords of Taurus and Virgo, are mutual friends", true},
