@@ -71,53 +71,50 @@ TEST_F(MatchCommand, RefusesWhatIsNoPairOfChartFiles) {
     }
 }
 
+// The keys of every object, nested in braces.
+std::string KeyTree(const nlohmann::ordered_json& value) {
+    std::string tree;
+    for (const auto& item : value.items()) {
+        tree += " " + item.key() + (item.value().is_object() ? " {" + KeyTree(item.value()) + " }" : "");
+    }
+    return tree;
+}
+
 TEST_F(MatchCommand, JsonHoldsTheKeysAndTheMoonsOfTheOpenedCharts) {
     using Json = nlohmann::ordered_json;
-    const auto keys = [](const Json& object) {
-        std::string names;
-        for (const auto& item : object.items()) names += item.key() + " ";
-        return names;
-    };
+    const std::string moon = "{ Name MoonLongitude Nakshatra Pada Sign SignLord }";
+    const std::string koota = "{ Score Maximum Boy Girl }";
+    const std::string manglik = "{ Lagna Moon Venus Any MarsHouses { Lagna Moon Venus } }";
+    const std::string expectedKeys = " Boy " + moon + " Girl " + moon + " Ashtakoota { Varna " + koota + " Vashya " +
+                                     koota + " Tara " + koota + " Yoni " + koota + " GrahaMaitri " + koota + " Gana " +
+                                     koota + " Bhakoot { Score Maximum Boy Girl Distance } Nadi " + koota +
+                                     " Total Maximum Verdict Notes } Manglik { Boy " + manglik + " Girl " + manglik +
+                                     " } Porutham { Dina Gana Mahendra StreeDeergha Yoni Rasi RasiAdhipati Vasya "
+                                     "Rajju Vedha }";
     for (const char* engine : {"classic", "precise"}) {
         const auto run = RunCommand({"--match", boy_, girl_, "--json", "--engine", engine});
         ASSERT_EQ(run.status, 0) << run.err;
         ASSERT_EQ(run.out.find('\n'), run.out.size() - 1);
         const auto match = Json::parse(run.out);
-        EXPECT_EQ(keys(match), "Boy Girl Ashtakoota Manglik Porutham ");
-        EXPECT_EQ(keys(match["Ashtakoota"]), "Varna Vashya Tara Yoni GrahaMaitri Gana Bhakoot Nadi Total Maximum "
-                                             "Verdict Notes ");
-        EXPECT_EQ(keys(match["Ashtakoota"]["Bhakoot"]), "Score Maximum Boy Girl Distance ");
-        EXPECT_EQ(keys(match["Porutham"]), "Dina Gana Mahendra StreeDeergha Yoni Rasi RasiAdhipati Vasya Rajju Vedha ");
+        EXPECT_EQ(KeyTree(match), expectedKeys);
         for (const auto& [side, path] : {std::pair{"Boy", boy_}, std::pair{"Girl", girl_}}) {
             const auto chart = Json::parse(RunCommand({"--open", path, "--json", "--engine", engine}).out);
             const auto& longitudes = chart["Longitudes"];
-            EXPECT_EQ(keys(match[side]), "Name MoonLongitude Nakshatra Pada Sign SignLord ");
             EXPECT_EQ(match[side]["MoonLongitude"], longitudes["Moon"]) << engine << side;
             EXPECT_EQ(match[side]["Nakshatra"], chart["MoonNakshatra"]);
             EXPECT_EQ(match[side]["Pada"], chart["MoonPada"]);
-            const auto& manglik = match["Manglik"][side];
-            EXPECT_EQ(keys(manglik), "Lagna Moon Venus Any MarsHouses ");
             const auto sign = [&](const char* body) { return int(longitudes[body].get<double>() / 30); };
             for (const auto& [key, body] : {std::pair{"Lagna", "Ascendant"}, {"Moon", "Moon"}, {"Venus", "Venus"}}) {
-                EXPECT_EQ(manglik["MarsHouses"][key], (sign("Mars") - sign(body) + 12) % 12 + 1) << key;
+                EXPECT_EQ(match["Manglik"][side]["MarsHouses"][key], (sign("Mars") - sign(body) + 12) % 12 + 1);
             }
         }
     }
-    // The text report, to -o, says the same.
     const auto match = Json::parse(RunCommand({"--match", boy_, girl_, "--json"}).out);
-    const std::string target = (folder_ / "match.txt").string();
-    ASSERT_EQ(RunCommand({"--match", boy_, girl_, "-o", target}).status, 0);
-    std::ifstream file(target);
-    const std::string report(std::istreambuf_iterator<char>(file), {});
-    int agreeing = 0;
-    for (const auto& item : match["Porutham"].items()) agreeing += item.value().get<bool>();
-    for (const std::string& line :
-         {std::string("Boy: Asha Rao\n"), std::string("Girl: Meera\n"),
-          "Total " + match["Ashtakoota"]["Total"].dump() + " of 36\n",
-          "Verdict: " + match["Ashtakoota"]["Verdict"].get<std::string>() + "\n",
-          std::to_string(agreeing) + " of 10 agree\n"}) {
-        EXPECT_NE(report.find(line), std::string::npos) << line << report;
-    }
+    const auto report = RunCommand({"--match", boy_, girl_}).out;
+    EXPECT_NE(report.find("Boy: Asha Rao\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("Total " + match["Ashtakoota"]["Total"].dump() + " of 36\nVerdict: " +
+                          match["Ashtakoota"]["Verdict"].get<std::string>() + "\n"),
+              std::string::npos);
 }
 
 }  // namespace
