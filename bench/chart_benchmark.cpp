@@ -1,7 +1,7 @@
 // Throughput of the chart engines: one chart computed and its report written, beside a bare
 // Swiss Ephemeris chart loop as the yardstick for a batch's cost; the chart with the dasha,
-// navamsa and panchang added; the sunrise search on its own under each rule; the JSON line; and
-// the vargas with the ashtakavarga and shadbala.
+// navamsa and panchang added; the sunrise search on its own under each rule; the JSON line; the
+// vargas with the ashtakavarga and shadbala; and kundali matching.
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
 
@@ -16,6 +16,7 @@
 #include "engines/precise/sunrise.h"
 #include "formats/text_report.h"
 #include "formats/windows1252.h"
+#include "matching/chart_match.h"
 #include "timing/local_time.h"
 #include "timing/navamsa.h"
 #include "timing/panchang.h"
@@ -189,6 +190,22 @@ void VargasAshtakavargaAndShadbala(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(VargasAshtakavargaAndShadbala);
+
+// Every pair of the 108 star-padas matched, boy against girl: kootas, notes, Manglik, poruthams.
+void MatchEveryStarPadaPair(benchmark::State& state) {
+    std::vector<std::array<double, grahavani::BodyCount>> charts(108);
+    for (std::size_t quarter = 0; quarter < charts.size(); ++quarter) {
+        charts[quarter][grahavani::MoonBody] = static_cast<double>(quarter) * 10 / 3 + 1;
+        charts[quarter][grahavani::MarsBody] = static_cast<double>(quarter) * 7;  // Manglik for some
+    }
+    for (auto _ : state) {
+        for (const auto& boy : charts) {
+            for (const auto& girl : charts) benchmark::DoNotOptimize(grahavani::MatchCharts(boy, girl));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 108 * 108);
+}
+BENCHMARK(MatchEveryStarPadaPair)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

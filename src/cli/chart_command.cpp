@@ -30,6 +30,7 @@
 #include "control_characters.h"
 #include "formats/chart_file.h"
 #include "formats/text_report.h"
+#include "match_command.h"
 #include "output_file.h"
 
 namespace grahavani {
@@ -58,6 +59,7 @@ struct Arguments {
     bool yogini = false, ashtottari = false;
     VargaOutput vargas;
     bool noTiming = false;
+    std::vector<std::string> matchFiles;  // the boy's, the girl's
 };
 
 // A message for a bad argument: exit status 2, nothing written.
@@ -136,12 +138,12 @@ BirthEntries EntriesFromArguments(const Arguments& a) {
     return e;
 }
 
-std::string ReadChartFileBytes(const std::string& path) {
+std::string ReadChartFileBytes(const std::string& path, const std::string& option) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) throw ArgumentError{"--open: cannot read " + path};
+    if (!file) throw ArgumentError{option + ": cannot read " + path};
     std::string bytes(ChartFileReadLimit + 1, '\0');  // one more tells a file too long to be a chart
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file.bad()) throw ArgumentError{"--open: cannot read " + path};
+    if (file.bad()) throw ArgumentError{option + ": cannot read " + path};
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     return bytes;
 }
@@ -277,35 +279,64 @@ std::optional<ChartPlace> AtlasPlaceOfFile(const BirthEntries& entries, const st
     return std::nullopt;
 }
 
-// The file's own zone and tick, or --zone and --dst in their place.
-int OpenChartFile(const Arguments& a, bool zoneGiven, std::ostream& out, std::ostream& err) {
-    const std::string bytes = ReadChartFileBytes(a.chartFile);
-    if (!CouldBeChartFile(bytes)) {
-        err << NotAChartFileMessage(a.chartFile) << "\n";
-        return ExitBadBirthData;
-    }
+struct OpenedChartFile {
     BirthEntries entries;
+    std::string atlasTimeZone;
+};
+
+// The entries of a chart file on its own zone and tick, or on --zone and --dst in their place; else
+// the message of birth data that cannot be used, the file's problems after `problemPrefix`.
+std::variant<OpenedChartFile, std::string> OpenChartFileEntries(const Arguments& a, const std::string& path,
+                                                                bool zoneGiven, const std::string& option,
+                                                                const std::string& problemPrefix) {
+    const std::string bytes = ReadChartFileBytes(path, option);
+    if (!CouldBeChartFile(bytes)) return NotAChartFileMessage(path);
+    OpenedChartFile opened;
+    BirthEntries& entries = opened.entries;
     const auto read = ReadChartFile(bytes, entries);
-    if (const auto* problem = std::get_if<std::string>(&read)) {
-        err << *problem << "\n";
-        return ExitBadBirthData;
-    }
+    if (const auto* problem = std::get_if<std::string>(&read)) return problemPrefix + *problem;
     if (zoneGiven) {
         entries.TimeZoneRow = ZoneRow(a.zone);
         entries.DaylightSaving = a.daylightSaving;
         entries.ZoneOffsetSeconds.reset();
     } else if (!std::get<ChartFileClock>(read).StatesZone) {
-        throw ArgumentError{"--open: " + a.chartFile +
+        throw ArgumentError{option + ": " + path +
                             " does not say its time zone: give --zone (and --dst for daylight saving)"};
     } else if (a.daylightSaving) {
         throw ArgumentError{"--dst: give --zone with it; the chart file's zone keeps its own daylight saving"};
     }
-    if (const auto problem = CheckBirthEntries(entries)) {
-        err << problem->message << "\n";
+    if (const auto problem = CheckBirthEntries(entries)) return problemPrefix + problem->message;
+    opened.atlasTimeZone = std::get<ChartFileClock>(read).AtlasTimeZone;
+    return opened;
+}
+
+int OpenChartFile(const Arguments& a, bool zoneGiven, std::ostream& out, std::ostream& err) {
+    const auto opened = OpenChartFileEntries(a, a.chartFile, zoneGiven, "--open", "");
+    if (const auto* problem = std::get_if<std::string>(&opened)) {
+        err << *problem << "\n";
         return ExitBadBirthData;
     }
-    const auto place = zoneGiven ? std::nullopt : AtlasPlaceOfFile(entries, std::get<ChartFileClock>(read).AtlasTimeZone);
-    return WriteReport(ToBirthRecord(entries), place ? &*place : nullptr, ZoneTextOf(entries), a, out, err);
+    const OpenedChartFile& file = std::get<OpenedChartFile>(opened);
+    const auto place = zoneGiven ? std::nullopt : AtlasPlaceOfFile(file.entries, file.atlasTimeZone);
+    return WriteReport(ToBirthRecord(file.entries), place ? &*place : nullptr, ZoneTextOf(file.entries), a, out,
+                       err);
+}
+
+// The boy's and the girl's chart files, each opened as --open opens it, matched.
+int WriteMatch(const Arguments& a, bool zoneGiven, std::ostream& out, std::ostream& err) {
+    std::array<MatchedChart, 2> charts;
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        const std::string& path = a.matchFiles[i];
+        const auto opened = OpenChartFileEntries(a, path, zoneGiven, "--match", path + ": ");
+        if (const auto* problem = std::get_if<std::string>(&opened)) {
+            err << *problem << "\n";
+            return ExitBadBirthData;
+        }
+        charts[i].Birth = ToBirthRecord(std::get<OpenedChartFile>(opened).entries);
+        if (!ComputeMatchedChart(path, a.chart, charts[i], err)) return ExitBadBirthData;
+    }
+    const std::string text = a.json ? MatchJsonLine(charts[0], charts[1]) : MatchTextReport(charts[0], charts[1]);
+    return WriteResult(a, out, err, [&](std::ostream& s) { s << text; });
 }
 
 int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
@@ -454,6 +485,11 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     auto* saveChart = app.add_option("--save-chart", a.saveChart,
                                      "Write the birth data to FILE as the program's chart file (.gvc), no report");
     auto* batch = app.add_option("--batch", a.batchFile, "Compute one chart per JSON line of FILE");
+    auto* match = app.add_option("--match", a.matchFiles,
+                                 "Match two chart files, the boy's and the girl's, on their own zones unless "
+                                 "--zone is given")
+                      ->expected(2)
+                      ->type_name("BOY GIRL");
     auto* listZones = app.add_flag("--list-zones", a.listZones, "Print the time zones with their numbers");
     app.add_flag("--force", a.force, "With -o, replace FILE even when it is write-protected")
         ->needs(output);
@@ -537,6 +573,10 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
                          listZones, place, fold, saveChart}) {
         findPlace->excludes(option);
     }
+    for (auto* option : {name, date, time, latitude, longitude, city, state, country, open, batch, listZones, place,
+                         fold, saveChart, findPlace}) {
+        match->excludes(option);
+    }
 
     try {
         app.parse(argc, argv);
@@ -580,6 +620,7 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         if (findPlace->count() > 0) return FindPlaceLines(a, out, err);
         if (!a.batchFile.empty()) return Batch(a, out, err);
         if (open->count() > 0) return OpenChartFile(a, zone->count() > 0, out, err);
+        if (match->count() > 0) return WriteMatch(a, zone->count() > 0, out, err);
         if (zone->count() == 0 && place->count() == 0) {
             throw ArgumentError{"--zone is required (or give --place; see --help)"};
         }

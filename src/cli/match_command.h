@@ -1,0 +1,29 @@
+#pragma once
+// grahavani-chart --match: the charts of two chart files, the boy's and the girl's, matched,
+// as a text report or one JSON line.
+
+#include <ostream>
+#include <string>
+
+#include "model/birth_record.h"
+#include "model/chart_options.h"
+#include "model/chart_result.h"
+
+namespace grahavani {
+
+struct MatchedChart {
+    BirthRecord Birth;
+    ChartResult Chart;
+};
+
+// Computes the chart of one file's birth as --open would; false after a message naming the file.
+bool ComputeMatchedChart(const std::string& path, const ChartOptions& options, MatchedChart& matched,
+                         std::ostream& err);
+
+// The UTF-8 text report, lines ending in LF.
+std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl);
+
+// One JSON line, ending in LF.
+std::string MatchJsonLine(const MatchedChart& boy, const MatchedChart& girl);
+
+}  // namespace grahavani
