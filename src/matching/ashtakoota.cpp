@@ -1,6 +1,6 @@
 #include "matching/ashtakoota.h"
 
-#include "matching/natural_relation.h"
+#include "vargas/planet_relations.h"
 #include "matching/star_classes.h"
 #include "model/chart_result.h"
 #include "model/name_tables.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "interpretation/sign_summary_table.h"
-#include "matching/natural_relation.h"
+#include "vargas/planet_relations.h"
 #include "model/name_tables.h"
 #include "model/vedic_names.h"
 

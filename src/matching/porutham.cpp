@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "matching/ashtakoota.h"
-#include "matching/natural_relation.h"
+#include "vargas/planet_relations.h"
 #include "matching/star_classes.h"
 
 namespace grahavani {

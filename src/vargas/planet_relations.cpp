@@ -33,8 +33,10 @@ int TemporalRelation(int planetSign, int otherSign) {
 
 std::size_t SignLord(int sign) { return SignLords[static_cast<std::size_t>((sign % 12 + 12) % 12)]; }
 
+int NaturalRelation(std::size_t planet, std::size_t other) { return NaturalRelations[planet][other]; }
+
 CompoundRelation CompoundRelationOf(std::size_t planet, int planetSign, std::size_t other, int otherSign) {
-    return static_cast<CompoundRelation>(NaturalRelations[planet][other] + TemporalRelation(planetSign, otherSign));
+    return static_cast<CompoundRelation>(NaturalRelation(planet, other) + TemporalRelation(planetSign, otherSign));
 }
 
 }  // namespace grahavani

@@ -9,6 +9,10 @@ namespace grahavani {
 // The planet (BodyOrder, Sun to Saturn) that rules a sign, 0 Aries to 11 Pisces.
 std::size_t SignLord(int sign);
 
+// How `planet` regards `other` by nature (BodyOrder, Sun to Saturn, two different planets):
+// 1 friend, 0 neutral, −1 enemy.
+int NaturalRelation(std::size_t planet, std::size_t other);
+
 // Natural + temporal: each friend 1, neutral 0, enemy −1, so −2 is a great enemy and 2 a great
 // friend.
 enum class CompoundRelation { GreatEnemy = -2, Enemy, Neutral, Friend, GreatFriend };
