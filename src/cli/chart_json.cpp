@@ -255,17 +255,44 @@ nlohmann::json PlaceJson(const AtlasPlace& place) {
             {"Population", place.Population}};
 }
 
-// A text through the JSON library's own escaping, into a buffer kept for the next.
+// A text as the JSON library writes it. The chart's own texts (positions with their degree
+// and second marks, names from the tables) hold printable ASCII and two-byte letters only, and
+// go straight in with their quotation marks escaped; any other text goes through the library's
+// own escaping, into a buffer kept for the next.
 struct ChartJsonWriter::TextEscaper {
     json value = "";
     std::string escaped;
     nlohmann::detail::serializer<json> serializer{nlohmann::detail::output_adapter<char>(escaped), ' '};
 
     void Append(std::string_view text, std::string& out) {
+        if (AppendPlain(text, out)) return;
         value.get_ref<json::string_t&>().assign(text);
         escaped.clear();
         serializer.dump(value, false, false, 0);
         out += escaped;
+    }
+
+    // Gives false, having written nothing, for a text that needs more than its quotation
+    // marks escaped or holds a letter of more than two bytes.
+    static bool AppendPlain(std::string_view text, std::string& out) {
+        const std::size_t start = out.size();
+        out += '"';
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            const bool twoByteLetter = byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
+                                       (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80;
+            if (byte >= 0x20 && byte < 0x80 && byte != '\\') {
+                if (byte == '"') out += '\\';
+                out += text[i];
+            } else if (twoByteLetter) {
+                out.append(text.substr(i++, 2));
+            } else {
+                out.resize(start);
+                return false;
+            }
+        }
+        out += '"';
+        return true;
     }
 };
 
@@ -298,10 +325,21 @@ public:
     JsonLine(std::string& out, ChartJsonWriter::TextEscaper& escaper) : out_(out), escaper_(escaper) {}
 
     JsonLine& Key(std::string_view name) {
-        Separate();
-        out_ += '"';
-        out_ += name;
-        out_ += "\":";
+        // One append of the comma, the quoted name and its colon: a line holds some 400 keys.
+        std::array<char, 40> key;
+        if (name.size() + 4 > key.size()) {
+            Separate();
+            out_.append("\"").append(name).append("\":");
+            return *this;
+        }
+        std::size_t length = 0;
+        if (NeedsComma()) key[length++] = ',';
+        key[length++] = '"';
+        std::copy(name.begin(), name.end(), key.data() + length);
+        length += name.size();
+        key[length++] = '"';
+        key[length++] = ':';
+        out_.append(key.data(), length);
         return *this;
     }
     JsonLine& Element() {
@@ -316,9 +354,12 @@ public:
     void Text(std::string_view text) { escaper_.Append(text, out_); }
     // A word of the program's own tables, which never needs escaping.
     void Word(std::string_view word) {
-        out_ += '"';
-        out_ += word;
-        out_ += '"';
+        const std::size_t start = out_.size();
+        out_.resize(start + word.size() + 2);
+        char* at = out_.data() + start;
+        *at++ = '"';
+        at = std::copy(word.begin(), word.end(), at);
+        *at = '"';
     }
     void Null() { out_ += "null"; }
     void Flag(bool flag) { out_ += flag ? "true" : "false"; }
@@ -344,8 +385,9 @@ private:
         out_ += bracket;
         return *this;
     }
+    bool NeedsComma() const { return out_.back() != '{' && out_.back() != '['; }
     void Separate() {
-        if (out_.back() != '{' && out_.back() != '[') out_ += ',';
+        if (NeedsComma()) out_ += ',';
     }
 
     std::string& out_;

@@ -109,6 +109,23 @@ struct DelhiChart {
     ChartTiming timing;
 };
 
+TEST(ChartJsonWriter, TextsAreWrittenAsTheLibraryWritesThem) {
+    DelhiChart delhi;
+    for (const std::string text : {"12° 13' 32\" Tau", "back\\slash", "é and ü", "आशा राव", "tab\tand\r\n",
+                                   "\x7f", "\xc2", "\xc2\x41", "\xe0\xa4", "\"\""}) {
+        SCOPED_TRACE(text);
+        delhi.chart.AscendantText = text;
+        std::string line;
+        try {
+            line = ChartJsonWriter().Line(delhi.chart, "report", &delhi.timing);
+        } catch (const json::type_error&) {
+            EXPECT_THROW(json(text).dump(), json::type_error);  // not UTF-8: refused as the library refuses
+            continue;
+        }
+        EXPECT_NE(line.find("\"AscendantText\":" + json(text).dump() + ","), std::string::npos);
+    }
+}
+
 TEST(ChartJsonWriter, EverySystemToEveryDepth) {
     DelhiChart delhi;
     for (const std::optional<int> depth : {std::optional<int>{}, std::optional(1), std::optional(2),

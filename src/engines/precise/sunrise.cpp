@@ -203,6 +203,19 @@ std::optional<double> LibrarySunrise(double midnight, double latitude, double lo
     return rise;
 }
 
+// Within 35 days of 21 June or 21 December: the library's faster rise search strays by more than
+// half a second up to 27 days from them.
+bool NearASolstice(date::year_month_day day) {
+    using namespace date;
+    const auto year = day.year();
+    const sys_days at{day};
+    for (const sys_days solstice : {sys_days{year / June / 21}, sys_days{(year - years{1}) / December / 21},
+                                    sys_days{year / December / 21}}) {
+        if (std::abs((at - solstice).count()) <= 35) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds, double latitude,
@@ -222,8 +235,8 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
     while (meanNoon < midnight) meanNoon += 1;
     while (meanNoon >= midnight + 1) meanNoon -= 1;
     // Between these latitudes the library's rise function settles its faster search only to
-    // seconds near the solstices; its answer is the one the sunrise gives there.
-    if (std::fabs(latitude) > 62 && std::fabs(latitude) <= 65.5) {
+    // seconds within a month of the solstices; its answer is the one the sunrise gives there.
+    if (std::fabs(latitude) > 62 && std::fabs(latitude) <= 65.5 && NearASolstice(localDate)) {
         const std::optional<double> rise = LibrarySunrise(midnight, latitude, longitudeEast, rule);
         if (rise) return {*rise, {}, {}};
         return {std::nullopt, "The Sun does not rise on this day at this place.", {}};
