@@ -256,8 +256,9 @@ nlohmann::json PlaceJson(const AtlasPlace& place) {
 }
 
 // A text as the JSON library writes it. The chart's own texts (positions with their degree
-// and second marks, names from the tables) hold printable ASCII and two-byte letters only, and
-// go straight in with their quotation marks escaped; any other text goes through the library's
+// and second marks, names from the tables, the report's lines) hold printable ASCII, line ends
+// and two-byte letters only, and go straight in with their quotation marks and line ends
+// escaped as the library escapes them; any other text goes through the library's
 // own escaping, into a buffer kept for the next.
 struct ChartJsonWriter::TextEscaper {
     json value = "";
@@ -272,8 +273,8 @@ struct ChartJsonWriter::TextEscaper {
         out += escaped;
     }
 
-    // Gives false, having written nothing, for a text that needs more than its quotation
-    // marks escaped or holds a letter of more than two bytes.
+    // Gives false, having written nothing, for a text that needs more than its quotation marks
+    // and line ends escaped or holds a letter of more than two bytes.
     static bool AppendPlain(std::string_view text, std::string& out) {
         const std::size_t start = out.size();
         out += '"';
@@ -284,6 +285,8 @@ struct ChartJsonWriter::TextEscaper {
             if (byte >= 0x20 && byte < 0x80 && byte != '\\') {
                 if (byte == '"') out += '\\';
                 out += text[i];
+            } else if (byte == '\r' || byte == '\n') {  // the report's line ends
+                out += byte == '\r' ? "\\r" : "\\n";
             } else if (twoByteLetter) {
                 out.append(text.substr(i++, 2));
             } else {
@@ -325,21 +328,14 @@ public:
     JsonLine(std::string& out, ChartJsonWriter::TextEscaper& escaper) : out_(out), escaper_(escaper) {}
 
     JsonLine& Key(std::string_view name) {
-        // One append of the comma, the quoted name and its colon: a line holds some 400 keys.
-        std::array<char, 40> key;
-        if (name.size() + 4 > key.size()) {
-            Separate();
-            out_.append("\"").append(name).append("\":");
-            return *this;
-        }
-        std::size_t length = 0;
-        if (NeedsComma()) key[length++] = ',';
-        key[length++] = '"';
-        std::copy(name.begin(), name.end(), key.data() + length);
-        length += name.size();
-        key[length++] = '"';
-        key[length++] = ':';
-        out_.append(key.data(), length);
+        // Written in place, the comma, the quoted name and its colon: a line holds some 400 keys.
+        const bool comma = NeedsComma();
+        char* at = Grow(name.size() + 3 + (comma ? 1 : 0));
+        if (comma) *at++ = ',';
+        *at++ = '"';
+        at = std::copy(name.begin(), name.end(), at);
+        *at++ = '"';
+        *at = ':';
         return *this;
     }
     JsonLine& Element() {
@@ -354,9 +350,7 @@ public:
     void Text(std::string_view text) { escaper_.Append(text, out_); }
     // A word of the program's own tables, which never needs escaping.
     void Word(std::string_view word) {
-        const std::size_t start = out_.size();
-        out_.resize(start + word.size() + 2);
-        char* at = out_.data() + start;
+        char* at = Grow(word.size() + 2);
         *at++ = '"';
         at = std::copy(word.begin(), word.end(), at);
         *at = '"';
@@ -384,6 +378,12 @@ private:
     JsonLine& Put(char bracket) {
         out_ += bracket;
         return *this;
+    }
+    // Room for `bytes` more at the end of the line, where they are to be written.
+    char* Grow(std::size_t bytes) {
+        const std::size_t start = out_.size();
+        out_.resize(start + bytes);
+        return out_.data() + start;
     }
     bool NeedsComma() const { return out_.back() != '{' && out_.back() != '['; }
     void Separate() {

@@ -22,10 +22,11 @@ std::optional<std::chrono::seconds> LocalSeconds(double julianDayUT, int clockOf
     return std::chrono::seconds{steps * step};
 }
 
-// Digits written by hand: a chart writes some two hundred of these texts, and a formatted print
-// costs more than the whole chart.
-void WriteDigits(char* end, int value, int count) {
-    for (int i = 0; i < count; ++i, value /= 10) *--end = static_cast<char>('0' + value % 10);
+// Digits written by hand, two at a time: a chart writes some two hundred of these texts, and a
+// formatted print costs more than the whole chart.
+void WriteTwoDigits(char* at, int value) {
+    at[0] = static_cast<char>('0' + value / 10);
+    at[1] = static_cast<char>('0' + value % 10);
 }
 
 std::size_t Write(std::chrono::seconds local, bool withSeconds, char* out) {
@@ -33,15 +34,16 @@ std::size_t Write(std::chrono::seconds local, bool withSeconds, char* out) {
     const date::year_month_day ymd{day};
     const int year = static_cast<int>(ymd.year());
     if (year < 0 || year > 9999) return 0;
-    const date::hh_mm_ss clock{date::sys_seconds{local} - day};
+    const auto secondOfDay = static_cast<int>((date::sys_seconds{local} - day).count());
     const std::string_view form = withSeconds ? "0000-00-00T00:00:00" : "0000-00-00T00:00";
     std::copy(form.begin(), form.end(), out);
-    WriteDigits(&out[4], year, 4);
-    WriteDigits(&out[7], static_cast<int>(unsigned(ymd.month())), 2);
-    WriteDigits(&out[10], static_cast<int>(unsigned(ymd.day())), 2);
-    WriteDigits(&out[13], static_cast<int>(clock.hours().count()), 2);
-    WriteDigits(&out[16], static_cast<int>(clock.minutes().count()), 2);
-    if (withSeconds) WriteDigits(&out[19], static_cast<int>(clock.seconds().count()), 2);
+    WriteTwoDigits(&out[0], year / 100);
+    WriteTwoDigits(&out[2], year % 100);
+    WriteTwoDigits(&out[5], static_cast<int>(unsigned(ymd.month())));
+    WriteTwoDigits(&out[8], static_cast<int>(unsigned(ymd.day())));
+    WriteTwoDigits(&out[11], secondOfDay / 3600);
+    WriteTwoDigits(&out[14], secondOfDay / 60 % 60);
+    if (withSeconds) WriteTwoDigits(&out[17], secondOfDay % 60);
     return form.size();
 }
 
