@@ -276,25 +276,31 @@ struct ChartJsonWriter::TextEscaper {
     // Gives false, having written nothing, for a text that needs more than its quotation marks
     // and line ends escaped or holds a letter of more than two bytes.
     static bool AppendPlain(std::string_view text, std::string& out) {
-        const std::size_t start = out.size();
-        out += '"';
+        std::size_t escapes = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto byte = static_cast<unsigned char>(text[i]);
-            const bool twoByteLetter = byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
-                                       (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80;
-            if (byte >= 0x20 && byte < 0x80 && byte != '\\') {
-                if (byte == '"') out += '\\';
-                out += text[i];
-            } else if (byte == '\r' || byte == '\n') {  // the report's line ends
-                out += byte == '\r' ? "\\r" : "\\n";
-            } else if (twoByteLetter) {
-                out.append(text.substr(i++, 2));
-            } else {
-                out.resize(start);
+            if (byte == '"' || byte == '\r' || byte == '\n') {
+                ++escapes;
+            } else if (byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
+                       (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+                ++i;  // a two-byte letter
+            } else if (byte < 0x20 || byte >= 0x80 || byte == '\\') {
                 return false;
             }
         }
-        out += '"';
+        const std::size_t start = out.size();
+        out.resize(start + text.size() + escapes + 2);
+        char* at = out.data() + start;
+        *at++ = '"';
+        for (const char c : text) {
+            if (c == '"' || c == '\r' || c == '\n') {
+                *at++ = '\\';
+                *at++ = c == '"' ? '"' : c == '\r' ? 'r' : 'n';
+            } else {
+                *at++ = c;
+            }
+        }
+        *at = '"';
         return true;
     }
 };
