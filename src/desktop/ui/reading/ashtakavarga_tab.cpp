@@ -92,7 +92,6 @@ AshtakavargaTab::AshtakavargaTab(QWidget* parent) : QWidget(parent) {
     auto* whole = new QVBoxLayout(this);
     whole->setContentsMargins(0, 0, 0, 0);
     whole->addWidget(scrollAshtakavarga);
-    ShowStyle(style_);
 }
 
 void AshtakavargaTab::Fill(const ChartResult& chart) {
@@ -105,18 +104,29 @@ void AshtakavargaTab::Fill(const ChartResult& chart) {
             tblAshtakavarga->item(row, static_cast<int>(sign) + 1)->setText(QString::number(bindus_[grid][sign]));
         }
         tblAshtakavarga->item(row, TotalColumn)->setText(QString::number(Total(bindus_[grid])));
-        ShowBindus(grid);
+        titles_[grid]->setText(Title(grid));
+        if (drawings_[grid]) ShowBindus(grid);
     }
     tblAshtakavarga->resizeColumnsToContents();
     FitToCells(*tblAshtakavarga);
 }
 
 void AshtakavargaTab::ShowStyle(ChartStyle style) {
-    if (style == style_ && drawings_[0]) return;
     style_ = style;
+    if (isVisible()) MakeDrawings();
+}
+
+void AshtakavargaTab::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    MakeDrawings();
+}
+
+void AshtakavargaTab::MakeDrawings() {
+    if (drawnStyle_ == style_) return;
+    drawnStyle_ = style_;
     for (std::size_t grid = 0; grid < GridCount; ++grid) {
         delete drawings_[grid];
-        ChartDrawing* drawing = MakeDrawing(style, cells_[grid]);
+        ChartDrawing* drawing = MakeDrawing(style_, cells_[grid]);
         drawing->NameApart(GridName(grid) + QStringLiteral("Ashtakavarga_"), GridName(grid));
         drawing->setFixedSize(drawing->size());  // the drawing's own size, wherever it stands
         cells_[grid]->layout()->addWidget(drawing);
@@ -151,10 +161,12 @@ void AshtakavargaTab::ArrangeGrids() {
     }
 }
 
+QString AshtakavargaTab::Title(std::size_t grid) const {
+    return QStringLiteral("%1 %2").arg(GridName(grid)).arg(Total(bindus_[grid]));
+}
+
 void AshtakavargaTab::ShowBindus(std::size_t grid) {
-    const QString title = QStringLiteral("%1 %2").arg(GridName(grid)).arg(Total(bindus_[grid]));
-    titles_[grid]->setText(title);
-    drawings_[grid]->setAccessibleName(title + QStringLiteral(" bindus"));
+    drawings_[grid]->setAccessibleName(Title(grid) + QStringLiteral(" bindus"));
     for (std::size_t sign = 0; sign < 12; ++sign) {
         drawings_[grid]->SetSignBoxText(sign, QString::number(bindus_[grid][sign]));
     }

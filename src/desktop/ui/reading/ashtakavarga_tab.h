@@ -4,6 +4,7 @@
 // with a bindu count in every sign, titled by its planet and total.
 
 #include <array>
+#include <optional>
 
 #include <QWidget>
 
@@ -26,17 +27,22 @@ public:
     explicit AshtakavargaTab(QWidget* parent);
 
     void Fill(const ChartResult& chart);
-    // Draws the grids again in the style, keeping their bindus.
+    // Draws the grids again in the style, keeping their bindus: at once where the tab is shown,
+    // else when it next is, so that a chart that never opens the tab never builds them.
     void ShowStyle(ChartStyle style);
 
 protected:
     // As many grids side by side as the width holds.
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     static constexpr std::size_t GridCount = AshtakavargaPlanets.size() + 1;  // and the sarva
 
+    void MakeDrawings();
     void ArrangeGrids();
+    // "Sun 48"
+    QString Title(std::size_t grid) const;
     void ShowBindus(std::size_t grid);
 
     QScrollArea* scrollAshtakavarga;
@@ -47,6 +53,7 @@ private:
     std::array<ChartDrawing*, GridCount> drawings_{};
     std::array<SignBindus, GridCount> bindus_{};  // the bhinna rows, then the sarva
     ChartStyle style_ = ChartStyle::South;
+    std::optional<ChartStyle> drawnStyle_;  // of the drawings made; none before the first
     int columns_ = 0;
 };
 

@@ -71,6 +71,9 @@ TEST_F(StrengthTabsTest, AshtakavargaReadsAsTableAndAsGridsInTheChosenStyle) {
                   {"cmdSouth", "picSouthRasi", "lblPlanets"}};
     for (const auto& style : styles) {
         ClickOnMainWindow(style.button);
+        // The grids are made once the tab is shown.
+        ClickOnMainWindow("cmdInterpration");
+        view->setCurrentWidget(OnMainWindow<QWidget>("AshtakavargaTab"));
         EXPECT_NE(OnMainWindow<QWidget>(QStringLiteral("SarvaAshtakavarga_%1").arg(style.drawing)), nullptr);
         for (int sign : {0, 7, 11}) {
             const auto* box = OnMainWindow<SignBox>(QStringLiteral("SarvaAshtakavarga_%1(%2)").arg(style.boxes).arg(sign));
