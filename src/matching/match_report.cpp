@@ -10,12 +10,6 @@
 namespace grahavani {
 namespace {
 
-std::string PointsText(double score) {
-    std::ostringstream text;
-    text << score;
-    return text.str();
-}
-
 std::string_view Star(const MoonPlacement& moon) { return NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]; }
 
 std::string Ordinal(int number) {
@@ -26,25 +20,9 @@ std::string Ordinal(int number) {
 std::string TwoDigits(int number) { return (number < 10 ? "0" : "") + std::to_string(number); }
 
 void WriteBirth(std::ostream& s, std::string_view side, const MatchedChart& matched, const MoonPlacement& moon) {
-    const BirthRecord& b = matched.Birth;
-    const std::string_view month =
-        b.Month >= 1 && b.Month <= 12 ? MonthNames[static_cast<std::size_t>(b.Month - 1)] : std::string_view{};
-    s << side << ": " << b.Name << "\n"
-      << "  Born " << month << ' ' << b.Day << ", " << b.Year << " at " << TwoDigits(b.Hour) << ':'
-      << TwoDigits(b.Minute) << " in " << b.City << ", " << b.State << ", " << b.Country << "\n"
+    s << side << ": " << matched.Birth.Name << "\n"
+      << "  Born " << BirthSummary(matched.Birth) << "\n"
       << "  Moon " << matched.Chart.MoonPositionText << ", " << Star(moon) << " pada " << moon.Pada << "\n";
-}
-
-void WriteManglik(std::ostream& s, std::string_view side, const Manglik& manglik) {
-    constexpr std::array<std::string_view, 3> references = {"the lagna", "the Moon", "Venus"};
-    std::string reasons;
-    std::string houses;
-    for (std::size_t i = 0; i < references.size(); ++i) {
-        const std::string from = Ordinal(manglik.MarsHouses[i]) + " from " + std::string(references[i]);
-        houses += (houses.empty() ? "" : ", ") + from;
-        if (manglik.FromReference[i]) reasons += (reasons.empty() ? "" : ", ") + from;
-    }
-    s << side << ": " << (manglik.Any ? "Manglik, Mars " + reasons : "not Manglik") << " (Mars " << houses << ")\n";
 }
 
 std::string Padded(std::string_view text, std::size_t width) {
@@ -54,6 +32,33 @@ std::string Padded(std::string_view text, std::size_t width) {
 }
 
 }  // namespace
+
+std::string ScoreText(double score) {
+    std::ostringstream text;
+    text << score;
+    return text.str();
+}
+
+std::string BirthSummary(const BirthRecord& b) {
+    const std::string_view month =
+        b.Month >= 1 && b.Month <= 12 ? MonthNames[static_cast<std::size_t>(b.Month - 1)] : std::string_view{};
+    std::ostringstream s;
+    s << month << ' ' << b.Day << ", " << b.Year << " at " << TwoDigits(b.Hour) << ':' << TwoDigits(b.Minute)
+      << " in " << b.City << ", " << b.State << ", " << b.Country;
+    return s.str();
+}
+
+std::string ManglikSummary(const Manglik& manglik) {
+    constexpr std::array<std::string_view, 3> references = {"the lagna", "the Moon", "Venus"};
+    std::string reasons;
+    std::string houses;
+    for (std::size_t i = 0; i < references.size(); ++i) {
+        const std::string from = Ordinal(manglik.MarsHouses[i]) + " from " + std::string(references[i]);
+        houses += (houses.empty() ? "" : ", ") + from;
+        if (manglik.FromReference[i]) reasons += (reasons.empty() ? "" : ", ") + from;
+    }
+    return (manglik.Any ? "Manglik, Mars " + reasons : "not Manglik") + " (Mars " + houses + ")";
+}
 
 std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl) {
     const ChartMatch match = MatchCharts(boy.Chart.Longitudes, girl.Chart.Longitudes);
@@ -68,16 +73,16 @@ std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl) {
         const std::string boyClass = static_cast<KootaName>(i) == KootaName::Bhakoot
                                          ? std::string(koota.Boy) + " (" + std::string(kootas.BhakootDistance) + ")"
                                          : std::string(koota.Boy);
-        s << Padded(KootaLabels[i], 14) << Padded(boyClass, 13) << Padded(koota.Girl, 13) << PointsText(koota.Score)
-          << " of " << PointsText(koota.Maximum) << "\n";
+        s << Padded(KootaLabels[i], 14) << Padded(boyClass, 13) << Padded(koota.Girl, 13) << ScoreText(koota.Score)
+          << " of " << ScoreText(koota.Maximum) << "\n";
     }
-    s << "Total " << PointsText(kootas.Total) << " of " << PointsText(AshtakootaMaximum) << "\n"
+    s << "Total " << ScoreText(kootas.Total) << " of " << ScoreText(AshtakootaMaximum) << "\n"
       << "Verdict: " << kootas.Verdict << "\n";
     s << "Notes:" << (kootas.Notes.empty() ? " none" : "") << "\n";
     for (const std::string& note : kootas.Notes) s << "  " << note << "\n";
     s << "\nManglik\n";
-    WriteManglik(s, "Boy", match.BoyManglik);
-    WriteManglik(s, "Girl", match.GirlManglik);
+    s << "Boy: " << ManglikSummary(match.BoyManglik) << "\n"
+      << "Girl: " << ManglikSummary(match.GirlManglik) << "\n";
     s << "\nPoruthams\n";
     for (std::size_t i = 0; i < match.Agreements.Agrees.size(); ++i) {
         s << Padded(PoruthamLabels[i], 14) << (match.Agreements.Agrees[i] ? "agrees" : "does not agree") << "\n";
