@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "engines/precise/birth_instant.h"
 #include "engines/precise/ephemeris_failure.h"
 #include "matching/chart_match.h"
+#include "render/match_pdf.h"
 
 namespace grahavani {
 
@@ -54,6 +56,9 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
     cmdSaveAsText = new QPushButton("Save As &Text...", this);
     cmdSaveAsText->setObjectName("cmdSaveAsText");
     cmdSaveAsText->setEnabled(false);
+    cmdExportPdf = new QPushButton("Export &PDF...", this);
+    cmdExportPdf->setObjectName("cmdExportPdf");
+    cmdExportPdf->setEnabled(false);
     auto* cmdClose = new QPushButton("&Close", this);
     cmdClose->setObjectName("cmdClose");
 
@@ -81,6 +86,7 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
     auto* commands = new QHBoxLayout;
     commands->addWidget(cmdMatch);
     commands->addWidget(cmdSaveAsText);
+    commands->addWidget(cmdExportPdf);
     commands->addStretch(1);
     commands->addWidget(cmdClose);
     auto* kootaColumn = new QVBoxLayout;
@@ -105,6 +111,7 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
     FitTables();
     connect(cmdMatch, &QPushButton::clicked, this, &frmMatching::Match);
     connect(cmdSaveAsText, &QPushButton::clicked, this, &frmMatching::SaveAsText);
+    connect(cmdExportPdf, &QPushButton::clicked, this, &frmMatching::ExportPdf);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -157,6 +164,7 @@ void frmMatching::Match() {
     matched_ = {*boy, *girl};
     ShowMatch(*boy, *girl);
     cmdSaveAsText->setEnabled(true);
+    cmdExportPdf->setEnabled(true);
     FitTables();
 }
 
@@ -201,11 +209,23 @@ void frmMatching::FitTables() {
 
 void frmMatching::SaveAsText() {
     if (!matched_) return;
-    const QString proposed = lastTextPath_.isEmpty() ? QString("Kundali Matching.txt") : lastTextPath_;
-    const auto chosen = dialogs_.ShowSave(this, {"Save the matching as text", "Text (*.txt)", "txt", proposed});
+    SaveMatch({"Save the matching as text", "Text (*.txt)", "txt", "Kundali Matching.txt"},
+              [this] { return MatchTextReport((*matched_)[0], (*matched_)[1]); });
+}
+
+void frmMatching::ExportPdf() {
+    if (!matched_) return;
+    SaveMatch({"Export the matching as PDF", "PDF (*.pdf)", "pdf", "Kundali Matching.pdf"},
+              [this] { return MatchPdf((*matched_)[0], (*matched_)[1], ReadPaper(session_.Settings())); });
+}
+
+void frmMatching::SaveMatch(FileDialogSettings dialog, const std::function<std::string()>& bytes) {
+    // In the folder last saved to.
+    if (!lastSavePath_.isEmpty()) dialog.fileName = QFileInfo(lastSavePath_).dir().filePath(dialog.fileName);
+    const auto chosen = dialogs_.ShowSave(this, dialog);
     if (!chosen || chosen->isEmpty()) return;
-    lastTextPath_ = *chosen;
-    if (const auto problem = WriteWholeFile(*chosen, MatchTextReport((*matched_)[0], (*matched_)[1]))) {
+    lastSavePath_ = *chosen;
+    if (const auto problem = WriteWholeFile(*chosen, bytes())) {
         messages_.ShowCritical(this, "Grahavani",
                                FileProblemMessage("The matching could not be saved to", *chosen, *problem));
     }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include "chart/compute_chart.h"
@@ -13,6 +14,7 @@
 #include "matching/chart_match.h"
 #include "matching/match_report.h"
 #include "model/reference_tables.h"
+#include "render/match_pdf.h"
 #include "tests/desktop/ui/session_fixture.h"
 
 namespace grahavani::test {
@@ -27,6 +29,13 @@ void WriteAll(const QString& path, const std::string& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+QByteArray Bytes(const std::string& bytes) { return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
+// The PDF's bytes without the moment it was written.
+QByteArray Undated(const QByteArray& pdf) {
+    return QString::fromLatin1(pdf).remove(QRegularExpression("/CreationDate \\([^)]*\\)")).toLatin1();
 }
 
 class MatchingWindowTest : public SessionTest {
@@ -155,6 +164,13 @@ TEST_F(MatchingWindowTest, MatchesTheChosenChartsAndSavesTheCommandsReport) {
         Press("cmdSaveAsText");
         EXPECT_EQ(dialogs.shown.back().filter, "Text (*.txt)");
         EXPECT_EQ(ReadAll(textFile).toStdString(), MatchTextReport(c.boy, c.girlChart)) << name;
+
+        const QString pdfFile = folder.filePath("match.pdf");
+        dialogs.paths.push_back(pdfFile);
+        Press("cmdExportPdf");
+        EXPECT_EQ(dialogs.shown.back().filter, "PDF (*.pdf)");
+        EXPECT_TRUE(ReadAll(pdfFile).startsWith("%PDF"));
+        EXPECT_EQ(Undated(ReadAll(pdfFile)), Undated(Bytes(MatchPdf(c.boy, c.girlChart, Paper::A4)))) << name;
     }
 }
 
