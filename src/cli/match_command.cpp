@@ -1,9 +1,7 @@
 #include "match_command.h"
 
-#include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "chart/compute_chart.h"
 #include "engines/precise/birth_instant.h"
@@ -23,18 +21,10 @@ Json Points(double score) {
     return score;
 }
 
-std::string PointsText(double score) {
-    std::ostringstream text;
-    text << score;
-    return text.str();
-}
-
-std::string_view Star(const MoonPlacement& moon) { return NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]; }
-
 Json MoonJson(const MatchedChart& matched, const MoonPlacement& moon) {
     return {{"Name", matched.Birth.Name},
             {"MoonLongitude", moon.Longitude},
-            {"Nakshatra", Star(moon)},
+            {"Nakshatra", NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]},
             {"Pada", moon.Pada},
             {"Sign", SignAbbreviation(moon.Sign)},
             {"SignLord", BodyNames[moon.SignLord]}};
@@ -74,41 +64,6 @@ Json ManglikJson(const Manglik& manglik) {
     return json;
 }
 
-std::string Ordinal(int number) {
-    const char* suffix = number == 1 ? "st" : number == 2 ? "nd" : number == 3 ? "rd" : "th";
-    return std::to_string(number) + suffix;
-}
-
-std::string TwoDigits(int number) { return (number < 10 ? "0" : "") + std::to_string(number); }
-
-void WriteBirth(std::ostream& s, std::string_view side, const MatchedChart& matched, const MoonPlacement& moon) {
-    const BirthRecord& b = matched.Birth;
-    const std::string_view month =
-        b.Month >= 1 && b.Month <= 12 ? MonthNames[static_cast<std::size_t>(b.Month - 1)] : std::string_view{};
-    s << side << ": " << b.Name << "\n"
-      << "  Born " << month << ' ' << b.Day << ", " << b.Year << " at " << TwoDigits(b.Hour) << ':'
-      << TwoDigits(b.Minute) << " in " << b.City << ", " << b.State << ", " << b.Country << "\n"
-      << "  Moon " << matched.Chart.MoonPositionText << ", " << Star(moon) << " pada " << moon.Pada << "\n";
-}
-
-void WriteManglik(std::ostream& s, std::string_view side, const Manglik& manglik) {
-    constexpr std::array<std::string_view, 3> references = {"the lagna", "the Moon", "Venus"};
-    std::string reasons;
-    std::string houses;
-    for (std::size_t i = 0; i < references.size(); ++i) {
-        const std::string from = Ordinal(manglik.MarsHouses[i]) + " from " + std::string(references[i]);
-        houses += (houses.empty() ? "" : ", ") + from;
-        if (manglik.FromReference[i]) reasons += (reasons.empty() ? "" : ", ") + from;
-    }
-    s << side << ": " << (manglik.Any ? "Manglik, Mars " + reasons : "not Manglik") << " (Mars " << houses << ")\n";
-}
-
-std::string Padded(std::string_view text, std::size_t width) {
-    std::string padded(text);
-    if (padded.size() < width) padded.append(width - padded.size(), ' ');
-    return padded;
-}
-
 }  // namespace
 
 bool ComputeMatchedChart(const std::string& path, const ChartOptions& options, MatchedChart& matched,
@@ -127,37 +82,6 @@ bool ComputeMatchedChart(const std::string& path, const ChartOptions& options, M
     }
     if (!matched.Chart.EphemerisNotice.empty()) err << "grahavani-chart: " << matched.Chart.EphemerisNotice << "\n";
     return true;
-}
-
-std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl) {
-    const ChartMatch match = MatchCharts(boy.Chart.Longitudes, girl.Chart.Longitudes);
-    const Ashtakoota& kootas = match.Kootas;
-    std::ostringstream s;
-    s << "Kundali Matching\n\n";
-    WriteBirth(s, "Boy", boy, match.BoyMoon);
-    WriteBirth(s, "Girl", girl, match.GirlMoon);
-    s << "\nAshtakoota\n" << Padded("Koota", 14) << Padded("Boy", 13) << Padded("Girl", 13) << "Score\n";
-    for (std::size_t i = 0; i < kootas.Kootas.size(); ++i) {
-        const Koota& koota = kootas.Kootas[i];
-        const std::string boyClass = static_cast<KootaName>(i) == KootaName::Bhakoot
-                                         ? std::string(koota.Boy) + " (" + std::string(kootas.BhakootDistance) + ")"
-                                         : std::string(koota.Boy);
-        s << Padded(KootaLabels[i], 14) << Padded(boyClass, 13) << Padded(koota.Girl, 13) << PointsText(koota.Score)
-          << " of " << PointsText(koota.Maximum) << "\n";
-    }
-    s << "Total " << PointsText(kootas.Total) << " of " << PointsText(AshtakootaMaximum) << "\n"
-      << "Verdict: " << kootas.Verdict << "\n";
-    s << "Notes:" << (kootas.Notes.empty() ? " none" : "") << "\n";
-    for (const std::string& note : kootas.Notes) s << "  " << note << "\n";
-    s << "\nManglik\n";
-    WriteManglik(s, "Boy", match.BoyManglik);
-    WriteManglik(s, "Girl", match.GirlManglik);
-    s << "\nPoruthams\n";
-    for (std::size_t i = 0; i < match.Agreements.Agrees.size(); ++i) {
-        s << Padded(PoruthamLabels[i], 14) << (match.Agreements.Agrees[i] ? "agrees" : "does not agree") << "\n";
-    }
-    s << match.Agreements.AgreeCount() << " of " << match.Agreements.Agrees.size() << " agree\n";
-    return s.str();
 }
 
 std::string MatchJsonLine(const MatchedChart& boy, const MatchedChart& girl) {

@@ -5,23 +5,14 @@
 #include <ostream>
 #include <string>
 
-#include "model/birth_record.h"
+#include "matching/match_report.h"
 #include "model/chart_options.h"
-#include "model/chart_result.h"
 
 namespace grahavani {
-
-struct MatchedChart {
-    BirthRecord Birth;
-    ChartResult Chart;
-};
 
 // Computes the chart of one file's birth as --open would; false after a message naming the file.
 bool ComputeMatchedChart(const std::string& path, const ChartOptions& options, MatchedChart& matched,
                          std::ostream& err);
-
-// The UTF-8 text report, lines ending in LF.
-std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl);
 
 // One JSON line, ending in LF.
 std::string MatchJsonLine(const MatchedChart& boy, const MatchedChart& girl);

@@ -1,34 +1,17 @@
 #include "render/horoscope_pdf.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-
 #include "chart/planet_table.h"
 #include "model/name_tables.h"
-#include "render/page_flow.h"
+#include "render/pdf_document.h"
 #include "timing/local_time.h"
 #include "vargas/ashtakavarga.h"
 
 namespace grahavani {
 namespace {
 
-// Points from the paper's edges to the text, and from the bottom edge to the footer's baseline.
-constexpr double Margin = 48;
-constexpr double FooterBaseline = 28;
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+const auto Q = &DocumentText;
 
 QString Number(double value, int decimals = 2) { return QString::number(value, 'f', decimals); }
-
-// Latin text in DejaVu Sans, a Devanagari name or place in Lohit Devanagari.
-QFont DocumentFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Lohit Devanagari")});
-    font.setPointSizeF(9.5);
-    return font;
-}
 
 QString Coordinates(const BirthRecord& b) {
     return QStringLiteral("%1° %2′ %3, %4° %5′ %6")
@@ -194,37 +177,16 @@ void ShadbalaSection(PageFlow& flow, const Horoscope& h) {
 }  // namespace
 
 std::string HoroscopePdf(const Horoscope& horoscope, Paper paper) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(72);  // the painter's units are points
-    writer.setPageLayout(QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
-                                     QPageLayout::Portrait, QMarginsF()));
     const QString name = Q(horoscope.Birth.Name);
-    writer.setTitle(QStringLiteral("Horoscope of %1").arg(name));
-    writer.setCreator(Q(ProgramName));
-
-    const QSizeF page = writer.pageLayout().fullRectPoints().size();
-    const QFont font = DocumentFont();
-    PageFlow flow(writer, QRectF(Margin, Margin, page.width() - 2 * Margin, page.height() - 2 * Margin), font);
-    CoverSection(flow, horoscope);
-    flow.NewPage();
-    PlanetSection(flow, horoscope);
-    PanchangSection(flow, horoscope);
-    VimshottariSection(flow, horoscope);
-    AshtakavargaSection(flow, horoscope);
-    ShadbalaSection(flow, horoscope);
-
-    QPainter painter(&writer);
-    flow.Paint(painter, [&] { writer.newPage(); }, [&](QPainter& p, int number, int pages) {
-        p.setFont(font);
-        p.drawText(QRectF(Margin, page.height() - FooterBaseline - 12, page.width() - 2 * Margin, 16),
-                   Qt::AlignHCenter | Qt::AlignBottom,
-                   QStringLiteral("%1 · %2 · Page %3 of %4").arg(Q(ProgramName), name).arg(number).arg(pages));
+    return PdfDocument(paper, QStringLiteral("Horoscope of %1").arg(name), name, [&](PageFlow& flow) {
+        CoverSection(flow, horoscope);
+        flow.NewPage();
+        PlanetSection(flow, horoscope);
+        PanchangSection(flow, horoscope);
+        VimshottariSection(flow, horoscope);
+        AshtakavargaSection(flow, horoscope);
+        ShadbalaSection(flow, horoscope);
     });
-    painter.end();
-    return bytes.toStdString();
 }
 
 }  // namespace grahavani

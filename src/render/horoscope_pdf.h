@@ -5,10 +5,9 @@
 #include <string>
 
 #include "chart/horoscope.h"
+#include "render/pdf_document.h"
 
 namespace grahavani {
-
-inline constexpr std::string_view ProgramName = "Grahavani 2.05";
 
 // The file's bytes.
 std::string HoroscopePdf(const Horoscope& horoscope, Paper paper);

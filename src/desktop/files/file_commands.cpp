@@ -5,7 +5,12 @@
 #include <QImage>
 #include <QPrinter>
 
+#include "chart/shadbala_input.h"
+#include "engines/precise/ephemeris_failure.h"
 #include "formats/chart_file.h"
+#include "render/horoscope_pdf.h"
+#include "desktop/ui/chart/chart_settings.h"
+#include "desktop/files/chart_file_reading.h"
 #include "desktop/files/chart_picture.h"
 #include "desktop/files/chart_print.h"
 #include "desktop/files/common_dialog.h"
@@ -39,21 +44,11 @@ void FileCommands::Open() {
     lastFilePath_ = *chosen;
     if (chosen->isEmpty()) return;
 
-    QByteArray bytes;
-    // One byte past the limit tells a file too long to be a chart.
-    if (const auto problem = ReadFileStart(*chosen, ChartFileReadLimit + 1, bytes)) {
-        return ReportFileProblem("The chart could not be opened from", *chosen, *problem);
-    }
-    const std::string_view stored(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (!CouldBeChartFile(stored)) {
-        return messages_.ShowCritical(Window(), "Grahavani",
-                                      QString::fromStdString(NotAChartFileMessage(chosen->toStdString())));
-    }
     frmMain& form = session_.EntryForm();
     BirthEntries entries = form.Entries();  // a file of the 15 lines alone keeps the form's zone
-    const auto read = ReadChartFile(stored, entries);
-    if (const auto* problem = std::get_if<std::string>(&read)) {
-        return messages_.ShowCritical(Window(), "Grahavani", QString::fromStdString(*problem));
+    const auto read = ReadChartFileAt(*chosen, entries);
+    if (const auto* problem = std::get_if<QString>(&read)) {
+        return messages_.ShowCritical(Window(), "Grahavani", *problem);
     }
     const ChartFileClock& clock = std::get<ChartFileClock>(read);
     if (MDI* window = session_.MainWindow()) window->Display().ClearChartTexts();
@@ -86,6 +81,22 @@ void FileCommands::Export() {
     if (const auto problem =
             WriteWholeFile(path, BuildTextReport(session_.Birth(), session_.Chart()))) {
         ReportFileProblem("The report could not be saved to", path, *problem);
+    }
+}
+
+void FileCommands::ExportPdf() {
+    QString path;
+    if (!ChooseSavePath({"Export PDF", "PDF (*.pdf)", "pdf", NamedAfterTheChart("pdf")}, path)) return;
+    Horoscope horoscope{session_.Birth(), session_.ZoneText(), session_.Options(), session_.Chart(),
+                        session_.Timing(), {}};
+    try {
+        horoscope.Strengths =
+            ComputeShadbala(ShadbalaInputOf(horoscope.Birth, horoscope.Chart, horoscope.Timing.Sunrise));
+    } catch (const EphemerisFailure& failure) {
+        return ReportFileProblem("The horoscope could not be saved to", path, QString::fromUtf8(failure.what()));
+    }
+    if (const auto problem = WriteWholeFile(path, HoroscopePdf(horoscope, ReadPaper(session_.Settings())))) {
+        ReportFileProblem("The horoscope could not be saved to", path, *problem);
     }
 }
 

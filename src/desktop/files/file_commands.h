@@ -1,6 +1,6 @@
 #pragma once
-// The main window's file and output commands (New, Open, Save, Save As, text export,
-// print, Save As JPG) and the paths they remember while the program runs. A file
+// The main window's file and output commands (New, Open, Save, Save As, text export, the PDF
+// horoscope, print, Save As JPG) and the paths they remember while the program runs. A file
 // that cannot be read or written is reported by name and reason, and changes nothing.
 
 #include <QString>
@@ -25,6 +25,8 @@ public:
     void Save();
     void SaveAs();
     void Export();
+    // The horoscope of the chart on screen as a PDF, on the paper the settings choose.
+    void ExportPdf();
     void Print();
     void SaveAsJpg();
 

@@ -13,7 +13,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "chart/shadbala_input.h"
+#include "desktop/ui/chart/chart_settings.h"
 #include "model/birth_entries.h"
+#include "render/horoscope_pdf.h"
 #include "model/reference_tables.h"
 #include "formats/chart_file.h"
 #include "desktop/files/file_commands.h"
@@ -353,6 +356,44 @@ TEST_F(FileCommandsTest, ExportWritesTheReportOfTheLastCalculation) {
     EXPECT_EQ(Files().CurrentChartFile(), chartFile);
     Run("mnuSaveAs");  // cancelled: after a report, the chart's name as a chart file
     EXPECT_EQ(dialogs.shown.back().fileName, PathOf("Asha Rao.gvc"));
+}
+
+// The PDF's bytes without the moment it was written.
+QByteArray Undated(const QByteArray& pdf) {
+    return QString::fromLatin1(pdf).remove(QRegularExpression("/CreationDate \\([^)]*\\)")).toLatin1();
+}
+
+TEST_F(FileCommandsTest, ExportPdfWritesTheHoroscopeOnTheChosenPaperAndAFailureKeepsTheOldFile) {
+    const QString path = PathOf("asha.pdf");
+    const Horoscope shown{session.Birth(), OnForm<QComboBox>("cboTimeZone")->currentText().toStdString(),
+                          session.Options(), session.Chart(), session.Timing(),
+                          ComputeShadbala(ShadbalaInputOf(session.Birth(), session.Chart(), session.Timing().Sunrise))};
+    for (const auto& [paper, mediaBox] : {std::pair{Paper::Letter, "/MediaBox [0 0 612.000000 792.000000]"},
+                                          std::pair{Paper::A4, "/MediaBox [0 0 595.000000 842.000000]"}}) {
+        WritePaper(settings, paper);
+        dialogs.paths.push_back(path);
+        Run("mnuExportPdf");
+        EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("; ").toStdString();
+        const QByteArray written = ReadAll(path);
+        EXPECT_TRUE(written.startsWith("%PDF"));
+        EXPECT_TRUE(written.contains(mediaBox)) << mediaBox;
+        EXPECT_EQ(Undated(written), Undated(Bytes(HoroscopePdf(shown, paper))));
+    }
+    EXPECT_EQ(dialogs.shown.front().filter, "PDF (*.pdf)");
+    EXPECT_EQ(dialogs.shown.front().defaultSuffix, "pdf");
+    EXPECT_EQ(dialogs.shown.front().fileName, "Asha Rao.pdf");
+    EXPECT_EQ(dialogs.shown.back().fileName, PathOf("Asha Rao.pdf"));
+
+    const QByteArray saved = ReadAll(path);
+    dialogs.paths.push_back(path);
+    {
+        const FileSizeLimit full(8);
+        Run("mnuExportPdf");
+    }
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].startsWith("The horoscope could not be saved to\n" + path));
+    EXPECT_EQ(ReadAll(path), saved);
+    EXPECT_EQ(FolderEntries(), QStringList{"asha.pdf"});
 }
 
 TEST_F(FileCommandsTest, PrintPutsTheChartOnOnePage) {

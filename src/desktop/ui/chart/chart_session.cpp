@@ -20,6 +20,7 @@
 #include "desktop/files/file_commands.h"
 #include "desktop/ui/chart/frm_display.h"
 #include "desktop/ui/entry/frm_main.h"
+#include "desktop/ui/matching/frm_matching.h"
 #include "desktop/ui/reading/ashtakavarga_tab.h"
 #include "desktop/ui/reading/interpretation_view.h"
 #include "desktop/ui/reading/shadbala_tab.h"
@@ -40,11 +41,13 @@ double NowJulianDayUT() {
 
 ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettings& settings)
     : messages_(messages),
+      dialogs_(dialogs),
       settings_(settings),
       entryForm_(std::make_unique<frmMain>(messages)),
       fileCommands_(std::make_unique<FileCommands>(*this, dialogs, messages)) {
     connect(entryForm_.get(), &frmMain::calculateRequested, this, &ChartSession::CalculateChart);
     connect(entryForm_.get(), &frmMain::openRequested, this, [this] { fileCommands_->Open(); });
+    connect(entryForm_.get(), &frmMain::matchingRequested, this, &ChartSession::ShowMatching);
     connect(entryForm_.get(), &frmMain::exitRequested, this, &ChartSession::RequestExit);
     connect(entryForm_.get(), &frmMain::vendorPageRequested, this,
             &ChartSession::vendorPageRequested);
@@ -57,6 +60,16 @@ ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettin
 ChartSession::~ChartSession() { delete mainWindow_.data(); }
 
 MDI* ChartSession::MainWindow() const { return mainWindow_; }
+
+std::string ChartSession::ZoneText() const {
+    if (entries_.TimeZoneRow < TimeZoneCount) return std::string(TimeZoneList[entries_.TimeZoneRow].displayText);
+    return entries_.ExtraZone ? entries_.ExtraZone->Text : std::string();
+}
+
+void ChartSession::ShowMatching() {
+    if (!matching_) matching_ = std::make_unique<frmMatching>(*this, dialogs_, messages_);
+    matching_->ShowFor(mainWindow_ ? static_cast<QWidget*>(mainWindow_) : entryForm_.get());
+}
 
 void ChartSession::ShowEntryForm() { entryForm_->show(); }
 
@@ -107,6 +120,7 @@ std::optional<ChartTiming> ChartSession::Compute(const BirthEntries& entries, co
     birth_ = birth;
     chart_ = std::move(chart);
     options_ = options;
+    timing_ = timing;
     return timing;
 }
 
@@ -152,6 +166,7 @@ MDI& ChartSession::EnsureMainWindow() {
         mainWindow_ = new MDI(settings_);
         mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
         connect(mainWindow_, &MDI::backRequested, this, &ChartSession::Back);
+        connect(mainWindow_, &MDI::matchingRequested, this, &ChartSession::ShowMatching);
         connect(mainWindow_, &MDI::chartSettingsChanged, this, &ChartSession::RecomputeChart);
         connect(mainWindow_, &MDI::exitRequested, this, &ChartSession::RequestExit);
         connect(mainWindow_, &MDI::vendorPageRequested, this, &ChartSession::vendorPageRequested);
@@ -163,6 +178,7 @@ MDI& ChartSession::EnsureMainWindow() {
             {&MDI::saveRequested, &FileCommands::Save},
             {&MDI::saveAsRequested, &FileCommands::SaveAs},
             {&MDI::exportRequested, &FileCommands::Export},
+            {&MDI::exportPdfRequested, &FileCommands::ExportPdf},
             {&MDI::printRequested, &FileCommands::Print},
             {&MDI::saveAsJpgRequested, &FileCommands::SaveAsJpg}};
         for (const auto& [request, command] : fileCommands) {
@@ -187,6 +203,7 @@ void ChartSession::Back() {
 void ChartSession::UnloadForms() {
     unloading_ = true;
     if (mainWindow_) mainWindow_->close();
+    if (matching_) matching_->close();
     entryForm_->close();
 }
 

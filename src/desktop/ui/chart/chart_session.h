@@ -23,6 +23,7 @@ namespace grahavani {
 class CommonDialog;
 class FileCommands;
 class frmMain;
+class frmMatching;
 class MDI;
 class MessageSink;
 
@@ -41,6 +42,11 @@ public:
     const ChartResult& Chart() const { return chart_; }
     // The options the chart on screen was computed by.
     const ChartOptions& Options() const { return options_; }
+    const ChartTiming& Timing() const { return timing_; }
+    // The zone row's text the chart was calculated with, or the atlas zone the place kept.
+    std::string ZoneText() const;
+    // The chart choices, the paper among them.
+    QSettings& Settings() const { return settings_; }
 
     void ShowEntryForm();
     // From the entry form to the chart on screen in the given layout, by the engine the
@@ -55,6 +61,8 @@ public:
     void Back();
     // Closes every window without asking to end the program again.
     void UnloadForms();
+    // Shows the kundali matching window, made once and kept while the program runs.
+    void ShowMatching();
 
 signals:
     // An exit command or a close box: the program should end.
@@ -79,14 +87,17 @@ private:
     void RequestExit();
 
     MessageSink& messages_;
+    CommonDialog& dialogs_;
     QSettings& settings_;
     BirthEntries entries_;  // as the chart was calculated from them
     BirthRecord birth_;
     ChartResult chart_;
     ChartOptions options_;
+    ChartTiming timing_;
     std::unique_ptr<frmMain> entryForm_;
     std::unique_ptr<FileCommands> fileCommands_;  // its paths outlive the main window
     QPointer<MDI> mainWindow_;
+    std::unique_ptr<frmMatching> matching_;
     bool unloading_ = false;
 };
 

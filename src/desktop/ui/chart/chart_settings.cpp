@@ -18,6 +18,7 @@ const QString AyanamsaValueKey = QStringLiteral("Chart/AyanamsaValue");
 const QString SunriseRuleKey = QStringLiteral("Chart/SunriseRule");
 const QString DashaSystemKey = QStringLiteral("Chart/DashaSystem");
 const QString DashaDepthKey = QStringLiteral("Chart/DashaDepth");
+const QString PaperKey = QStringLiteral("Chart/Paper");
 
 // In DashaYear order.
 constexpr std::array<const char*, 3> DashaYearValues = {"365.25", "365.2425", "360"};
@@ -108,6 +109,19 @@ bool ReadLagnaAtTop(const QSettings& settings) {
 void WriteLagnaAtTop(QSettings& settings, bool atTop) {
     settings.setValue(LagnaAtTopKey, atTop ? "true" : "false");
     settings.sync();
+}
+
+Paper ReadPaper(const QSettings& settings) {
+    return settings.value(PaperKey).toString() == PaperName(Paper::Letter) ? Paper::Letter : Paper::A4;
+}
+
+void WritePaper(QSettings& settings, Paper paper) {
+    settings.setValue(PaperKey, PaperName(paper));
+    settings.sync();
+}
+
+QString PaperName(Paper paper) {
+    return paper == Paper::Letter ? QStringLiteral("Letter") : QStringLiteral("A4");
 }
 
 DashaYear ReadDashaYear(const QSettings& settings) {

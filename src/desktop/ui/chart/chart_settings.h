@@ -1,11 +1,12 @@
 #pragma once
 // The chart choices kept in the settings file: the engine, the lunar node for Rahu, the
 // precise engine's ayanamsa, the sunrise rule, the North Indian drawing's top sign, the length
-// of a dasha year and the dasha shown. They apply to the chart on screen and to every later
+// of a dasha year, the dasha shown and the paper of the PDF horoscope. They apply to the chart on screen and to every later
 // one; a stored value the program does not know reads as the default.
 
 #include <QSettings>
 
+#include "chart/horoscope.h"
 #include "model/chart_options.h"
 #include "timing/dasha_timeline.h"
 #include "timing/dasha_year.h"
@@ -40,6 +41,12 @@ void WriteLagnaAtTop(QSettings& settings, bool atTop);
 // "Chart/DashaYear": "365.25", "365.2425" or "360"; 365.25 days when unset.
 DashaYear ReadDashaYear(const QSettings& settings);
 void WriteDashaYear(QSettings& settings, DashaYear year);
+// "Chart/Paper": "A4" or "Letter"; A4 when unset.
+Paper ReadPaper(const QSettings& settings);
+void WritePaper(QSettings& settings, Paper paper);
+// "A4" or "Letter", as the settings keep it and the Settings dialog lists it.
+QString PaperName(Paper paper);
+
 // "365.25 days", as the timing tab states it.
 QString DashaYearCaption(DashaYear year);
 

@@ -161,6 +161,9 @@ void MDI::BuildMenus() {
     mnuSaveAs = item(mnuSaveAsText, "mnuSaveAs", "Save &As");
     mnuFile->addSeparator();
     mnuExport = item(mnuFile, "mnuExport", "&Export Chart As Text");
+    mnuExportPdf = item(mnuFile, "mnuExportPdf", "Export &PDF...");
+    mnuFile->addSeparator();
+    mnuMatching = item(mnuFile, "mnuMatching", "Kundali &Matching...");
     mnuFile->addSeparator();
     mnuPrint = item(mnuFile, "mnuPrint", "&Print");
     mnuFile->addSeparator();
@@ -192,7 +195,8 @@ void MDI::BuildMenus() {
     const std::pair<QAction*, void (MDI::*)()> fileCommands[] = {
         {mnuNew, &MDI::newRequested},       {mnuOpen, &MDI::openRequested},
         {mnuSave, &MDI::saveRequested},     {mnuSaveAs, &MDI::saveAsRequested},
-        {mnuExport, &MDI::exportRequested}, {mnuPrint, &MDI::printRequested}};
+        {mnuExport, &MDI::exportRequested}, {mnuExportPdf, &MDI::exportPdfRequested},
+        {mnuMatching, &MDI::matchingRequested}, {mnuPrint, &MDI::printRequested}};
     for (const auto& [command, request] : fileCommands) {
         connect(command, &QAction::triggered, this, request);
     }

@@ -56,6 +56,8 @@ signals:
     void saveRequested();
     void saveAsRequested();
     void exportRequested();
+    void exportPdfRequested();
+    void matchingRequested();
     void printRequested();
     void saveAsJpgRequested();
     // A View menu choice or a setting the chart is computed or shown by was changed and
@@ -99,6 +101,8 @@ private:
     QAction* mnuSave;
     QAction* mnuSaveAs;
     QAction* mnuExport;
+    QAction* mnuExportPdf;
+    QAction* mnuMatching;
     QAction* mnuPrint;
     QAction* mnuToolBar;
     QAction* mnuOnline;

@@ -94,6 +94,9 @@ SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
     }
     cboDashaYear = MakeChoice(this, "cboDashaYear", "Dasha year", years, IndexOf(ReadDashaYear(settings)));
 
+    cboPaper = MakeChoice(this, "cboPaper", "Paper", {PaperName(Paper::A4), PaperName(Paper::Letter)},
+                          IndexOf(ReadPaper(settings)));
+
     buttons_ = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
     buttons_->setObjectName("buttons");
@@ -119,6 +122,7 @@ SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
     row("Dasha s&ystem:", cboDashaSystem);
     row("Dasha &depth:", cboDashaDepth);
     row("Dasha &year:", cboDashaYear);
+    row("PDF pape&r:", cboPaper);
     auto* page = new QVBoxLayout(this);
     page->addLayout(form);
     page->addWidget(buttons_);
@@ -170,6 +174,7 @@ void SettingsDialog::Apply() {
     WriteDashaChoice(settings_, {static_cast<DashaSystem>(cboDashaSystem->currentIndex()),
                                  cboDashaDepth->currentIndex() + 1});
     WriteDashaYear(settings_, static_cast<DashaYear>(cboDashaYear->currentIndex()));
+    WritePaper(settings_, static_cast<Paper>(cboPaper->currentIndex()));
     emit applied();
 }
 

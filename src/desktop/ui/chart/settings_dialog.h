@@ -1,5 +1,6 @@
 #pragma once
-// View → Settings: every choice a chart is computed and its dasha shown by, together. OK and
+// View → Settings: every choice a chart is computed and its dasha shown by, and the paper of
+// the PDF horoscope, together. OK and
 // Apply store them in the settings; the classic engine keeps its own ayanamsa, so with it
 // chosen the ayanamsa cannot be changed here.
 
@@ -43,6 +44,7 @@ private:
     QComboBox* cboDashaSystem;
     QComboBox* cboDashaDepth;
     QComboBox* cboDashaYear;
+    QComboBox* cboPaper;
     QDialogButtonBox* buttons_;
 };
 

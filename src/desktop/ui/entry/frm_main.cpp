@@ -82,6 +82,8 @@ void frmMain::BuildMenus() {
     mnuOpen->setShortcut(QKeySequence::Open);
     mnuCalculate = mnuFile->addAction("Get My Janam &Kundali");
     mnuCalculate->setObjectName("mnuCalculate");
+    mnuMatching = mnuFile->addAction("Kundali &Matching...");
+    mnuMatching->setObjectName("mnuMatching");
     mnuFile->addSeparator()->setObjectName("mnuFileSep");
     mnuExit = mnuFile->addAction("&Exit");
     mnuExit->setObjectName("mnuExit");
@@ -93,6 +95,7 @@ void frmMain::BuildMenus() {
     connect(mnuOpen, &QAction::triggered, this, &frmMain::openRequested);
     connect(mnuCalculate, &QAction::triggered, this,
             [this] { emit calculateRequested(ChartStyle::South); });
+    connect(mnuMatching, &QAction::triggered, this, &frmMain::matchingRequested);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 }
 

@@ -59,6 +59,8 @@ signals:
     void calculateRequested(ChartStyle layout);
     // File → Open: a chart file into the form, as the main window's Open does.
     void openRequested();
+    // File → Kundali Matching.
+    void matchingRequested();
     void exitRequested();
     void vendorPageRequested(VendorPage page);
     void aboutRequested();
@@ -103,6 +105,7 @@ private:
     QPushButton* cmdCalculate;
     QAction* mnuOpen;
     QAction* mnuCalculate;
+    QAction* mnuMatching;
     QAction* mnuExit;
     QStackedLayout* brands_;
     QLabel* lblCobrand;

@@ -211,5 +211,36 @@ TEST_F(SettingsDialogTest, ApplyAndOkRecomputeTheChartOnScreen) {
     EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join("; ").toStdString();
 }
 
+// The paper the dialog shows is the one stored; what it applies is read back; unknown words read as A4.
+TEST_F(SettingsDialogTest, PaperRoundTripsThroughTheDialogAndTheSettings) {
+    EnterDelhi1947();
+    Click("cmdCalculate");
+    const struct {
+        const char* stored;
+        int shown;
+        int chosen;
+        const char* written;
+        Paper read;
+    } cases[] = {
+        {nullptr, 0, 1, "Letter", Paper::Letter},
+        {"Letter", 1, 0, "A4", Paper::A4},
+        {"letter", 0, 1, "Letter", Paper::Letter},
+        {"A3", 0, 0, "A4", Paper::A4},
+    };
+    for (const auto& c : cases) {
+        if (c.stored) settings.setValue("Chart/Paper", c.stored); else settings.remove("Chart/Paper");
+        QDialog* dialog = OpenDialog();
+        ASSERT_TRUE(dialog);
+        auto* paper = InDialog<QComboBox>(dialog, "cboPaper");
+        EXPECT_EQ(paper->accessibleName(), "Paper");
+        EXPECT_EQ(paper->currentIndex(), c.shown) << (c.stored ? c.stored : "unset");
+        paper->setCurrentIndex(c.chosen);
+        QTest::mouseClick(Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(settings.value("Chart/Paper").toString(), c.written);
+        EXPECT_EQ(ReadPaper(settings), c.read);
+    }
+}
+
 }  // namespace
 }  // namespace grahavani::test

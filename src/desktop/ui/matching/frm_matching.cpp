@@ -1,0 +1,234 @@
+#include "desktop/ui/matching/frm_matching.h"
+
+#include <initializer_list>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "chart/compute_chart.h"
+#include "desktop/files/common_dialog.h"
+#include "desktop/files/whole_file.h"
+#include "desktop/ui/chart/chart_session.h"
+#include "desktop/ui/chart/chart_settings.h"
+#include "desktop/ui/matching/match_partner.h"
+#include "desktop/ui/widgets/message_sink.h"
+#include "desktop/ui/widgets/read_only_table.h"
+#include "engines/precise/birth_instant.h"
+#include "engines/precise/ephemeris_failure.h"
+#include "matching/chart_match.h"
+#include "render/match_pdf.h"
+
+namespace grahavani {
+
+namespace {
+
+QString Words(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Score(double score) { return QString::fromStdString(ScoreText(score)); }
+
+QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& accessibleName) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAccessibleName(accessibleName);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::TabFocus);  // the reader reaches each result by Tab
+    return label;
+}
+
+}  // namespace
+
+frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSink& messages)
+    : session_(session), dialogs_(dialogs), messages_(messages) {
+    setObjectName("frmMatching");
+    setWindowTitle("Kundali Matching");
+    boy_ = new MatchPartner(this, "Boy", session, dialogs, messages);
+    girl_ = new MatchPartner(this, "Girl", session, dialogs, messages);
+    cmdMatch = new QPushButton("&Match", this);
+    cmdMatch->setObjectName("cmdMatch");
+    cmdMatch->setDefault(true);
+    cmdSaveAsText = new QPushButton("Save As &Text...", this);
+    cmdSaveAsText->setObjectName("cmdSaveAsText");
+    cmdSaveAsText->setEnabled(false);
+    cmdExportPdf = new QPushButton("Export &PDF...", this);
+    cmdExportPdf->setObjectName("cmdExportPdf");
+    cmdExportPdf->setEnabled(false);
+    auto* cmdClose = new QPushButton("&Close", this);
+    cmdClose->setObjectName("cmdClose");
+
+    lblTotal = MakeResultLabel(this, "lblTotal", "Total");
+    lblVerdict = MakeResultLabel(this, "lblVerdict", "Verdict");
+    QStringList kootas;
+    for (const std::string_view label : KootaLabels) kootas << Words(label);
+    tblKootas = MakeReadOnlyTable(this, "tblKootas", "Ashtakoota", {"Koota", "Boy", "Girl", "Score", "Maximum"},
+                                  static_cast<int>(kootas.size()));
+    for (int row = 0; row < kootas.size(); ++row) tblKootas->item(row, 0)->setText(kootas[row]);
+    lblNotes = MakeResultLabel(this, "lblNotes", "Notes");
+    lblBoyManglik = MakeResultLabel(this, "lblBoyManglik", "Boy's Manglik");
+    lblGirlManglik = MakeResultLabel(this, "lblGirlManglik", "Girl's Manglik");
+    tblPoruthams = MakeReadOnlyTable(this, "tblPoruthams", "Poruthams", {"Porutham", "Agreement"},
+                                     static_cast<int>(PoruthamLabels.size()));
+    for (std::size_t row = 0; row < PoruthamLabels.size(); ++row) {
+        tblPoruthams->item(static_cast<int>(row), 0)->setText(Words(PoruthamLabels[row]));
+    }
+    lblPoruthamCount = MakeResultLabel(this, "lblPoruthamCount", "Poruthams agreeing");
+    lblTotal->setText("Choose the two charts and press Match.");
+
+    auto* sides = new QHBoxLayout;
+    sides->addWidget(boy_, 1);
+    sides->addWidget(girl_, 1);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(cmdMatch);
+    commands->addWidget(cmdSaveAsText);
+    commands->addWidget(cmdExportPdf);
+    commands->addStretch(1);
+    commands->addWidget(cmdClose);
+    auto* kootaColumn = new QVBoxLayout;
+    for (QWidget* result : std::initializer_list<QWidget*>{lblTotal, lblVerdict, tblKootas, lblNotes}) {
+        kootaColumn->addWidget(result, 0, Qt::AlignLeft);
+    }
+    kootaColumn->addStretch(1);
+    auto* poruthamColumn = new QVBoxLayout;
+    poruthamColumn->addWidget(tblPoruthams, 0, Qt::AlignLeft);
+    poruthamColumn->addWidget(lblPoruthamCount, 0, Qt::AlignLeft);
+    poruthamColumn->addStretch(1);
+    auto* tables = new QHBoxLayout;
+    tables->addLayout(kootaColumn, 1);
+    tables->addLayout(poruthamColumn);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(sides);
+    page->addLayout(commands);
+    page->addLayout(tables, 1);
+    page->addWidget(lblBoyManglik);
+    page->addWidget(lblGirlManglik);
+
+    FitTables();
+    connect(cmdMatch, &QPushButton::clicked, this, &frmMatching::Match);
+    connect(cmdSaveAsText, &QPushButton::clicked, this, &frmMatching::SaveAsText);
+    connect(cmdExportPdf, &QPushButton::clicked, this, &frmMatching::ExportPdf);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void frmMatching::ShowFor(QWidget* owner) {
+    const bool calculated = session_.MainWindow() != nullptr;
+    boy_->OfferCurrentChart(calculated);
+    girl_->OfferCurrentChart(calculated);
+    if (!isVisible() && owner) move(owner->geometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+std::optional<MatchedChart> frmMatching::ChartOf(const MatchPartner& partner) {
+    if (partner.UsesCurrentChart()) return MatchedChart{session_.Birth(), session_.Chart()};
+    const auto entries = partner.FileEntries();
+    const QString side = partner.Side().toLower();
+    if (!entries) {
+        messages_.ShowInformation(this, "Choose the " + side + "'s chart file, or the current chart.");
+        partner.FileButton()->setFocus();
+        return std::nullopt;
+    }
+    const QString file = QFileInfo(partner.FileName()).fileName() + ": ";
+    if (const auto problem = CheckBirthEntries(*entries)) {
+        messages_.ShowInformation(this, file + QString::fromStdString(problem->message));
+        return std::nullopt;
+    }
+    MatchedChart matched{ToBirthRecord(*entries), {}};
+    const ChartOptions options = ReadChartOptions(session_.Settings());
+    if (options.engine == Engine::Precise) {
+        if (const auto problem = CheckPreciseBirthRecord(matched.Birth)) {
+            messages_.ShowInformation(this, file + QString::fromStdString(*problem));
+            return std::nullopt;
+        }
+    }
+    try {
+        ComputeChart(matched.Birth, matched.Chart, options);
+    } catch (const EphemerisFailure& failure) {
+        messages_.ShowCritical(this, "Grahavani", file + QString::fromUtf8(failure.what()));
+        return std::nullopt;
+    }
+    return matched;
+}
+
+void frmMatching::Match() {
+    const auto boy = ChartOf(*boy_);
+    if (!boy) return;
+    const auto girl = ChartOf(*girl_);
+    if (!girl) return;
+    matched_ = {*boy, *girl};
+    ShowMatch(*boy, *girl);
+    cmdSaveAsText->setEnabled(true);
+    cmdExportPdf->setEnabled(true);
+    FitTables();
+}
+
+void frmMatching::ShowMatch(const MatchedChart& boy, const MatchedChart& girl) {
+    const ChartMatch match = MatchCharts(boy.Chart.Longitudes, girl.Chart.Longitudes);
+    const Ashtakoota& kootas = match.Kootas;
+    for (std::size_t index = 0; index < kootas.Kootas.size(); ++index) {
+        const Koota& koota = kootas.Kootas[index];
+        const int row = static_cast<int>(index);
+        QString boyClass = Words(koota.Boy);
+        if (static_cast<KootaName>(index) == KootaName::Bhakoot) boyClass += " (" + Words(kootas.BhakootDistance) + ")";
+        tblKootas->item(row, 1)->setText(boyClass);
+        tblKootas->item(row, 2)->setText(Words(koota.Girl));
+        tblKootas->item(row, 3)->setText(Score(koota.Score));
+        tblKootas->item(row, 4)->setText(Score(koota.Maximum));
+    }
+    lblTotal->setText("Total " + Score(kootas.Total) + " of " + Score(AshtakootaMaximum));
+    lblVerdict->setText("Verdict: " + Words(kootas.Verdict));
+    QStringList notes;
+    for (const std::string& note : kootas.Notes) notes << QString::fromStdString(note);
+    lblNotes->setText(notes.isEmpty() ? "Notes: none" : "Notes:\n" + notes.join('\n'));
+    lblBoyManglik->setText("Boy: " + QString::fromStdString(ManglikSummary(match.BoyManglik)));
+    lblGirlManglik->setText("Girl: " + QString::fromStdString(ManglikSummary(match.GirlManglik)));
+    for (std::size_t index = 0; index < match.Agreements.Agrees.size(); ++index) {
+        tblPoruthams->item(static_cast<int>(index), 1)
+            ->setText(match.Agreements.Agrees[index] ? "agrees" : "does not agree");
+    }
+    lblPoruthamCount->setText(QString("%1 of %2 agree")
+                                  .arg(match.Agreements.AgreeCount())
+                                  .arg(match.Agreements.Agrees.size()));
+}
+
+void frmMatching::FitTables() {
+    for (QTableWidget* table : {tblKootas, tblPoruthams}) {
+        table->resizeColumnsToContents();
+        FitToCells(*table);
+    }
+    // The filled tables are wider: the window grows rather than laying labels over them.
+    layout()->activate();
+    resize(size().expandedTo(sizeHint()));
+}
+
+void frmMatching::SaveAsText() {
+    if (!matched_) return;
+    SaveMatch({"Save the matching as text", "Text (*.txt)", "txt", "Kundali Matching.txt"},
+              [this] { return MatchTextReport((*matched_)[0], (*matched_)[1]); });
+}
+
+void frmMatching::ExportPdf() {
+    if (!matched_) return;
+    SaveMatch({"Export the matching as PDF", "PDF (*.pdf)", "pdf", "Kundali Matching.pdf"},
+              [this] { return MatchPdf((*matched_)[0], (*matched_)[1], ReadPaper(session_.Settings())); });
+}
+
+void frmMatching::SaveMatch(FileDialogSettings dialog, const std::function<std::string()>& bytes) {
+    // In the folder last saved to.
+    if (!lastSavePath_.isEmpty()) dialog.fileName = QFileInfo(lastSavePath_).dir().filePath(dialog.fileName);
+    const auto chosen = dialogs_.ShowSave(this, dialog);
+    if (!chosen || chosen->isEmpty()) return;
+    lastSavePath_ = *chosen;
+    if (const auto problem = WriteWholeFile(*chosen, bytes())) {
+        messages_.ShowCritical(this, "Grahavani",
+                               FileProblemMessage("The matching could not be saved to", *chosen, *problem));
+    }
+}
+
+}  // namespace grahavani

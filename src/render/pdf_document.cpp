@@ -1,0 +1,56 @@
+#include "render/pdf_document.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+namespace grahavani {
+
+namespace {
+
+// Points from the paper's edges to the text, and from the bottom edge to the footer's baseline.
+constexpr double Margin = 48;
+constexpr double FooterBaseline = 28;
+
+// Latin text in DejaVu Sans, a Devanagari name or place in Lohit Devanagari.
+QFont DocumentFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Lohit Devanagari")});
+    font.setPointSizeF(9.5);
+    return font;
+}
+
+}  // namespace
+
+QString DocumentText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string PdfDocument(Paper paper, const QString& title, const QString& footerName,
+                        const std::function<void(PageFlow&)>& fill) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(72);  // the painter's units are points
+    writer.setPageLayout(QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
+                                     QPageLayout::Portrait, QMarginsF()));
+    writer.setTitle(title);
+    writer.setCreator(DocumentText(ProgramName));
+
+    const QSizeF page = writer.pageLayout().fullRectPoints().size();
+    const QFont font = DocumentFont();
+    PageFlow flow(writer, QRectF(Margin, Margin, page.width() - 2 * Margin, page.height() - 2 * Margin), font);
+    fill(flow);
+
+    QPainter painter(&writer);
+    flow.Paint(painter, [&] { writer.newPage(); }, [&](QPainter& p, int number, int pages) {
+        p.setFont(font);
+        p.drawText(QRectF(Margin, page.height() - FooterBaseline - 12, page.width() - 2 * Margin, 16),
+                   Qt::AlignHCenter | Qt::AlignBottom,
+                   QStringLiteral("%1 · %2 · Page %3 of %4").arg(DocumentText(ProgramName), footerName).arg(number).arg(pages));
+    });
+    painter.end();
+    return bytes.toStdString();
+}
+
+}  // namespace grahavani

@@ -1,0 +1,26 @@
+#pragma once
+// A PDF document of flowing text and tables: the paper, margins, fonts and footer every document
+// of the program shares. Needs a QGuiApplication (the offscreen platform will do).
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+#include "chart/horoscope.h"
+#include "render/page_flow.h"
+
+namespace grahavani {
+
+inline constexpr std::string_view ProgramName = "Grahavani 2.05";
+
+// UTF-8 text as Qt's.
+QString DocumentText(std::string_view text);
+
+// The file's bytes: `title` in the document's information, `fill` laying out its pages, and on
+// each page the footer "Grahavani 2.05 · <footerName> · Page N of M".
+std::string PdfDocument(Paper paper, const QString& title, const QString& footerName,
+                        const std::function<void(PageFlow&)>& fill);
+
+}  // namespace grahavani
