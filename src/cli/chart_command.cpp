@@ -195,12 +195,6 @@ int SaveChartFile(const Arguments& a, const BirthEntries& entries, std::string_v
     return WriteFileWhole(a.saveChart, "--save-chart", false, err, [&](std::ostream& s) { s << bytes; });
 }
 
-// The zone as the form's list names it: its row, or the row the atlas added.
-std::string ZoneTextOf(const BirthEntries& entries) {
-    if (entries.TimeZoneRow < TimeZoneCount) return std::string(TimeZoneList[entries.TimeZoneRow].displayText);
-    return entries.ExtraZone ? entries.ExtraZone->Text : std::string();
-}
-
 // The horoscope of the chart as a PDF, to --pdf's file or standard output.
 int WriteHoroscope(Horoscope horoscope, const Arguments& a, std::ostream& out, std::ostream& err) {
     try {

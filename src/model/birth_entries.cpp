@@ -164,4 +164,9 @@ BirthRecord ToBirthRecord(const BirthEntries& e) {
     return birth;
 }
 
+std::string ZoneTextOf(const BirthEntries& entries) {
+    if (entries.TimeZoneRow < TimeZoneCount) return std::string(TimeZoneList[entries.TimeZoneRow].displayText);
+    return entries.ExtraZone ? entries.ExtraZone->Text : std::string();
+}
+
 }  // namespace grahavani

@@ -70,4 +70,7 @@ std::optional<std::int16_t> ParseWholeNumber16(const std::string& text);
 // The birth record of entries that pass CheckBirthEntries.
 BirthRecord ToBirthRecord(const BirthEntries& entries);
 
+// The zone as the form's list names it: its row's text, or the row the atlas added.
+std::string ZoneTextOf(const BirthEntries& entries);
+
 }  // namespace grahavani

@@ -87,7 +87,7 @@ void FileCommands::Export() {
 void FileCommands::ExportPdf() {
     QString path;
     if (!ChooseSavePath({"Export PDF", "PDF (*.pdf)", "pdf", NamedAfterTheChart("pdf")}, path)) return;
-    Horoscope horoscope{session_.Birth(), session_.ZoneText(), session_.Options(), session_.Chart(),
+    Horoscope horoscope{session_.Birth(), ZoneTextOf(session_.Entries()), session_.Options(), session_.Chart(),
                         session_.Timing(), {}};
     try {
         horoscope.Strengths =

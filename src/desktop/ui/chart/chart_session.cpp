@@ -61,11 +61,6 @@ ChartSession::~ChartSession() { delete mainWindow_.data(); }
 
 MDI* ChartSession::MainWindow() const { return mainWindow_; }
 
-std::string ChartSession::ZoneText() const {
-    if (entries_.TimeZoneRow < TimeZoneCount) return std::string(TimeZoneList[entries_.TimeZoneRow].displayText);
-    return entries_.ExtraZone ? entries_.ExtraZone->Text : std::string();
-}
-
 void ChartSession::ShowMatching() {
     if (!matching_) matching_ = std::make_unique<frmMatching>(*this, dialogs_, messages_);
     matching_->ShowFor(mainWindow_ ? static_cast<QWidget*>(mainWindow_) : entryForm_.get());

@@ -39,12 +39,12 @@ public:
     // Null while no chart is on screen.
     MDI* MainWindow() const;
     const BirthRecord& Birth() const { return birth_; }
+    // The entries the chart on screen was calculated from.
+    const BirthEntries& Entries() const { return entries_; }
     const ChartResult& Chart() const { return chart_; }
     // The options the chart on screen was computed by.
     const ChartOptions& Options() const { return options_; }
     const ChartTiming& Timing() const { return timing_; }
-    // The zone row's text the chart was calculated with, or the atlas zone the place kept.
-    std::string ZoneText() const;
     // The chart choices, the paper among them.
     QSettings& Settings() const { return settings_; }
 
