@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "horoscope_printer.h"
+#include "pdf_printers.h"
 
 namespace grahavani {
 
