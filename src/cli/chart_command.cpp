@@ -54,7 +54,7 @@ struct Arguments {
     TimingOutput timing;
     std::string pdfPath;
     Paper paper = Paper::A4;
-    const HoroscopePrinter* printer = nullptr;
+    const PdfPrinters* printers = nullptr;
     int dashaDepth = 0;
     bool yogini = false, ashtottari = false;
     VargaOutput vargas;
@@ -195,7 +195,16 @@ int SaveChartFile(const Arguments& a, const BirthEntries& entries, std::string_v
     return WriteFileWhole(a.saveChart, "--save-chart", false, err, [&](std::ostream& s) { s << bytes; });
 }
 
-// The horoscope of the chart as a PDF, to --pdf's file or standard output.
+// A PDF's bytes to --pdf's file or standard output.
+int WritePdf(const std::string& bytes, const Arguments& a, std::ostream& out, std::ostream& err) {
+    if (a.pdfPath == StandardOutputName) {
+        out << bytes;
+        return FinishStandardOutput(out, err, ExitSuccess);
+    }
+    return WriteFileWhole(a.pdfPath, "--pdf", false, err, [&](std::ostream& s) { s << bytes; });
+}
+
+// The horoscope of the chart as a PDF.
 int WriteHoroscope(Horoscope horoscope, const Arguments& a, std::ostream& out, std::ostream& err) {
     try {
         horoscope.Timing = ComputeChartTiming(horoscope.Birth, horoscope.Chart, a.timing.Year, a.timing.Sunrise);
@@ -204,12 +213,7 @@ int WriteHoroscope(Horoscope horoscope, const Arguments& a, std::ostream& out, s
         err << "grahavani-chart: " << failure.what() << "\n";
         return ExitBadBirthData;
     }
-    const std::string bytes = (*a.printer)(horoscope, a.paper);
-    if (a.pdfPath == StandardOutputName) {
-        out << bytes;
-        return FinishStandardOutput(out, err, ExitSuccess);
-    }
-    return WriteFileWhole(a.pdfPath, "--pdf", false, err, [&](std::ostream& s) { s << bytes; });
+    return WritePdf(a.printers->Horoscope(horoscope, a.paper), a, out, err);
 }
 
 int WriteReport(const BirthRecord& birth, const ChartPlace* place, std::string_view zoneText, const Arguments& a,
@@ -329,6 +333,7 @@ int WriteMatch(const Arguments& a, bool zoneGiven, std::ostream& out, std::ostre
         charts[i].Birth = ToBirthRecord(std::get<OpenedChartFile>(opened).entries);
         if (!ComputeMatchedChart(path, a.chart, charts[i], err)) return ExitBadBirthData;
     }
+    if (!a.pdfPath.empty()) return WritePdf(a.printers->Match(charts[0], charts[1], a.paper), a, out, err);
     const std::string text = a.json ? MatchJsonLine(charts[0], charts[1]) : MatchTextReport(charts[0], charts[1]);
     return WriteResult(a, out, err, [&](std::ostream& s) { s << text; });
 }
@@ -457,11 +462,11 @@ std::map<std::string, Value> WordsOf(const std::array<std::string_view, Count>& 
 }  // namespace
 
 int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    const HoroscopePrinter& printer) {
+                    const PdfPrinters& printers) {
     CLI::App app{"Computes Vedic birth charts and writes their text reports.",
                  "grahavani-chart"};
     Arguments a;
-    a.printer = &printer;
+    a.printers = &printers;
     auto* name = app.add_option("--name", a.name, "Name of the person");
     auto* date = app.add_option("--date", a.date, "Date of birth, YYYY-MM-DD (1900 to 2050)");
     auto* time = app.add_option("--time", a.time, "Clock time of birth, HH:MM (00:00 to 24:59)");
@@ -606,7 +611,10 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         }
         a.timing.Systems = {true, a.yogini, a.ashtottari};
         if (pdf->count() > 0 && a.pdfPath.empty()) throw ArgumentError{"--pdf: expected a file name, or - for standard output"};
-        if (pdf->count() > 0 && !printer) throw ArgumentError{"--pdf: this build of grahavani-chart writes no PDF"};
+        const bool canPrint = match->count() > 0 ? static_cast<bool>(printers.Match) : static_cast<bool>(printers.Horoscope);
+        if (pdf->count() > 0 && !canPrint) {
+            throw ArgumentError{"--pdf: this build of grahavani-chart writes no PDF"};
+        }
         if (output->count() > 0 && a.outputPath.empty()) {
             throw ArgumentError{"-o: expected a file name, or - for standard output"};
         }

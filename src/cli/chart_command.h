@@ -13,8 +13,8 @@ inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitBadBirthData = 1;
 inline constexpr int ExitBadArguments = 2;
 
-// `printer` writes the PDF of --pdf; without one --pdf is refused.
+// `printers` write the PDFs of --pdf; without them --pdf is refused.
 int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    const HoroscopePrinter& printer = {});
+                    const PdfPrinters& printers = {});
 
 }  // namespace grahavani

@@ -4,6 +4,7 @@
 
 #include "chart_command.h"
 #include "render/horoscope_pdf.h"
+#include "render/match_pdf.h"
 #include "render/offscreen_gui.h"
 
 namespace {
@@ -26,9 +27,14 @@ int main(int argc, char** argv) {
     if (!HoldStandardDescriptors()) return grahavani::ExitBadBirthData;
     std::ios::sync_with_stdio(false);
     // Qt starts only for a PDF, so every other command keeps its speed.
-    const grahavani::HoroscopePrinter printer = [](const grahavani::Horoscope& horoscope, grahavani::Paper paper) {
-        grahavani::EnsureOffscreenGui();
-        return grahavani::HoroscopePdf(horoscope, paper);
-    };
-    return grahavani::RunChartCommand(argc, argv, std::cout, std::cerr, printer);
+    const grahavani::PdfPrinters printers{
+        [](const grahavani::Horoscope& horoscope, grahavani::Paper paper) {
+            grahavani::EnsureOffscreenGui();
+            return grahavani::HoroscopePdf(horoscope, paper);
+        },
+        [](const grahavani::MatchedChart& boy, const grahavani::MatchedChart& girl, grahavani::Paper paper) {
+            grahavani::EnsureOffscreenGui();
+            return grahavani::MatchPdf(boy, girl, paper);
+        }};
+    return grahavani::RunChartCommand(argc, argv, std::cout, std::cerr, printers);
 }

@@ -1,15 +1,19 @@
 #pragma once
-// What writes a horoscope's PDF for grahavani-chart --pdf: the program passes the painted one;
-// a build without Qt (the fuzzers) passes none, and --pdf then says it cannot.
+// What writes the PDFs of grahavani-chart --pdf: the program passes the painted ones; a build
+// without Qt (the fuzzers) passes none, and --pdf then says it cannot.
 
 #include <functional>
 #include <string>
 
 #include "chart/horoscope.h"
+#include "matching/match_report.h"
 
 namespace grahavani {
 
-// The PDF file's bytes.
-using HoroscopePrinter = std::function<std::string(const Horoscope&, Paper)>;
+struct PdfPrinters {
+    // Each gives the PDF file's bytes.
+    std::function<std::string(const Horoscope&, Paper)> Horoscope;
+    std::function<std::string(const MatchedChart& boy, const MatchedChart& girl, Paper)> Match;
+};
 
 }  // namespace grahavani

@@ -82,6 +82,28 @@ TEST(HoroscopePdf, ReadsBackWithItsTextsFontsAndPagesWithoutADisplay) {
     EXPECT_NE(letter.find("612 x 792 pts (letter)"), std::string::npos) << letter;
 }
 
+TEST(HoroscopePdf, TheMatchingOfTwoChartFilesOnOnePage) {
+    const fs::path folder = fs::temp_directory_path();
+    const std::string boy = (folder / "grahavani-pdf-boy.gvc").string();
+    const std::string girl = (folder / "grahavani-pdf-girl.gvc").string();
+    const std::string chart = std::string(GRAHAVANI_CHART) + " --time 06:30 --place 'Chennai, India' --save-chart ";
+    ASSERT_EQ(Shell(chart + boy + " --name Ravi --date 1990-05-12").second, 0);
+    ASSERT_EQ(Shell(chart + girl + " --name Meera --date 1992-11-03").second, 0);
+    const std::string match = std::string("env -u DISPLAY ") + GRAHAVANI_CHART + " --match " + boy + " " + girl;
+    const std::string report = Shell(match).first;
+    const auto [info, status] = Shell(match + " --paper letter --pdf - | pdfinfo -");
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(info.find("612 x 792 pts (letter)"), std::string::npos) << info;
+    const std::string text = Shell(match + " --pdf - | pdftotext - -").first;
+    std::smatch total;
+    ASSERT_TRUE(std::regex_search(report, total, std::regex("Total ([0-9.]+) of 36\nVerdict: ([A-Za-z ]+)")));
+    EXPECT_NE(text.find(total[1].str()), std::string::npos);
+    EXPECT_NE(text.find(total[2].str()), std::string::npos);
+    EXPECT_NE(text.find("Page 1 of 1"), std::string::npos) << text;
+    fs::remove(boy);
+    fs::remove(girl);
+}
+
 TEST(HoroscopePdf, RefusesWhatItCannotJoin) {
     const std::vector<std::vector<std::string>> refused = {
         {"--pdf", "a.pdf", "--json"},      {"--pdf", "a.pdf", "-o", "a.txt"}, {"--pdf", "a.pdf", "--no-timing"},
