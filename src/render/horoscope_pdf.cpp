@@ -143,14 +143,12 @@ void AshtakavargaSection(PageFlow& flow, const Horoscope& h) {
 }
 
 void ShadbalaSection(PageFlow& flow, const Horoscope& h) {
-    static constexpr std::array<std::size_t, 7> order = {SunBody, MoonBody, MarsBody, MercuryBody,
-                                                         JupiterBody, VenusBody, SaturnBody};
     QStringList header{QStringLiteral("Strength")};
-    for (const std::size_t planet : order) header << Q(BodyNames[planet]);
+    for (const std::size_t planet : AshtakavargaPlanets) header << Q(BodyNames[planet]);
     std::vector<PageFlow::TableRow> rows;
     const auto row = [&](const QString& name, auto value) {
         QStringList cells{name};
-        for (const std::size_t planet : order) {
+        for (const std::size_t planet : AshtakavargaPlanets) {
             const std::optional<double> number = value(h.Strengths.Planets[planet]);
             cells << (number ? Number(*number) : QStringLiteral("—"));
         }
