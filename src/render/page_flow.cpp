@@ -37,6 +37,13 @@ void PageFlow::Space(double points) {
     y_ += points;
 }
 
+void PageFlow::Block(double height, std::function<void(QPainter&, const QRectF&)> paint) {
+    KeepTogether(height);
+    const QRectF rect(area_.left(), y_, area_.width(), height);
+    pages_.back().push_back([paint = std::move(paint), rect](QPainter& painter) { paint(painter, rect); });
+    Space(height);
+}
+
 void PageFlow::Text(const QString& text, const QFont& font, double x, double width) {
     const QFontMetricsF metrics(font, &device_);
     const QString shown = metrics.elidedText(text, Qt::ElideRight, width);

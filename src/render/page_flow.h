@@ -34,6 +34,11 @@ public:
     // Rows under a bold header row (none where it is empty), each column as wide as its widest
     // cell, the font made smaller where the columns would not fit the width.
     void Table(const QStringList& header, const std::vector<TableRow>& rows);
+    // A block `height` points tall across the area, on this page if it fits; `paint` is given
+    // its rectangle on the page.
+    void Block(double height, std::function<void(QPainter&, const QRectF&)> paint);
+    double AreaWidth() const { return area_.width(); }
+    double RoomLeftOnPage() const { return area_.bottom() - y_; }
     void Space(double points);
     // Keeps the next `points` on one page: breaks first if they would not fit.
     void KeepTogether(double points);
