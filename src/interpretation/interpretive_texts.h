@@ -1,10 +1,13 @@
 #pragma once
-// The editorial texts of the interpretation. They live in data/*.json so that an editor
-// can change them; the build embeds them into a generated source that defines these tables.
+// The editorial texts of the interpretation. They live in data/*.json (English) and
+// data/<language>/*.json (their translations, in the same shape) so that an editor can change
+// them; the build embeds them into a generated source that defines these tables.
 
 #include <array>
 #include <cstddef>
 #include <string_view>
+
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -37,5 +40,15 @@ struct SignProse {
 
 // Aries to Pisces.
 extern const std::array<SignProse, 12> SignProseTable;
+
+// The same four tables in one language; English gives the tables above.
+struct InterpretiveTexts {
+    const std::array<std::array<std::string_view, 12>, ReadingPlanetCount>& planetSigns;
+    const std::array<std::string_view, ReadingPlanetCount>& planetDescriptions;
+    const std::array<NakshatraProse, 27>& nakshatraProse;
+    const std::array<SignProse, 12>& signProse;
+};
+
+const InterpretiveTexts& InterpretiveTextsIn(Language language);
 
 }  // namespace grahavani

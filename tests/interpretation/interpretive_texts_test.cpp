@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "model/vedic_names.h"
 
@@ -98,6 +100,43 @@ TEST(SignProseTable, LengthsByColumnAndAriessOpenings) {
         {&SignProse::loveAndDomesticLife, {140, 324}, "You are a romantic to the core by nature."},
         {&SignProse::health, {81, 166}, "You may be prone to blood circulation problems"},
     });
+}
+
+// Every text of a table, in table order.
+std::vector<std::string_view> AllTexts(const InterpretiveTexts& texts) {
+    std::vector<std::string_view> all;
+    for (const auto& planet : texts.planetSigns) all.insert(all.end(), planet.begin(), planet.end());
+    all.insert(all.end(), texts.planetDescriptions.begin(), texts.planetDescriptions.end());
+    for (const NakshatraProse& row : texts.nakshatraProse) {
+        all.insert(all.end(), {row.generalAndPhysicalFeatures, row.positiveHumanTraits, row.negativeHumanTraits,
+                               row.bestCareerOptions, row.domesticLife, row.health});
+    }
+    for (const SignProse& row : texts.signProse) {
+        all.insert(all.end(), {row.looks, row.nature, row.careerAndFinance, row.loveAndDomesticLife, row.health});
+    }
+    return all;
+}
+
+// The translations are whole and in their own script: no text left in English, no Latin letter.
+TEST(InterpretiveTextsIn, EveryTranslatedTextIsInItsScriptWithNoLatinLetter) {
+    struct Case {
+        Language language;
+        std::string_view scriptLead;  // the first two bytes of the script's UTF-8 letters
+    };
+    const std::vector<std::string_view> english = AllTexts(InterpretiveTextsIn(Language::English));
+    EXPECT_EQ(english.front(), PlanetSignTexts[0][0]);
+    for (const Case& c : {Case{Language::Hindi, "\xE0\xA4"}, Case{Language::Tamil, "\xE0\xAE"}}) {
+        const std::vector<std::string_view> translated = AllTexts(InterpretiveTextsIn(c.language));
+        ASSERT_EQ(translated.size(), english.size());
+        for (std::size_t i = 0; i < translated.size(); ++i) {
+            const std::string_view text = translated[i];
+            const std::string where = std::string(LanguageCode(c.language)) + " text " + std::to_string(i);
+            EXPECT_NE(text.find(c.scriptLead), std::string_view::npos) << where;
+            EXPECT_EQ(std::count_if(text.begin(), text.end(), [](char letter) {
+                          return (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
+                      }), 0) << where;
+        }
+    }
 }
 
 }  // namespace
