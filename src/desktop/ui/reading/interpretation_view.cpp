@@ -15,7 +15,7 @@
 #include "desktop/ui/reading/display_text.h"
 #include "desktop/ui/reading/planets_tab.h"
 #include "desktop/ui/widgets/fonts.h"
-#include "desktop/ui/reading/profile_pictures.h"
+#include "render/profile_pictures.h"
 #include "desktop/ui/reading/profile_tab.h"
 #include "desktop/ui/reading/shadbala_tab.h"
 #include "desktop/ui/reading/text_runs.h"
