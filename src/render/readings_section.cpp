@@ -46,7 +46,7 @@ void PlanetsInSignsPart(PageFlow& flow, const ChartResult& chart) {
 }
 
 struct ProfileEntry {
-    int page;  // 0: beside the picture, under the title
+    int tab;  // of the view: 0 is the header beside the picture, under the title
     QString caption;
     QString value;
     bool prose;
@@ -56,20 +56,20 @@ struct Profile {
     QString part;   // the view's tab caption
     QString title;  // the profile's name
     QString picture;
-    std::vector<QString> pageCaptions;  // of pages 1 and up
+    std::vector<QString> tabCaptions;  // of tabs 1 and up, each a heading here
     std::vector<ProfileEntry> entries;  // in the view's field order
 };
 
-// A page's entries: the short ones as a table of captions and values, then each prose one
+// A tab's entries: the short ones as a table of captions and values, then each prose one
 // under its caption.
-void ProfileEntries(PageFlow& flow, const Profile& profile, int page) {
+void ProfileEntries(PageFlow& flow, const Profile& profile, int tab) {
     std::vector<PageFlow::TableRow> rows;
     for (const ProfileEntry& entry : profile.entries) {
-        if (entry.page == page && !entry.prose) rows.push_back({{entry.caption, entry.value}});
+        if (entry.tab == tab && !entry.prose) rows.push_back({{entry.caption, entry.value}});
     }
     if (!rows.empty()) flow.Table({}, rows);
     for (const ProfileEntry& entry : profile.entries) {
-        if (entry.page != page || !entry.prose) continue;
+        if (entry.tab != tab || !entry.prose) continue;
         flow.Space(flow.LineHeight() * 0.5);
         flow.KeepTogether(flow.LineHeight() * 3);
         flow.Paragraph(entry.caption, true);
@@ -89,14 +89,14 @@ void ProfilePart(PageFlow& flow, const Profile& profile) {
     flow.Heading(profile.title);
     ProfileEntries(flow, profile, 0);
     flow.BelowAside();
-    for (std::size_t page = 0; page < profile.pageCaptions.size(); ++page) {
-        flow.Heading(profile.pageCaptions[page]);
-        ProfileEntries(flow, profile, static_cast<int>(page) + 1);
+    for (std::size_t tab = 0; tab < profile.tabCaptions.size(); ++tab) {
+        flow.Heading(profile.tabCaptions[tab]);
+        ProfileEntries(flow, profile, static_cast<int>(tab) + 1);
     }
 }
 
 template <std::size_t N>
-std::vector<QString> PageCaptions(const std::array<std::string_view, N>& captions) {
+std::vector<QString> Captions(const std::array<std::string_view, N>& captions) {
     std::vector<QString> shown;
     for (const std::string_view caption : captions) shown.push_back(ReadingText(caption));
     return shown;
@@ -104,8 +104,8 @@ std::vector<QString> PageCaptions(const std::array<std::string_view, N>& caption
 
 Profile NakshatraPart(const NakshatraProfile& nakshatra) {
     Profile profile{ReadingText(InterpretationTabCaptions[1]), ReadingText(nakshatra.name),
-                    PicturePath(ImageList::Nakshatra, nakshatra.name), PageCaptions(NakshatraPageCaptions), {}};
-    profile.pageCaptions.front() = ReadingText(NakshatraFirstPageCaption(nakshatra.name));
+                    PicturePath(ImageList::Nakshatra, nakshatra.name), Captions(NakshatraPageCaptions), {}};
+    profile.tabCaptions.front() = ReadingText(NakshatraFirstPageCaption(nakshatra.name));
     for (const NakshatraField& field : NakshatraFields) {
         profile.entries.push_back({field.page, ReadingText(field.caption),
                                    ReadingText(NakshatraProfileColumn(nakshatra, field.column)),
@@ -120,9 +120,9 @@ Profile SignProfilePart(const SignProfile& sign, SignPart part) {
     const bool lagna = part == SignPart::Lagna;
     Profile profile{ReadingText(InterpretationTabCaptions[lagna ? 2 : 3]), ReadingText(sign.sanskritName),
                     PicturePath(lagna ? ImageList::Lagna : ImageList::Rashi, sign.englishName),
-                    PageCaptions(SignPageCaptions), {}};
-    profile.pageCaptions[SignLuckyPage - 1] = ReadingText(LuckyPageCaption(sign.sanskritName));
-    // The lagna names its sign in the lucky page's captions, in field order; the rashi keeps them.
+                    Captions(SignPageCaptions), {}};
+    profile.tabCaptions[SignLuckyPage - 1] = ReadingText(LuckyPageCaption(sign.sanskritName));
+    // The lagna names its sign in the lucky tab's captions, in field order; the rashi keeps them.
     std::size_t luckyLabel = 0;
     for (const SignField& field : SignFields) {
         QString caption = ReadingText(field.caption);
