@@ -269,6 +269,7 @@ TEST_F(InterpretationViewTest, AshwiniProfileWithItsPicture) {
                     .toPlainText()
                     .startsWith("Ashwini is the first nakshatra"));
     const QSize size = Find<QLabel>("picNakshatra").size();
+    EXPECT_FALSE(PictureOf(view, "picNakshatra").isNull());
     EXPECT_EQ(PictureOf(view, "picNakshatra"), Rendered(ImageList::Nakshatra, "Ashwini", size));
 }
 
