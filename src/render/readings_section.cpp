@@ -26,7 +26,7 @@ bool IsPlanetHeading(const TextRun& run) {
            });
 }
 
-void PlanetsInSignsPart(PageFlow& flow, const ChartResult& chart) {
+void PlanetSignReadings(PageFlow& flow, const ChartResult& chart) {
     flow.Title(ReadingText(PlanetsInSignsHeading));
     const std::vector<TextRun> runs = PlanetsInSignsReading(chart.PositionTexts);
     for (auto run = runs.begin(); run != runs.end(); ++run) {
@@ -53,8 +53,8 @@ struct ProfileEntry {
 };
 
 struct Profile {
-    QString part;   // the view's tab caption
-    QString title;  // the profile's name
+    QString heading;  // the view's tab caption
+    QString title;    // the profile's name
     QString picture;
     std::vector<QString> tabCaptions;  // of tabs 1 and up, each a heading here
     std::vector<ProfileEntry> entries;  // in the view's field order
@@ -77,10 +77,10 @@ void ProfileEntries(PageFlow& flow, const Profile& profile, int tab) {
     }
 }
 
-void ProfilePart(PageFlow& flow, const Profile& profile) {
+void ProfileReading(PageFlow& flow, const Profile& profile) {
     flow.Space(flow.LineHeight() * 2);
     flow.KeepTogether(flow.LineHeight() * 3 + PictureSide);  // the title with the picture
-    flow.Title(profile.part);
+    flow.Title(profile.heading);
     if (!profile.picture.isEmpty()) {
         flow.Aside(QSizeF(PictureSide, PictureSide), [path = profile.picture](QPainter& painter, const QRectF& box) {
             PaintPicture(painter, path, box);
@@ -102,7 +102,7 @@ std::vector<QString> Captions(const std::array<std::string_view, N>& captions) {
     return shown;
 }
 
-Profile NakshatraPart(const NakshatraProfile& nakshatra) {
+Profile NakshatraProfileOf(const NakshatraProfile& nakshatra) {
     Profile profile{ReadingText(InterpretationTabCaptions[1]), ReadingText(nakshatra.name),
                     PicturePath(ImageList::Nakshatra, nakshatra.name), Captions(NakshatraPageCaptions), {}};
     profile.tabCaptions.front() = ReadingText(NakshatraFirstPageCaption(nakshatra.name));
@@ -114,10 +114,10 @@ Profile NakshatraPart(const NakshatraProfile& nakshatra) {
     return profile;
 }
 
-enum class SignPart { Lagna, Rashi };
+enum class SignRole { Lagna, Rashi };
 
-Profile SignProfilePart(const SignProfile& sign, SignPart part) {
-    const bool lagna = part == SignPart::Lagna;
+Profile SignProfileOf(const SignProfile& sign, SignRole role) {
+    const bool lagna = role == SignRole::Lagna;
     Profile profile{ReadingText(InterpretationTabCaptions[lagna ? 2 : 3]), ReadingText(sign.sanskritName),
                     PicturePath(lagna ? ImageList::Lagna : ImageList::Rashi, sign.englishName),
                     Captions(SignPageCaptions), {}};
@@ -141,12 +141,12 @@ Profile SignProfilePart(const SignProfile& sign, SignPart part) {
 void ReadingsSection(PageFlow& flow, const Horoscope& horoscope) {
     const ChartResult& chart = horoscope.Chart;
     flow.NewPage();
-    PlanetsInSignsPart(flow, chart);
+    PlanetSignReadings(flow, chart);
     if (const NakshatraProfile* nakshatra = NakshatraProfileFor(chart.MoonNakshatra)) {
-        ProfilePart(flow, NakshatraPart(*nakshatra));
+        ProfileReading(flow, NakshatraProfileOf(*nakshatra));
     }
-    if (const SignProfile* lagna = LagnaProfileFor(chart.LagnaSign)) ProfilePart(flow, SignProfilePart(*lagna, SignPart::Lagna));
-    if (const SignProfile* rashi = RashiProfileFor(chart.MoonRashi)) ProfilePart(flow, SignProfilePart(*rashi, SignPart::Rashi));
+    if (const SignProfile* lagna = LagnaProfileFor(chart.LagnaSign)) ProfileReading(flow, SignProfileOf(*lagna, SignRole::Lagna));
+    if (const SignProfile* rashi = RashiProfileFor(chart.MoonRashi)) ProfileReading(flow, SignProfileOf(*rashi, SignRole::Rashi));
 }
 
 }  // namespace grahavani
