@@ -145,8 +145,12 @@ void ReadingsSection(PageFlow& flow, const Horoscope& horoscope) {
     if (const NakshatraProfile* nakshatra = NakshatraProfileFor(chart.MoonNakshatra)) {
         ProfileReading(flow, NakshatraProfileOf(*nakshatra));
     }
-    if (const SignProfile* lagna = LagnaProfileFor(chart.LagnaSign)) ProfileReading(flow, SignProfileOf(*lagna, SignRole::Lagna));
-    if (const SignProfile* rashi = RashiProfileFor(chart.MoonRashi)) ProfileReading(flow, SignProfileOf(*rashi, SignRole::Rashi));
+    if (const SignProfile* lagna = LagnaProfileFor(chart.LagnaSign)) {
+        ProfileReading(flow, SignProfileOf(*lagna, SignRole::Lagna));
+    }
+    if (const SignProfile* rashi = RashiProfileFor(chart.MoonRashi)) {
+        ProfileReading(flow, SignProfileOf(*rashi, SignRole::Rashi));
+    }
 }
 
 }  // namespace grahavani
