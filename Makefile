@@ -25,6 +25,7 @@ bench: build
 	$(BUILD_DIR)/bench/chart_benchmark
 	$(BUILD_DIR)/bench/atlas_benchmark
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/ui_benchmark
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/pdf_benchmark
 
 # A Debian package of the two programs, build/grahavani_<version>_amd64.deb.
 package: configure

@@ -27,6 +27,11 @@ inline constexpr std::array<std::string_view, 5> NakshatraPageCaptions = {
 inline constexpr std::array<std::string_view, 7> SignPageCaptions = {
     "Sign Characteristics", "Physique And Looks", "Human Nature", "Career And Finance",
     "Love And Compatibility", "Health", "Lucky for....Rashi"};
+inline constexpr int SignLuckyPage = 7;
+
+// The columns written as paragraphs, the prose of their row, rather than as a few words.
+constexpr bool IsNakshatraProseColumn(int column) { return column >= 16; }
+constexpr bool IsSignProseColumn(int column) { return column >= 20 && column <= 24; }
 
 // A caption label with its help text (tooltip) beside the text box of one profile column.
 // Page 0 is the header above the tab strip; pages 1 and up are the tab strip's pages.

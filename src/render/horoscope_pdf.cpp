@@ -3,6 +3,7 @@
 #include "chart/planet_table.h"
 #include "model/name_tables.h"
 #include "render/pdf_document.h"
+#include "render/readings_section.h"
 #include "timing/local_time.h"
 #include "vargas/ashtakavarga.h"
 
@@ -184,6 +185,7 @@ std::string HoroscopePdf(const Horoscope& horoscope, Paper paper) {
         VimshottariSection(flow, horoscope);
         AshtakavargaSection(flow, horoscope);
         ShadbalaSection(flow, horoscope);
+        ReadingsSection(flow, horoscope);
     });
 }
 

@@ -1,6 +1,7 @@
 #include "render/page_flow.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -8,8 +9,9 @@ namespace grahavani {
 
 namespace {
 
-// Points between a table's columns.
+// Points between a table's columns, and between an aside and its texts.
 constexpr double ColumnGap = 10;
+constexpr double AsideGap = 14;
 
 }  // namespace
 
@@ -31,7 +33,12 @@ void PageFlow::KeepTogether(double points) {
 void PageFlow::NewPage() {
     pages_.emplace_back();
     y_ = area_.top();
+    asideFoot_ = 0;
 }
+
+double PageFlow::Left() const { return y_ < asideFoot_ ? area_.left() + asideWidth_ : area_.left(); }
+
+double PageFlow::Width() const { return area_.right() - Left(); }
 
 void PageFlow::Space(double points) {
     y_ += points;
@@ -42,6 +49,44 @@ void PageFlow::Block(double height, std::function<void(QPainter&, const QRectF&)
     const QRectF rect(area_.left(), y_, area_.width(), height);
     pages_.back().push_back([paint = std::move(paint), rect](QPainter& painter) { paint(painter, rect); });
     Space(height);
+}
+
+void PageFlow::Paragraph(const QString& text, bool bold) {
+    const QFont& font = bold ? bold_ : font_;
+    const QFontMetricsF metrics(font, &device_);
+    const double height = metrics.lineSpacing();
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (const QString& piece : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(piece, font, &device_);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            KeepTogether(height);
+            line.setLineWidth(Width());
+            const QString shown = piece.mid(line.textStart(), line.textLength()).trimmed();
+            const QPointF baseline(Left(), y_ + metrics.ascent());
+            pages_.back().push_back([shown, font, baseline](QPainter& painter) {
+                painter.setFont(font);
+                painter.drawText(baseline, shown);
+            });
+            Space(height);
+        }
+        layout.endLayout();
+    }
+}
+
+void PageFlow::Aside(QSizeF size, std::function<void(QPainter&, const QRectF&)> paint) {
+    KeepTogether(size.height());
+    const QRectF rect(QPointF(area_.left(), y_), size);
+    pages_.back().push_back([paint = std::move(paint), rect](QPainter& painter) { paint(painter, rect); });
+    asideFoot_ = rect.bottom();
+    asideWidth_ = size.width() + AsideGap;
+}
+
+void PageFlow::BelowAside() {
+    y_ = std::max(y_, asideFoot_);
+    asideFoot_ = 0;
 }
 
 void PageFlow::Text(const QString& text, const QFont& font, double x, double width) {
@@ -57,7 +102,7 @@ void PageFlow::Text(const QString& text, const QFont& font, double x, double wid
 void PageFlow::Title(const QString& text) {
     const double height = QFontMetricsF(large_, &device_).lineSpacing();
     KeepTogether(height);
-    Text(text, large_, area_.left(), area_.width());
+    Text(text, large_, Left(), Width());
     Space(height * 1.3);
 }
 
@@ -65,7 +110,7 @@ void PageFlow::Heading(const QString& text) {
     const double height = QFontMetricsF(bold_, &device_).lineSpacing();
     KeepTogether(height * 3);  // never a heading alone at a page's foot
     Space(height * 0.5);
-    Text(text, bold_, area_.left(), area_.width());
+    Text(text, bold_, Left(), Width());
     Space(height * 1.2);
 }
 
@@ -77,9 +122,10 @@ void PageFlow::Row(const QStringList& cells, const std::vector<double>& widths, 
     const QFont& font = header ? bold_ : font_;
     const double height = QFontMetricsF(font, &device_).lineSpacing();
     KeepTogether(height);
-    double x = area_.left();
+    double x = Left();
+    const double rowWidth = Width();
     for (qsizetype i = 0; i < cells.size() && i < static_cast<qsizetype>(widths.size()); ++i) {
-        const double width = widths[static_cast<std::size_t>(i)] * area_.width();
+        const double width = widths[static_cast<std::size_t>(i)] * rowWidth;
         Text(cells[i], font, x, width - 4);
         x += width;
     }
@@ -116,12 +162,12 @@ void PageFlow::Table(const QStringList& header, const std::vector<TableRow>& row
         for (const TableRow& row : rows) widen(row.Cells, row.Bold ? strong : plain);
         double total = 0;
         for (const double width : widths) total += width + ColumnGap;
-        if (total - ColumnGap <= area_.width()) break;
+        if (total - ColumnGap <= Width()) break;
         font.setPointSizeF(font.pointSizeF() * 0.92);
         bold.setPointSizeF(bold.pointSizeF() * 0.92);
     }
     std::vector<double> lefts;
-    double x = area_.left();
+    double x = Left();
     for (const double width : widths) {
         lefts.push_back(x);
         x += width + ColumnGap;

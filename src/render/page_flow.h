@@ -1,6 +1,7 @@
 #pragma once
 // Text and tables flowing down the pages of a document, a new page where the next block does
 // not fit. Laid out first and painted after, so every page's footer can say how many there are.
+// A paragraph wraps to the width; every other text is one line, shortened with "…" to fit.
 
 #include <functional>
 #include <vector>
@@ -37,6 +38,14 @@ public:
     // A block `height` points tall across the area, on this page if it fits; `paint` is given
     // its rectangle on the page.
     void Block(double height, std::function<void(QPainter&, const QRectF&)> paint);
+    // Text wrapped at spaces to the width, its line breaks kept, line by line down the pages:
+    // a page breaks only between lines.
+    void Paragraph(const QString& text, bool bold = false);
+    // A block of `size` at the area's left, on this page if it fits; the texts after it are
+    // set to its right, narrowed, until they pass its foot or the page ends.
+    void Aside(QSizeF size, std::function<void(QPainter&, const QRectF&)> paint);
+    // The next text starts below the aside, at the area's full width.
+    void BelowAside();
     double AreaWidth() const { return area_.width(); }
     double RoomLeftOnPage() const { return area_.bottom() - y_; }
     void Space(double points);
@@ -56,6 +65,9 @@ private:
     using PaintStep = std::function<void(QPainter&)>;
     void Text(const QString& text, const QFont& font, double x, double width);
     void Cells(const QStringList& cells, const std::vector<double>& lefts, const QFont& font);
+    // Where a text line starting at the current height may begin, and how wide it may be.
+    double Left() const;
+    double Width() const;
 
     const QPaintDevice& device_;
     QRectF area_;
@@ -63,6 +75,8 @@ private:
     QFont bold_;
     QFont large_;
     double y_ = 0;
+    double asideFoot_ = 0;   // the aside's foot on the current page; above the area when none
+    double asideWidth_ = 0;  // with the gap to its texts
     std::vector<std::vector<PaintStep>> pages_;
 };
 

@@ -2,6 +2,7 @@
 // display, its file read back with poppler's pdfinfo, pdffonts and pdftotext.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -9,7 +10,11 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "interpretation/interpretation_view_texts.h"
+#include "interpretation/planets_in_signs.h"
+#include "interpretation/sign_profile_table.h"
 #include "run_command.h"
 
 namespace grahavani {
@@ -29,6 +34,27 @@ std::pair<std::string, int> Shell(const std::string& command) {
     for (std::size_t read; (read = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;) output.append(chunk.data(), read);
     const int status = ::pclose(pipe);
     return {output, WEXITSTATUS(status)};
+}
+
+// The words of a text as pdftotext gives them: lines joined, DejaVu's ligatures spelt out.
+std::string Words(std::string text) {
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"\r\n", " "}, {"\n", " "}, {"  ", " "}, {"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x82", "fl"},
+             {"\xEF\xAC\x84", "ffl"}}) {
+        for (std::size_t at; (at = text.find(from)) != std::string::npos;) text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+std::string FirstWords(const std::string& text, int count) {
+    std::size_t end = 0;
+    for (int word = 0; word < count && end != std::string::npos; ++word) end = text.find(' ', end + 1);
+    return text.substr(0, end);
+}
+
+std::string Trimmed(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return std::string(text);
 }
 
 std::string Chart(const std::string& arguments) {
@@ -57,14 +83,44 @@ TEST(HoroscopePdf, ReadsBackWithItsTextsFontsAndPagesWithoutADisplay) {
         EXPECT_NE(line.find(" yes "), std::string::npos) << "not embedded: " << line;
     }
 
-    const std::string text = Shell("pdftotext " + file.string() + " -").first;
+    // Laid out as printed, so that no line's "-" is taken for a hyphen.
+    const std::string text = Shell("pdftotext -layout " + file.string() + " -").first;
+    std::vector<std::string> pageTexts;
+    for (std::size_t start = 0, end; (end = text.find('\f', start)) != std::string::npos; start = end + 1) {
+        pageTexts.push_back(text.substr(start, end - start));
+    }
+    ASSERT_EQ(static_cast<int>(pageTexts.size()), pageCount);
     for (int page = 1; page <= pageCount; ++page) {
         const std::string footer = "Grahavani 2.05 · आशा राव · Page " + std::to_string(page) + " of " +
                                    std::to_string(pageCount);
-        EXPECT_NE(text.find(footer), std::string::npos) << footer;
+        EXPECT_NE(pageTexts[static_cast<std::size_t>(page) - 1].find(footer), std::string::npos) << footer;
     }
-    // The planet texts and every antardasha's start as the JSON of the same chart gives them.
+    EXPECT_EQ(Shell("pdfimages -list " + file.string() + " | tail -n +3").first, "");  // the pictures are vectors
+
+    // The readings begin a page of their own, and hold the view's texts for this chart.
     const auto line = nlohmann::json::parse(Shell(Chart("--json")).first);
+    const auto readingsStart = std::ranges::find_if(pageTexts, [](const std::string& page) {
+        return page.starts_with(std::string(PlanetsInSignsHeading) + "\n");
+    });
+    ASSERT_NE(readingsStart, pageTexts.end());
+    std::string readings;
+    for (auto page = readingsStart; page != pageTexts.end(); ++page) readings += Words(*page);
+    std::array<std::string, 12> positionTexts;
+    for (std::size_t slot = 0; slot < positionTexts.size(); ++slot) positionTexts[slot] = line["PositionTexts"][slot];
+    for (const TextRun& run : PlanetsInSignsReading(positionTexts)) {
+        const std::string words = Trimmed(FirstWords(Words(run.text), 6));
+        EXPECT_NE(readings.find(words), std::string::npos) << words;
+    }
+    const SignProfile* lagna = LagnaProfileFor(line["LagnaSign"].get<std::string>());
+    ASSERT_NE(lagna, nullptr);
+    std::vector<std::string> captions = {std::string(InterpretationTabCaptions[1]), std::string(lagna->sanskritName),
+                                         "Lucky Days for " + std::string(lagna->sanskritName),
+                                         NakshatraFirstPageCaption(line["MoonNakshatra"].get<std::string>())};
+    for (const NakshatraField& field : NakshatraFields) captions.push_back(Trimmed(field.caption));
+    for (const SignField& field : SignFields) captions.push_back(Trimmed(field.caption));
+    for (const std::string& caption : captions) EXPECT_NE(readings.find(caption), std::string::npos) << caption;
+
+    // The planet texts and every antardasha's start as the JSON of the same chart gives them.
     for (const auto& [body, row] : line["Planets"].items()) {
         EXPECT_NE(text.find(row["Text"].get<std::string>()), std::string::npos) << body;
     }

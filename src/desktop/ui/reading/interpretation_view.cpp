@@ -15,7 +15,7 @@
 #include "desktop/ui/reading/display_text.h"
 #include "desktop/ui/reading/planets_tab.h"
 #include "desktop/ui/widgets/fonts.h"
-#include "desktop/ui/reading/profile_pictures.h"
+#include "render/profile_pictures.h"
 #include "desktop/ui/reading/profile_tab.h"
 #include "desktop/ui/reading/shadbala_tab.h"
 #include "desktop/ui/reading/text_runs.h"
@@ -24,19 +24,13 @@ namespace grahavani {
 
 namespace {
 
-// The columns written as paragraphs rather than as a few words.
-constexpr int FirstNakshatraProseColumn = 16;
-constexpr int FirstSignProseColumn = 20;
-constexpr int LastSignProseColumn = 24;
-constexpr int LuckyTab = 7;
-
 ProfileTabLayout NakshatraTabLayout() {
     ProfileTabLayout layout{"lblNakshatraResult", NakshatraResultDesignCaption, "picNakshatra",
                             QStringLiteral("Nakshatra picture"), "TS",
                             {NakshatraPageCaptions.begin(), NakshatraPageCaptions.end()}, {}};
     for (const NakshatraField& field : NakshatraFields) {
         layout.fields.push_back({field.page, field.caption, field.helpText, field.textBox, {},
-                                 field.column, field.column >= FirstNakshatraProseColumn});
+                                 field.column, IsNakshatraProseColumn(field.column)});
     }
     return layout;
 }
@@ -56,12 +50,12 @@ ProfileTabLayout SignTabLayout(SignTab tab) {
     for (const SignField& field : SignFields) {
         const SignColumnControls& controls =
             SignProfileControls.at(static_cast<std::size_t>(field.column));
-        const bool renamed = lagna && field.page == LuckyTab && luckyLabel < LagnaLuckyLabels.size();
+        const bool renamed = lagna && field.page == SignLuckyPage && luckyLabel < LagnaLuckyLabels.size();
         layout.fields.push_back(
             {field.page, field.caption, field.helpText,
              lagna ? controls.lagnaTab : controls.rashiTab,
              renamed ? LagnaLuckyLabels[luckyLabel++].label : std::string_view(), field.column,
-             field.column >= FirstSignProseColumn && field.column <= LastSignProseColumn});
+             IsSignProseColumn(field.column)});
     }
     return layout;
 }
@@ -70,7 +64,7 @@ ProfileTabLayout SignTabLayout(SignTab tab) {
 void ShowSignProfile(ProfileTab& tab, const SignProfile& profile, ImageList pictures) {
     tab.SetTitle(DisplayText(profile.sanskritName));
     tab.FillColumns([&profile](int column) { return SignProfileColumn(profile, column); });
-    tab.SetTabCaption(LuckyTab, DisplayText(LuckyPageCaption(profile.sanskritName)));
+    tab.SetTabCaption(SignLuckyPage, DisplayText(LuckyPageCaption(profile.sanskritName)));
     tab.SetPicture(PicturePath(pictures, profile.englishName));
 }
 

@@ -13,7 +13,7 @@
 
 #include "desktop/ui/reading/display_text.h"
 #include "desktop/ui/widgets/fonts.h"
-#include "desktop/ui/reading/profile_pictures.h"
+#include "desktop/ui/reading/picture_box.h"
 #include "desktop/ui/widgets/twips.h"
 
 namespace grahavani {

@@ -17,7 +17,8 @@
 #include "tests/desktop/ui/session_fixture.h"
 #include "desktop/ui/reading/display_text.h"
 #include "desktop/ui/reading/interpretation_view.h"
-#include "desktop/ui/reading/profile_pictures.h"
+#include "desktop/ui/reading/picture_box.h"
+#include "render/profile_pictures.h"
 #include "model/vedic_names.h"
 
 namespace grahavani::test {
@@ -268,6 +269,7 @@ TEST_F(InterpretationViewTest, AshwiniProfileWithItsPicture) {
                     .toPlainText()
                     .startsWith("Ashwini is the first nakshatra"));
     const QSize size = Find<QLabel>("picNakshatra").size();
+    EXPECT_FALSE(PictureOf(view, "picNakshatra").isNull());
     EXPECT_EQ(PictureOf(view, "picNakshatra"), Rendered(ImageList::Nakshatra, "Ashwini", size));
 }
 

@@ -1,9 +1,6 @@
-#include "desktop/ui/reading/profile_pictures.h"
+#include "render/profile_pictures.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QSvgRenderer>
 
 #include "interpretation/picture_keys.h"
@@ -35,19 +32,17 @@ QString PicturePath(ImageList list, std::string_view key) {
     return QFile::exists(path) ? path : QString();
 }
 
-void ShowPicture(QLabel& pictureBox, const QString& path) {
-    if (path.isEmpty()) return;
+bool PaintPicture(QPainter& painter, const QString& path, const QRectF& box) {
+    if (path.isEmpty()) return false;
     QSvgRenderer renderer(path);
-    if (!renderer.isValid()) return;
-    // Drawn at the screen's pixel density so the picture stays sharp on high-DPI screens.
-    const qreal scale = pictureBox.devicePixelRatioF();
-    QPixmap picture(pictureBox.size() * scale);
-    picture.setDevicePixelRatio(scale);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pictureBox.size())));
-    painter.end();
-    pictureBox.setPixmap(picture);
+    if (!renderer.isValid()) return false;
+    QSizeF size = renderer.viewBoxF().size();
+    if (size.isEmpty()) size = box.size();
+    size.scale(box.size(), Qt::KeepAspectRatio);
+    QRectF target(QPointF(), size);
+    target.moveCenter(box.center());
+    renderer.render(&painter, target);
+    return true;
 }
 
 }  // namespace grahavani

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
+#include <QPainter>
+#include <QRectF>
 #include <QString>
-
-class QLabel;
 
 namespace grahavani {
 
@@ -15,7 +15,8 @@ enum class ImageList { Nakshatra, Lagna, Rashi };
 // The resource path of the list's picture with this key, or empty when it has none.
 QString PicturePath(ImageList list, std::string_view key);
 
-// Draws the picture into the whole of the picture box; an empty path leaves the box as it is.
-void ShowPicture(QLabel& pictureBox, const QString& path);
+// Draws the picture as vectors, as large as fits in `box` with its shape kept, centred.
+// False, with nothing drawn, where the path holds no picture.
+bool PaintPicture(QPainter& painter, const QString& path, const QRectF& box);
 
 }  // namespace grahavani

@@ -1,0 +1,13 @@
+#pragma once
+// A profile's picture in the box of its tab.
+
+#include <QString>
+
+class QLabel;
+
+namespace grahavani {
+
+// Draws the picture into the whole of the picture box; an empty path leaves the box as it is.
+void ShowPicture(QLabel& pictureBox, const QString& path);
+
+}  // namespace grahavani

@@ -1,0 +1,156 @@
+#include "render/readings_section.h"
+
+#include <algorithm>
+
+#include "interpretation/interpretation_view_texts.h"
+#include "interpretation/nakshatra_profile_table.h"
+#include "interpretation/planets_in_signs.h"
+#include "interpretation/sign_profile_table.h"
+#include "render/pdf_document.h"
+#include "render/profile_pictures.h"
+
+namespace grahavani {
+namespace {
+
+// Points: a picture's side, well within a quarter of either paper's width.
+constexpr double PictureSide = 132;
+
+// The texts break lines with CR LF.
+QString ReadingText(std::string_view text) {
+    return DocumentText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed();
+}
+
+bool IsPlanetHeading(const TextRun& run) {
+    return run.bold && std::ranges::any_of(ReadingPlanets, [&run](const ReadingPlanet& planet) {
+               return run.text.starts_with(planet.headingWord);
+           });
+}
+
+void PlanetSignReadings(PageFlow& flow, const ChartResult& chart) {
+    flow.Title(ReadingText(PlanetsInSignsHeading));
+    const std::vector<TextRun> runs = PlanetsInSignsReading(chart.PositionTexts);
+    for (auto run = runs.begin(); run != runs.end(); ++run) {
+        const QString text = ReadingText(run->text);
+        if (IsPlanetHeading(*run)) {
+            flow.Heading(text);
+        } else if (run->bold) {
+            // Bold lines in a row stay with the first lines of the text under them.
+            const auto boldLines = std::find_if(run, runs.end(), [](const TextRun& next) { return !next.bold; }) - run;
+            flow.KeepTogether(flow.LineHeight() * static_cast<double>(boldLines + 2));
+            flow.Paragraph(text, true);
+        } else {
+            flow.Paragraph(text);
+            flow.Space(flow.LineHeight() * 0.6);
+        }
+    }
+}
+
+struct ProfileEntry {
+    int tab;  // of the view: 0 is the header beside the picture, under the title
+    QString caption;
+    QString value;
+    bool prose;
+};
+
+struct Profile {
+    QString heading;  // the view's tab caption
+    QString title;    // the profile's name
+    QString picture;
+    std::vector<QString> tabCaptions;  // of tabs 1 and up, each a heading here
+    std::vector<ProfileEntry> entries;  // in the view's field order
+};
+
+// A tab's entries: the short ones as a table of captions and values, then each prose one
+// under its caption.
+void ProfileEntries(PageFlow& flow, const Profile& profile, int tab) {
+    std::vector<PageFlow::TableRow> rows;
+    for (const ProfileEntry& entry : profile.entries) {
+        if (entry.tab == tab && !entry.prose) rows.push_back({{entry.caption, entry.value}});
+    }
+    if (!rows.empty()) flow.Table({}, rows);
+    for (const ProfileEntry& entry : profile.entries) {
+        if (entry.tab != tab || !entry.prose) continue;
+        flow.Space(flow.LineHeight() * 0.5);
+        flow.KeepTogether(flow.LineHeight() * 3);
+        flow.Paragraph(entry.caption, true);
+        flow.Paragraph(entry.value);
+    }
+}
+
+void ProfileReading(PageFlow& flow, const Profile& profile) {
+    flow.Space(flow.LineHeight() * 2);
+    flow.KeepTogether(flow.LineHeight() * 3 + PictureSide);  // the title with the picture
+    flow.Title(profile.heading);
+    if (!profile.picture.isEmpty()) {
+        flow.Aside(QSizeF(PictureSide, PictureSide), [path = profile.picture](QPainter& painter, const QRectF& box) {
+            PaintPicture(painter, path, box);
+        });
+    }
+    flow.Heading(profile.title);
+    ProfileEntries(flow, profile, 0);
+    flow.BelowAside();
+    for (std::size_t tab = 0; tab < profile.tabCaptions.size(); ++tab) {
+        flow.Heading(profile.tabCaptions[tab]);
+        ProfileEntries(flow, profile, static_cast<int>(tab) + 1);
+    }
+}
+
+template <std::size_t N>
+std::vector<QString> Captions(const std::array<std::string_view, N>& captions) {
+    std::vector<QString> shown;
+    for (const std::string_view caption : captions) shown.push_back(ReadingText(caption));
+    return shown;
+}
+
+Profile NakshatraProfileOf(const NakshatraProfile& nakshatra) {
+    Profile profile{ReadingText(InterpretationTabCaptions[1]), ReadingText(nakshatra.name),
+                    PicturePath(ImageList::Nakshatra, nakshatra.name), Captions(NakshatraPageCaptions), {}};
+    profile.tabCaptions.front() = ReadingText(NakshatraFirstPageCaption(nakshatra.name));
+    for (const NakshatraField& field : NakshatraFields) {
+        profile.entries.push_back({field.page, ReadingText(field.caption),
+                                   ReadingText(NakshatraProfileColumn(nakshatra, field.column)),
+                                   IsNakshatraProseColumn(field.column)});
+    }
+    return profile;
+}
+
+enum class SignRole { Lagna, Rashi };
+
+Profile SignProfileOf(const SignProfile& sign, SignRole role) {
+    const bool lagna = role == SignRole::Lagna;
+    Profile profile{ReadingText(InterpretationTabCaptions[lagna ? 2 : 3]), ReadingText(sign.sanskritName),
+                    PicturePath(lagna ? ImageList::Lagna : ImageList::Rashi, sign.englishName),
+                    Captions(SignPageCaptions), {}};
+    profile.tabCaptions[SignLuckyPage - 1] = ReadingText(LuckyPageCaption(sign.sanskritName));
+    // The lagna names its sign in the lucky tab's captions, in field order; the rashi keeps them.
+    std::size_t luckyLabel = 0;
+    for (const SignField& field : SignFields) {
+        QString caption = ReadingText(field.caption);
+        if (lagna && field.page == SignLuckyPage && luckyLabel < LagnaLuckyLabels.size()) {
+            caption = ReadingText(LagnaLuckyLabels[luckyLabel++].captionPrefix) + QLatin1Char(' ') +
+                      ReadingText(sign.sanskritName);
+        }
+        profile.entries.push_back({field.page, caption, ReadingText(SignProfileColumn(sign, field.column)),
+                                   IsSignProseColumn(field.column)});
+    }
+    return profile;
+}
+
+}  // namespace
+
+void ReadingsSection(PageFlow& flow, const Horoscope& horoscope) {
+    const ChartResult& chart = horoscope.Chart;
+    flow.NewPage();
+    PlanetSignReadings(flow, chart);
+    if (const NakshatraProfile* nakshatra = NakshatraProfileFor(chart.MoonNakshatra)) {
+        ProfileReading(flow, NakshatraProfileOf(*nakshatra));
+    }
+    if (const SignProfile* lagna = LagnaProfileFor(chart.LagnaSign)) {
+        ProfileReading(flow, SignProfileOf(*lagna, SignRole::Lagna));
+    }
+    if (const SignProfile* rashi = RashiProfileFor(chart.MoonRashi)) {
+        ProfileReading(flow, SignProfileOf(*rashi, SignRole::Rashi));
+    }
+}
+
+}  // namespace grahavani
