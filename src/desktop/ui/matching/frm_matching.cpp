@@ -42,6 +42,12 @@ QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& acc
     return label;
 }
 
+// The label's name says what it shows; a screen reader hears the shown text as its description.
+void ShowResult(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleDescription(text);
+}
+
 }  // namespace
 
 frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSink& messages)
@@ -78,7 +84,7 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
         tblPoruthams->item(static_cast<int>(row), 0)->setText(Words(PoruthamLabels[row]));
     }
     lblPoruthamCount = MakeResultLabel(this, "lblPoruthamCount", "Poruthams agreeing");
-    lblTotal->setText("Choose the two charts and press Match.");
+    ShowResult(lblTotal, "Choose the two charts and press Match.");
 
     auto* sides = new QHBoxLayout;
     sides->addWidget(boy_, 1);
@@ -181,20 +187,19 @@ void frmMatching::ShowMatch(const MatchedChart& boy, const MatchedChart& girl) {
         tblKootas->item(row, 3)->setText(Score(koota.Score));
         tblKootas->item(row, 4)->setText(Score(koota.Maximum));
     }
-    lblTotal->setText("Total " + Score(kootas.Total) + " of " + Score(AshtakootaMaximum));
-    lblVerdict->setText("Verdict: " + Words(kootas.Verdict));
+    ShowResult(lblTotal, "Total " + Score(kootas.Total) + " of " + Score(AshtakootaMaximum));
+    ShowResult(lblVerdict, "Verdict: " + Words(kootas.Verdict));
     QStringList notes;
     for (const std::string& note : kootas.Notes) notes << QString::fromStdString(note);
-    lblNotes->setText(notes.isEmpty() ? "Notes: none" : "Notes:\n" + notes.join('\n'));
-    lblBoyManglik->setText("Boy: " + QString::fromStdString(ManglikSummary(match.BoyManglik)));
-    lblGirlManglik->setText("Girl: " + QString::fromStdString(ManglikSummary(match.GirlManglik)));
+    ShowResult(lblNotes, notes.isEmpty() ? "Notes: none" : "Notes:\n" + notes.join('\n'));
+    ShowResult(lblBoyManglik, "Boy: " + QString::fromStdString(ManglikSummary(match.BoyManglik)));
+    ShowResult(lblGirlManglik, "Girl: " + QString::fromStdString(ManglikSummary(match.GirlManglik)));
     for (std::size_t index = 0; index < match.Agreements.Agrees.size(); ++index) {
         tblPoruthams->item(static_cast<int>(index), 1)
             ->setText(match.Agreements.Agrees[index] ? "agrees" : "does not agree");
     }
-    lblPoruthamCount->setText(QString("%1 of %2 agree")
-                                  .arg(match.Agreements.AgreeCount())
-                                  .arg(match.Agreements.Agrees.size()));
+    ShowResult(lblPoruthamCount,
+               QString("%1 of %2 agree").arg(match.Agreements.AgreeCount()).arg(match.Agreements.Agrees.size()));
 }
 
 void frmMatching::FitTables() {

@@ -41,6 +41,7 @@ MatchPartner::MatchPartner(QWidget* parent, const QString& side, ChartSession& s
     lblFile->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lblFile->setFocusPolicy(Qt::TabFocus);  // the reader reaches the birth by Tab
     lblFile->setAccessibleName(whose + "chart file");
+    lblFile->setAccessibleDescription(lblFile->text());
     cboZone = new FieldList(this, "cbo" + side + "Zone", whose + "time zone");
     InitReferenceTables();
     for (const TimeZoneRow& zone : TimeZoneList) {
@@ -104,6 +105,7 @@ void MatchPartner::ChooseFile() {
     if (!CheckBirthEntries(entries)) birth += ", born " + QString::fromStdString(BirthSummary(ToBirthRecord(entries)));
     lblFile->setText(QFileInfo(*chosen).fileName() + ": " + birth +
                      (fileStatesZone_ ? QString() : QString("\nThe file does not say its time zone: choose it.")));
+    lblFile->setAccessibleDescription(lblFile->text());  // the name says whose file it is
     if (form.TimeZoneRow < TimeZoneCount) cboZone->setCurrentIndex(static_cast<int>(form.TimeZoneRow));
     chkDST->setChecked(form.DaylightSaving);
     cboZone->setVisible(!fileStatesZone_);

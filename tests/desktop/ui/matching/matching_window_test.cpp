@@ -155,6 +155,10 @@ TEST_F(MatchingWindowTest, MatchesTheChosenChartsAndSavesTheCommandsReport) {
                   QString::fromStdString("Total " + ScoreText(match.Kootas.Total) + " of 36")) << name;
         EXPECT_EQ(InWindow<QLabel>("lblVerdict")->text(), "Verdict: " + QString::fromUtf8(match.Kootas.Verdict.data()))
             << name;
+        // A screen reader hears each named result's text as its description.
+        for (const char* result : {"lblTotal", "lblVerdict", "lblNotes", "lblBoyManglik", "lblPoruthamCount", "lblGirlFile"}) {
+            EXPECT_EQ(InWindow<QLabel>(result)->accessibleDescription(), InWindow<QLabel>(result)->text()) << result;
+        }
         auto* kootas = InWindow<QTableWidget>("tblKootas");
         EXPECT_EQ(kootas->item(7, 0)->text(), "Nadi");
         EXPECT_EQ(kootas->item(7, 3)->text().toStdString(), ScoreText(match.Kootas.Kootas[7].Score)) << name;
