@@ -3,8 +3,8 @@
 #include <QPainter>
 
 #include "desktop/ui/chart/chart_colours.h"
-#include "desktop/ui/widgets/fonts.h"
-#include "desktop/ui/widgets/twips.h"
+#include "render/fonts.h"
+#include "render/twips.h"
 
 namespace grahavani {
 

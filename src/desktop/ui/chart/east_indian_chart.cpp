@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "desktop/ui/widgets/twips.h"
+#include "render/twips.h"
 
 namespace grahavani {
 

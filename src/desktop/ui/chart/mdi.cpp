@@ -12,7 +12,7 @@
 
 #include "desktop/ui/chart/chart_colours.h"
 #include "desktop/ui/chart/chart_settings.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/chart/frm_display.h"
 #include "desktop/ui/chart/settings_dialog.h"
 #include "desktop/ui/widgets/help_menu.h"
@@ -20,7 +20,7 @@
 #include "desktop/ui/chart/strip_layout.h"
 #include "desktop/ui/chart/toolbar_icons.h"
 #include "desktop/ui/entry/field_list.h"
-#include "desktop/ui/widgets/twips.h"
+#include "render/twips.h"
 #include "vargas/varga.h"
 
 namespace grahavani {

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 
 namespace grahavani {
 

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "desktop/ui/widgets/twips.h"
+#include "render/twips.h"
 
 namespace grahavani {
 
