@@ -332,6 +332,8 @@ QPushButton* MDI::StyleButton(ChartStyle style) const {
     return cmdSouth;
 }
 
+bool MDI::LagnaAtTop() const { return mnuLagnaAtTop->isChecked(); }
+
 void MDI::ApplyChartStyle(ChartStyle style) {
     display_->BringChartToFront();
     for (std::size_t index = 0; index < styleItems_.size(); ++index) {
