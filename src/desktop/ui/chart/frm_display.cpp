@@ -192,10 +192,9 @@ void frmDisplay::ShowSignBoxes() {
     SignBoxLines boxes;
     if (chart_) boxes = SignBoxTexts(ChartInVarga(*chart_, VargaDivisions[varga_]));
     north_->ShowTopSign(lagnaAtTop_ ? MarkedLagna(boxes).value_or(0) : 0);
-    for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
-        QStringList lines;
-        for (const std::string& line : boxes[sign]) lines << Text(line);
-        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, lines.join('\n'));
+    const SignTexts texts = SignTextsOf(boxes);
+    for (std::size_t sign = 0; sign < texts.size(); ++sign) {
+        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, texts[sign]);
     }
 }
 
