@@ -15,7 +15,7 @@
 #include "desktop/files/common_dialog.h"
 #include "desktop/ui/chart/chart_session.h"
 #include "desktop/ui/chart/chart_settings.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/entry/frm_main.h"
 #include "desktop/ui/chart/mdi.h"
 #include "desktop/ui/widgets/message_sink.h"

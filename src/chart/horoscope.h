@@ -1,9 +1,10 @@
 #pragma once
 // Everything a printed horoscope shows of one birth: the record as entered, the chart with its
-// timing and strengths, and the settings it was computed with.
+// timing and strengths, and the settings it was computed with and drawn in.
 
 #include <string>
 
+#include "chart/chart_style.h"
 #include "chart/chart_timing.h"
 #include "model/birth_record.h"
 #include "model/chart_options.h"
@@ -21,6 +22,8 @@ struct Horoscope {
     ChartResult Chart;
     ChartTiming Timing;
     Shadbala Strengths;
+    ChartStyle Style = ChartStyle::North;  // of the drawings
+    bool LagnaAtTop = false;               // the North drawings turned to each chart's lagna
 };
 
 }  // namespace grahavani

@@ -54,6 +54,8 @@ struct Arguments {
     TimingOutput timing;
     std::string pdfPath;
     Paper paper = Paper::A4;
+    ChartStyle style = ChartStyle::North;
+    bool lagnaAtTop = false;
     const PdfPrinters* printers = nullptr;
     int dashaDepth = 0;
     bool yogini = false, ashtottari = false;
@@ -213,6 +215,8 @@ int WriteHoroscope(Horoscope horoscope, const Arguments& a, std::ostream& out, s
         err << "grahavani-chart: " << failure.what() << "\n";
         return ExitBadBirthData;
     }
+    horoscope.Style = a.style;
+    horoscope.LagnaAtTop = a.lagnaAtTop;
     return WritePdf(a.printers->Horoscope(horoscope, a.paper), a, out, err);
 }
 
@@ -504,6 +508,12 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     app.add_option("--paper", a.paper, "Paper of --pdf: a4 (the default) or letter")
                       ->transform(OneOfWords(std::map<std::string, Paper>{{"a4", Paper::A4}, {"letter", Paper::Letter}}))
                       ->needs(pdf);
+    auto* style = app.add_option("--style", a.style, "Drawings of --pdf: north (the default), south or east")
+        ->transform(OneOfWords(std::map<std::string, ChartStyle>{
+            {"north", ChartStyle::North}, {"south", ChartStyle::South}, {"east", ChartStyle::East}}))
+        ->needs(pdf);
+    auto* lagnaTop = app.add_flag("--lagna-top", a.lagnaAtTop, "With --pdf, each north drawing with its lagna's sign at the top")
+        ->needs(pdf);
     auto* place = app.add_option("--place", a.place,
                                  "Birth place from the atlas (\"Varanasi, India\"): its coordinates "
                                  "and the clock it kept at the birth");
@@ -573,7 +583,7 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
         findPlace->excludes(option);
     }
     for (auto* option : {name, date, time, latitude, longitude, city, state, country, open, batch, listZones, place,
-                         fold, saveChart, findPlace}) {
+                         fold, saveChart, findPlace, style, lagnaTop}) {
         match->excludes(option);
     }
 

@@ -2,6 +2,7 @@
 
 #include "chart/planet_table.h"
 #include "model/name_tables.h"
+#include "render/horoscope_drawings.h"
 #include "render/pdf_document.h"
 #include "render/readings_section.h"
 #include "timing/local_time.h"
@@ -140,6 +141,7 @@ void AshtakavargaSection(PageFlow& flow, const Horoscope& h) {
     row(QStringLiteral("Sarva"), bindus.Sarva);
     flow.NewPage();
     flow.Heading(QStringLiteral("Ashtakavarga"));
+    AshtakavargaDrawings(flow, h);
     flow.Table(header, rows);
 }
 
@@ -179,6 +181,7 @@ std::string HoroscopePdf(const Horoscope& horoscope, Paper paper) {
     const QString name = Q(horoscope.Birth.Name);
     return PdfDocument(paper, QStringLiteral("Horoscope of %1").arg(name), name, [&](PageFlow& flow) {
         CoverSection(flow, horoscope);
+        VargaDrawingPages(flow, horoscope);
         flow.NewPage();
         PlanetSection(flow, horoscope);
         PanchangSection(flow, horoscope);

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "render/fonts.h"
+
 namespace grahavani {
 
 void EnsureOffscreenGui() {
@@ -16,6 +18,7 @@ void EnsureOffscreenGui() {
         if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
     });
     static QGuiApplication application(argc, argv);
+    RegisterFontSubstitutes();  // the chart drawings ask for Verdana, as on the desktop
 }
 
 }  // namespace grahavani

@@ -13,15 +13,14 @@ namespace {
 constexpr double Margin = 48;
 constexpr double FooterBaseline = 28;
 
-// Latin text in DejaVu Sans, a Devanagari name or place in Lohit Devanagari.
+}  // namespace
+
 QFont DocumentFont() {
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Lohit Devanagari")});
     font.setPointSizeF(9.5);
     return font;
 }
-
-}  // namespace
 
 QString DocumentText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 

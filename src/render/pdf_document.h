@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include <QFont>
 #include <QString>
 
 #include "chart/horoscope.h"
@@ -14,6 +15,9 @@
 namespace grahavani {
 
 inline constexpr std::string_view ProgramName = "Grahavani 2.05";
+
+// Latin text in DejaVu Sans, a Devanagari name or place in Lohit Devanagari.
+QFont DocumentFont();
 
 // UTF-8 text as Qt's.
 QString DocumentText(std::string_view text);

@@ -58,6 +58,10 @@ int FirstSign(int division, int sign) {
 
 }  // namespace
 
+std::string VargaTitle(std::size_t varga) {
+    return "D" + std::to_string(VargaDivisions[varga]) + " " + std::string(VargaNames[varga]);
+}
+
 VargaPlace VargaPlaceOf(int division, double siderealLongitude) {
     const double longitude = DegreesInCircle(siderealLongitude);
     const int part = ArcIndex(longitude, 30, division, 12 * division);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace grahavani {
@@ -14,6 +15,9 @@ inline constexpr std::array<std::string_view, 16> VargaNames = {
     "Rasi",     "Hora",          "Drekkana",   "Chaturthamsa", "Saptamsa",   "Navamsa",
     "Dasamsa",  "Dvadasamsa",    "Shodasamsa", "Vimsamsa",     "Chaturvimsamsa", "Bhamsa",
     "Trimsamsa", "Khavedamsa",   "Akshavedamsa", "Shashtiamsa"};
+
+// "D10 Dasamsa": the varga at this index of VargaDivisions, as a chooser or a title names it.
+std::string VargaTitle(std::size_t varga);
 
 struct VargaPlace {
     int Sign = 0;        // 0 Aries to 11 Pisces

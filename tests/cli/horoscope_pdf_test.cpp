@@ -16,6 +16,7 @@
 #include "interpretation/planets_in_signs.h"
 #include "interpretation/sign_profile_table.h"
 #include "run_command.h"
+#include "vargas/varga.h"
 
 namespace grahavani {
 namespace {
@@ -74,14 +75,16 @@ TEST(HoroscopePdf, ReadsBackWithItsTextsFontsAndPagesWithoutADisplay) {
     std::smatch pages;
     ASSERT_TRUE(std::regex_search(info, pages, std::regex("Pages: +([0-9]+)")));
     const int pageCount = std::stoi(pages[1]);
-    EXPECT_GE(pageCount, 5);
+    EXPECT_GE(pageCount, 8) << "the cover, rasi and navamsa, two pages of vargas and the tables";
 
     const std::string fonts = Shell("pdffonts " + file.string() + " | tail -n +3").first;
     EXPECT_NE(fonts.find("Lohit-Devanagari"), std::string::npos);
     std::istringstream fontLines(fonts);
     for (std::string line; std::getline(fontLines, line);) {
         EXPECT_NE(line.find(" yes "), std::string::npos) << "not embedded: " << line;
+        EXPECT_TRUE(line.starts_with("DejaVuSans") || line.starts_with("Lohit-Devanagari")) << line;
     }
+    EXPECT_EQ(Shell("pdfimages -list " + file.string() + " | tail -n +3").first, "") << "drawn, not pictured";
 
     // Laid out as printed, so that no line's "-" is taken for a hyphen.
     const std::string text = Shell("pdftotext -layout " + file.string() + " -").first;
@@ -138,6 +141,31 @@ TEST(HoroscopePdf, ReadsBackWithItsTextsFontsAndPagesWithoutADisplay) {
     EXPECT_NE(letter.find("612 x 792 pts (letter)"), std::string::npos) << letter;
 }
 
+// Page N's text (from 1) of a PDF file.
+std::string PageText(const fs::path& file, int page) {
+    return Shell("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) + " " + file.string() + " -")
+        .first;
+}
+
+TEST(HoroscopePdf, DrawsTheRasiNavamsaAndEveryVargaInEachStyle) {
+    const fs::path file = fs::temp_directory_path() / "grahavani-drawings-test.pdf";
+    for (const std::string style : {"--style north", "--style south", "--style east", "--lagna-top", "--paper letter"}) {
+        ASSERT_EQ(Shell(Chart(style + " --pdf " + file.string())).second, 0) << style;
+        const std::string drawings = PageText(file, 2);
+        for (const char* word : {"Rasi (D1)", "Navamsa (D9)", "Asc", "Surya", "Chandra", "Budha", "Shukra", "Mangala",
+                                 "Guru", "Shani", "Rahu", "Ketu"}) {
+            EXPECT_NE(drawings.find(word), std::string::npos) << style << ": " << word;
+        }
+        const std::string vargas[] = {PageText(file, 3), PageText(file, 4)};
+        for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) {
+            const std::string& page = vargas[varga / 8];  // eight to a page, in order
+            EXPECT_NE(page.find(VargaTitle(varga) + "\n"), std::string::npos) << style << ": " << VargaTitle(varga);
+        }
+        EXPECT_EQ(vargas[0].find("D16 "), std::string::npos) << style << ": at most eight to a page";
+    }
+    fs::remove(file);
+}
+
 TEST(HoroscopePdf, TheMatchingOfTwoChartFilesOnOnePage) {
     const fs::path folder = fs::temp_directory_path();
     const std::string boy = (folder / "grahavani-pdf-boy.gvc").string();
@@ -164,7 +192,8 @@ TEST(HoroscopePdf, RefusesWhatItCannotJoin) {
     const std::vector<std::vector<std::string>> refused = {
         {"--pdf", "a.pdf", "--json"},      {"--pdf", "a.pdf", "-o", "a.txt"}, {"--pdf", "a.pdf", "--no-timing"},
         {"--pdf", "a.pdf", "--list-zones"}, {"--paper", "letter"},            {"--pdf", "a.pdf", "--paper", "A5"},
-        {"--pdf", ""}};
+        {"--pdf", ""},                      {"--style", "south"},             {"--lagna-top"},
+        {"--pdf", "a.pdf", "--style", "west"}};
     for (const auto& extra : refused) {
         std::vector<std::string> args = {"--name", "A", "--date", "1947-08-15", "--time", "00:00",
                                          "--lat", "28N39", "--lon", "77E13", "--zone", "34"};

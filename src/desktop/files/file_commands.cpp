@@ -89,6 +89,10 @@ void FileCommands::ExportPdf() {
     if (!ChooseSavePath({"Export PDF", "PDF (*.pdf)", "pdf", NamedAfterTheChart("pdf")}, path)) return;
     Horoscope horoscope{session_.Birth(), ZoneTextOf(session_.Entries()), session_.Options(), session_.Chart(),
                         session_.Timing(), {}};
+    if (const MDI* window = session_.MainWindow()) {  // drawn as the chart window draws it
+        horoscope.Style = window->Style();
+        horoscope.LagnaAtTop = window->LagnaAtTop();
+    }
     try {
         horoscope.Strengths =
             ComputeShadbala(ShadbalaInputOf(horoscope.Birth, horoscope.Chart, horoscope.Timing.Sunrise));

@@ -6,7 +6,7 @@
 
 #include "desktop/shell/program_icon.h"
 #include "desktop/shell/vendor_pages.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/widgets/link_label.h"
 
 namespace grahavani {

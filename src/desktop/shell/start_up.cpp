@@ -14,7 +14,7 @@
 #include "desktop/shell/update_reminder.h"
 #include "desktop/shell/web_links.h"
 #include "desktop/ui/chart/chart_session.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/widgets/message_box_sink.h"
 
 namespace grahavani {

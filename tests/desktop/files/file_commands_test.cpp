@@ -396,6 +396,22 @@ TEST_F(FileCommandsTest, ExportPdfWritesTheHoroscopeOnTheChosenPaperAndAFailureK
     EXPECT_EQ(FolderEntries(), QStringList{"asha.pdf"});
 }
 
+TEST_F(FileCommandsTest, ExportPdfDrawsAsTheChartWindowDraws) {
+    Horoscope shown{session.Birth(), OnForm<QComboBox>("cboTimeZone")->currentText().toStdString(),
+                    session.Options(), session.Chart(), session.Timing(),
+                    ComputeShadbala(ShadbalaInputOf(session.Birth(), session.Chart(), session.Timing().Sunrise))};
+    for (const auto& [style, item] : {std::pair{ChartStyle::South, "mnuSouth"}, std::pair{ChartStyle::East, "mnuEast"}}) {
+        Run(item);
+        Run("mnuLagnaAtTop");
+        shown.Style = style;
+        shown.LagnaAtTop = !shown.LagnaAtTop;
+        dialogs.paths.push_back(PathOf("asha.pdf"));
+        Run("mnuExportPdf");
+        EXPECT_EQ(Undated(ReadAll(PathOf("asha.pdf"))), Undated(Bytes(HoroscopePdf(shown, ReadPaper(settings)))))
+            << item;
+    }
+}
+
 TEST_F(FileCommandsTest, PrintPutsTheChartOnOnePage) {
     dialogs.pdfFile = PathOf("chart.pdf");
     session.MainWindow()->ToolbarButtonClicked("Print");

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,8 +3,9 @@
 #include <QPainter>
 
 #include "desktop/ui/chart/chart_colours.h"
-#include "desktop/ui/widgets/fonts.h"
-#include "desktop/ui/widgets/twips.h"
+#include "render/fonts.h"
+#include "render/sign_box_fit.h"
+#include "render/twips.h"
 
 namespace grahavani {
 
@@ -18,53 +19,54 @@ QString IndexedName(const QString& name, std::size_t index) {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
+// A sign number the drawing paints itself; the label is there for the screen reader.
+class SignNumber final : public SelfSizingLabel {
+public:
+    using SelfSizingLabel::SelfSizingLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
 }  // namespace
 
-ChartDrawing::ChartDrawing(QWidget* parent, const QString& objectName,
-                           const QRect& geometryTwips, const QString& boxName,
-                           Qt::Alignment boxAlignment, const SignAnchors& boxAnchors,
-                           const SignRooms& rooms)
-    : QWidget(parent), boxAnchors_(boxAnchors), rooms_(rooms) {
+ChartDrawing::ChartDrawing(QWidget* parent, const QString& objectName, QPoint positionTwips,
+                           ChartStyle style, const QString& boxName, const QString& numberName)
+    : QWidget(parent), style_(style), figure_(FigureOf(style)), regionOfSign_(RegionsOfSigns(style, 0)) {
     setObjectName(objectName);
     SetChartColours(*this, ChartGround, ChartText);
-    setGeometry(TwipsRect(geometryTwips.x(), geometryTwips.y(), geometryTwips.width(),
-                          geometryTwips.height()));
+    setGeometry(QRect(TwipsPoint(positionTwips.x(), positionTwips.y()), figure_.Size()));
     for (std::size_t sign = 0; sign < signBoxes_.size(); ++sign) {
-        auto* box = new SignBox(this, IndexedName(boxName, sign), boxAlignment);
+        auto* box = new SignBox(this, IndexedName(boxName, sign), figure_.boxLinesCentred);
         SetChartColours(*box, ChartGround, ChartText);
         // A screen reader names the box by its sign and reads the bodies as its description.
         box->setAccessibleName(SignWords(sign));
         signBoxes_[sign] = box;
-        PlaceSign(sign, sign);
     }
-}
-
-void ChartDrawing::AddSignNumbers(const QString& numberName, const SignAnchors& numberAnchors) {
-    for (std::size_t region = 0; region < numberAnchors.size(); ++region) {
-        auto* number = new SelfSizingLabel(this, IndexedName(numberName, region),
-                                           {numberAnchors[region].left, numberAnchors[region].top},
-                                           VerdanaFont(8.25));
-        SetChartColours(*number, ChartGround, ChartText);
-        number->lower();  // the sign boxes stay readable where they grow over a number
-        numbers_[region] = number;
-        PlaceSign(region, region);
+    if (figure_.numberAnchors) {
+        for (std::size_t region = 0; region < numbers_.size(); ++region) {
+            const auto& anchor = (*figure_.numberAnchors)[region];
+            auto* number = new SignNumber(this, IndexedName(numberName, region), {anchor.left, anchor.top},
+                                          VerdanaFont(DrawingPointSize));
+            SetChartColours(*number, ChartGround, ChartText);
+            number->lower();  // stacked under the sign boxes, as they are read
+            numbers_[region] = number;
+        }
     }
+    for (std::size_t sign = 0; sign < signBoxes_.size(); ++sign) PlaceSign(sign, regionOfSign_[sign]);
 }
 
 void ChartDrawing::PlaceSign(std::size_t sign, std::size_t region) {
     regionOfSign_[sign] = region;
-    signBoxes_[sign]->Place(TwipsPoint(boxAnchors_[region].left, boxAnchors_[region].top),
-                            SignRoom(sign));
+    signBoxes_[sign]->Place(figure_.BoxAnchor(region), SignRoom(sign));
     if (SelfSizingLabel* number = numbers_[region]) {
         number->SetText(QString::number(sign + 1));
         number->setAccessibleDescription(SignWords(sign));
     }
+    update();
 }
 
-QRect ChartDrawing::SignRoom(std::size_t sign) const {
-    const TwipsRoom& room = rooms_[regionOfSign_[sign]];
-    return TwipsRect(room.left, room.top, room.width, room.height);
-}
+QRect ChartDrawing::SignRoom(std::size_t sign) const { return figure_.Room(regionOfSign_[sign]); }
 
 void ChartDrawing::NameApart(const QString& objectPrefix, const QString& readerPrefix) {
     setObjectName(objectPrefix + objectName());
@@ -84,16 +86,14 @@ QString ChartDrawing::SignWords(std::size_t sign) const {
 }
 
 void ChartDrawing::SetSignBoxText(std::size_t sign, const QString& text) {
+    texts_[sign] = text;
     signBoxes_[sign]->Show(text);
+    update();
 }
 
 void ChartDrawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), ChartGround);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ChartLine, 1));
-    painter.translate(0.5, 0.5);
-    PaintLines(painter);
+    PaintChart(painter, style_, texts_, regionOfSign_, rect());
 }
 
 }  // namespace grahavani

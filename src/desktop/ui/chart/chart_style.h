@@ -1,11 +1,11 @@
 #pragma once
-// The three regional drawings of a chart.
+// The words the desktop names the three regional drawings with.
 
 #include <QString>
 
-namespace grahavani {
+#include "chart/chart_style.h"
 
-enum class ChartStyle { North, South, East };
+namespace grahavani {
 
 // "North Indian Style", "South Indian Style" or "East Indian Style".
 QString ChartStyleName(ChartStyle style);

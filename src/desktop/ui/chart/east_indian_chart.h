@@ -11,9 +11,6 @@ class EastIndianChart final : public ChartDrawing {
 public:
     // Placed at its design position in the chart frame.
     explicit EastIndianChart(QWidget* chartFrame);
-
-protected:
-    void PaintLines(QPainter& painter) const override;
 };
 
 }  // namespace grahavani

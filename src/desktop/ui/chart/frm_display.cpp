@@ -7,7 +7,7 @@
 
 #include "desktop/ui/chart/chart_colours.h"
 #include "desktop/ui/chart/east_indian_chart.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "chart/header_lines.h"
 #include "desktop/ui/reading/ashtakavarga_tab.h"
 #include "desktop/ui/reading/interpretation_view.h"
@@ -15,7 +15,7 @@
 #include "desktop/ui/widgets/self_sizing_label.h"
 #include "chart/sign_box_texts.h"
 #include "desktop/ui/chart/south_indian_chart.h"
-#include "desktop/ui/widgets/twips.h"
+#include "render/twips.h"
 #include "vargas/varga.h"
 #include "vargas/varga_chart.h"
 
@@ -192,10 +192,9 @@ void frmDisplay::ShowSignBoxes() {
     SignBoxLines boxes;
     if (chart_) boxes = SignBoxTexts(ChartInVarga(*chart_, VargaDivisions[varga_]));
     north_->ShowTopSign(lagnaAtTop_ ? MarkedLagna(boxes).value_or(0) : 0);
-    for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
-        QStringList lines;
-        for (const std::string& line : boxes[sign]) lines << Text(line);
-        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, lines.join('\n'));
+    const SignTexts texts = SignTextsOf(boxes);
+    for (std::size_t sign = 0; sign < texts.size(); ++sign) {
+        for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, texts[sign]);
     }
 }
 

@@ -12,7 +12,7 @@
 
 #include "desktop/ui/chart/chart_colours.h"
 #include "desktop/ui/chart/chart_settings.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/chart/frm_display.h"
 #include "desktop/ui/chart/settings_dialog.h"
 #include "desktop/ui/widgets/help_menu.h"
@@ -20,7 +20,7 @@
 #include "desktop/ui/chart/strip_layout.h"
 #include "desktop/ui/chart/toolbar_icons.h"
 #include "desktop/ui/entry/field_list.h"
-#include "desktop/ui/widgets/twips.h"
+#include "render/twips.h"
 #include "vargas/varga.h"
 
 namespace grahavani {
@@ -48,11 +48,8 @@ QPushButton* MakeStripButton(QWidget* strip, const QString& name, const QString&
 constexpr std::size_t NavamsaVarga = 5;
 static_assert(VargaDivisions[NavamsaVarga] == 9);
 
-// "D10 Dasamsa": as the chooser lists a varga and the caption names it.
-QString VargaTitle(std::size_t varga) {
-    return QStringLiteral("D%1 %2").arg(VargaDivisions[varga]).arg(
-        QLatin1String(VargaNames[varga].data(), static_cast<qsizetype>(VargaNames[varga].size())));
-}
+// As the chooser lists a varga and the caption names it.
+QString VargaWords(std::size_t varga) { return QString::fromStdString(VargaTitle(varga)); }
 
 void MoveLeft(QWidget* widget, float leftTwips) {
     widget->move(TwipsToPixels(leftTwips), widget->y());
@@ -116,7 +113,7 @@ QWidget* MDI::BuildStyleStrip() {
     cboVarga->setFont(bold);
     cboVarga->setGeometry(TwipsRect(0, 30, VargaChooserWidth, 400));
     for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) {
-        cboVarga->addItem(VargaTitle(varga));
+        cboVarga->addItem(VargaWords(varga));
     }
     connect(cboVarga, &QComboBox::currentIndexChanged, this, &MDI::ShowVarga);
     cmdInterpration = MakeStripButton(Picture2, "cmdInterpration", "Show Interpretation", bold,
@@ -335,6 +332,8 @@ QPushButton* MDI::StyleButton(ChartStyle style) const {
     return cmdSouth;
 }
 
+bool MDI::LagnaAtTop() const { return mnuLagnaAtTop->isChecked(); }
+
 void MDI::ApplyChartStyle(ChartStyle style) {
     display_->BringChartToFront();
     for (std::size_t index = 0; index < styleItems_.size(); ++index) {
@@ -343,7 +342,7 @@ void MDI::ApplyChartStyle(ChartStyle style) {
     style_ = style;
     QString caption = ChartStyleName(style);
     if (const int varga = cboVarga->currentIndex(); varga > 0) {
-        caption += QStringLiteral(" · ") + VargaTitle(static_cast<std::size_t>(varga));
+        caption += QStringLiteral(" · ") + VargaWords(static_cast<std::size_t>(varga));
     }
     lblStyleCaption->SetText(caption);
     display_->ShowCaption(caption);

@@ -33,6 +33,9 @@ public:
     QPushButton* StyleButton(ChartStyle style) const;
 
     void ApplyChartStyle(ChartStyle style);
+    ChartStyle Style() const { return style_; }
+    // Whether View → Lagna at Top is checked.
+    bool LagnaAtTop() const;
     // Shows the divisional chart of VargaDivisions at this index, as the chooser and the
     // navamsa item do; 0 is the birth chart (D1).
     void ChooseVarga(std::size_t varga);

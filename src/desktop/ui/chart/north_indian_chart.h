@@ -15,9 +15,6 @@ public:
 
     // The sign of the top rhombus, 0 = Aries; the others follow counter-clockwise.
     void ShowTopSign(std::size_t topSign);
-
-protected:
-    void PaintLines(QPainter& painter) const override;
 };
 
 }  // namespace grahavani

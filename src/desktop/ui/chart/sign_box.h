@@ -1,10 +1,7 @@
 #pragma once
-// A sign's box on a chart drawing: the sign's lines in one column, growing right and down
-// from its anchor. Where that would leave the sign's room, the box moves back inside the
-// room, wraps into two columns and steps its font down until it fits, so a crowded sign
-// never reaches another sign's box.
-
-#include <array>
+// A sign's box on a chart drawing as a screen reader meets it: a label holding the sign's
+// lines at the place and font the drawing gives them (see render/sign_box_fit.h); the drawing
+// paints them.
 
 #include <QRect>
 #include <QString>
@@ -17,7 +14,7 @@ class SignBox final : public SelfSizingLabel {
     Q_OBJECT
 public:
     // At the drawing's font, Verdana 8.25 pt; lines centred on one another or left-aligned.
-    SignBox(QWidget* drawing, const QString& objectName, Qt::Alignment alignment);
+    SignBox(QWidget* drawing, const QString& objectName, bool centred);
 
     // Lines separated by '\n'; a screen reader reads them as the box's description.
     void Show(const QString& text);
@@ -25,17 +22,13 @@ public:
     void Place(QPoint anchor, const QRect& room);
     int Columns() const { return columns_; }
 
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void Fit();
-    // The lines of each column: the first holds the larger half.
-    std::array<QString, 2> ColumnTexts() const;
-    QRect ColumnRect(const QString& lines) const;
 
+    bool centred_;
     QPoint anchor_;
     QRect room_;
     int columns_ = 1;

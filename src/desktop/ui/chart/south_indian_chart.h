@@ -11,9 +11,6 @@ class SouthIndianChart final : public ChartDrawing {
 public:
     // Placed at its design position in the chart frame.
     explicit SouthIndianChart(QWidget* chartFrame);
-
-protected:
-    void PaintLines(QPainter& painter) const override;
 };
 
 }  // namespace grahavani

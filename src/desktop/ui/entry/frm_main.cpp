@@ -20,7 +20,7 @@
 #include "model/reference_tables.h"
 #include "desktop/ui/entry/atlas_zone_choice.h"
 #include "desktop/ui/entry/field_list.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/widgets/help_menu.h"
 #include "desktop/ui/widgets/link_label.h"
 #include "desktop/ui/widgets/message_sink.h"

@@ -16,7 +16,7 @@
 #include "desktop/ui/chart/north_indian_chart.h"
 #include "desktop/ui/chart/south_indian_chart.h"
 #include "desktop/ui/reading/display_text.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/widgets/read_only_table.h"
 
 namespace grahavani {

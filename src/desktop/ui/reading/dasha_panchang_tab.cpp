@@ -11,7 +11,7 @@
 #include "desktop/ui/reading/dasha_tree_model.h"
 #include "desktop/ui/reading/dasha_words.h"
 #include "desktop/ui/reading/display_text.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/widgets/read_only_table.h"
 #include "timing/local_time.h"
 

@@ -14,7 +14,7 @@
 #include "desktop/ui/reading/dasha_panchang_tab.h"
 #include "desktop/ui/reading/display_text.h"
 #include "desktop/ui/reading/planets_tab.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "render/profile_pictures.h"
 #include "desktop/ui/reading/profile_tab.h"
 #include "desktop/ui/reading/shadbala_tab.h"

@@ -12,9 +12,9 @@
 #include <QTabBar>
 
 #include "desktop/ui/reading/display_text.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/reading/picture_box.h"
-#include "desktop/ui/widgets/twips.h"
+#include "render/twips.h"
 
 namespace grahavani {
 

@@ -14,7 +14,7 @@
 #include "model/name_tables.h"
 #include "vargas/ashtakavarga.h"
 #include "desktop/ui/reading/display_text.h"
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 #include "desktop/ui/widgets/read_only_table.h"
 
 namespace grahavani {

@@ -1,6 +1,6 @@
 #include "desktop/ui/widgets/self_sizing_label.h"
 
-#include "desktop/ui/widgets/twips.h"
+#include "render/twips.h"
 
 namespace grahavani {
 

@@ -8,7 +8,7 @@
 #include "desktop/shell/end_program.h"
 #include "tests/desktop/ui/session_fixture.h"
 #include "desktop/ui/chart/strip_layout.h"
-#include "desktop/ui/widgets/twips.h"
+#include "render/twips.h"
 
 namespace grahavani::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "desktop/ui/widgets/fonts.h"
+#include "render/fonts.h"
 
 #include <QStringList>
 
