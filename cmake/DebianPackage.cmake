@@ -17,6 +17,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The ephemeris files (without them the precise engine falls back to its analytic theory)
 # and the tz database the atlas reads are data, which no shared library names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-lohit-deva, swe-basic-data, tzdata")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-lohit-deva, fonts-noto-core, swe-basic-data, tzdata")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.grahavani.example")
 include(CPack)

@@ -5,7 +5,8 @@
 namespace grahavani {
 
 void RegisterFontSubstitutes() {
-    const QStringList substitutes = {"DejaVu Sans", "Lohit Devanagari"};
+    // Each script's letters come from the first of these that has them.
+    const QStringList substitutes = {"DejaVu Sans", "Lohit Devanagari", "Noto Sans Tamil"};
     QFont::insertSubstitutions("Verdana", substitutes);
     QFont::insertSubstitutions("MS Sans Serif", substitutes);
 }

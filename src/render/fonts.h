@@ -5,8 +5,8 @@
 
 namespace grahavani {
 
-// Maps Verdana and MS Sans Serif to the fonts installed here, with a Devanagari
-// fallback for names typed in Indian scripts. Call once, before any window exists.
+// Maps Verdana and MS Sans Serif to the fonts installed here, with Devanagari and Tamil
+// fallbacks for names typed in those scripts. Call once, before any window exists.
 void RegisterFontSubstitutes();
 
 QFont VerdanaFont(double pointSize, bool bold = false);

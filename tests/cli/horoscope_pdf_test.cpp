@@ -172,7 +172,7 @@ TEST(HoroscopePdf, TheMatchingOfTwoChartFilesOnOnePage) {
     const std::string girl = (folder / "grahavani-pdf-girl.gvc").string();
     const std::string chart = std::string(GRAHAVANI_CHART) + " --time 06:30 --place 'Chennai, India' --save-chart ";
     ASSERT_EQ(Shell(chart + boy + " --name Ravi --date 1990-05-12").second, 0);
-    ASSERT_EQ(Shell(chart + girl + " --name Meera --date 1992-11-03").second, 0);
+    ASSERT_EQ(Shell(chart + girl + " --name ராதா --date 1992-11-03").second, 0);  // a name in Tamil
     const std::string match = std::string("env -u DISPLAY ") + GRAHAVANI_CHART + " --match " + boy + " " + girl;
     const std::string report = Shell(match).first;
     const auto [info, status] = Shell(match + " --paper letter --pdf - | pdfinfo -");
@@ -184,6 +184,9 @@ TEST(HoroscopePdf, TheMatchingOfTwoChartFilesOnOnePage) {
     EXPECT_NE(text.find(total[1].str()), std::string::npos);
     EXPECT_NE(text.find(total[2].str()), std::string::npos);
     EXPECT_NE(text.find("Page 1 of 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("ராதா"), std::string::npos) << text;
+    const std::string fonts = Shell(match + " --pdf - | pdffonts -").first;
+    EXPECT_TRUE(std::regex_search(fonts, std::regex("NotoSansTamil[-A-Za-z]* .* yes "))) << fonts;
     fs::remove(boy);
     fs::remove(girl);
 }
