@@ -21,9 +21,12 @@
 #include "interpretation/sign_summary_table.h"
 #include "model/language.h"
 #include "model/vedic_names.h"
+#include "translation/tools/text_marks.h"
 
 namespace {
 
+using grahavani::build_step::CppLiteral;
+using grahavani::build_step::TextMarks;
 using nlohmann::json;
 namespace fs = std::filesystem;
 
@@ -67,29 +70,6 @@ std::string Text(const json& value, const std::string& where) {
 void RequireKeys(const json& object, const std::vector<std::string_view>& keys, const std::string& where) {
     for (const auto key : keys) Member(object, key, where);
     if (object.size() != keys.size()) throw ShapeError(where + ": unexpected keys besides the expected ones");
-}
-
-std::string Literal(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '"': out += "\\\""; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (c >= 0x20 && c < 0x7f) {
-                    out += c;
-                } else {
-                    // Octal escapes end after three digits, so a following digit stays a digit.
-                    char escape[5];
-                    std::snprintf(escape, sizeof escape, "\\%03o", static_cast<unsigned char>(c));
-                    out += escape;
-                }
-        }
-    }
-    return out + "\"";
 }
 
 std::vector<std::string_view> PlanetNames() {
@@ -182,23 +162,10 @@ Texts LoadTexts(const fs::path& folder) {
             LoadProseRows(folder / "sign_prose.json", SignRows())};
 }
 
-// The marks a text is built around: its line breaks and any %1-style placeholders.
-std::string Marks(std::string_view text) {
-    std::string marks;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') marks += "\\n ";
-        if (text[i] != '%') continue;
-        std::size_t end = i + 1;
-        while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
-        if (end > i + 1) marks += std::string(text.substr(i, end - i)) + ' ';
-    }
-    return marks;
-}
-
 void CompareMarks(const std::string& english, const std::string& translated, const std::string& where) {
-    if (Marks(english) != Marks(translated)) {
-        throw ShapeError(where + ": the line breaks or placeholders differ from the English (\"" + Marks(english) +
-                         "\" against \"" + Marks(translated) + "\")");
+    if (TextMarks(english) != TextMarks(translated)) {
+        throw ShapeError(where + ": the line breaks or placeholders differ from the English (\"" + TextMarks(english) +
+                         "\" against \"" + TextMarks(translated) + "\")");
     }
 }
 
@@ -228,19 +195,19 @@ void WriteTexts(const Texts& texts, const std::string& prefix, std::ostream& out
         << "PlanetSignTexts = {{\n";
     for (const auto& planet : texts.planetSigns) {
         out << "    {{\n";
-        for (const auto& paragraph : planet) out << "        " << Literal(paragraph) << ",\n";
+        for (const auto& paragraph : planet) out << "        " << CppLiteral(paragraph) << ",\n";
         out << "    }},\n";
     }
     out << "}};\n\n";
     out << "constexpr std::array<std::string_view, ReadingPlanetCount> " << prefix << "PlanetDescriptions = {\n";
-    for (const auto& description : texts.planetDescriptions) out << "    " << Literal(description) << ",\n";
+    for (const auto& description : texts.planetDescriptions) out << "    " << CppLiteral(description) << ",\n";
     out << "};\n\n";
     const auto rows = [&](const std::vector<std::vector<std::string>>& table, const ProseRows& names,
                           const std::string& definition) {
         out << definition << " = {{\n";
         for (std::size_t row = 0; row < table.size(); ++row) {
             out << "    {  // " << names.names[row] << "\n";
-            for (const auto& text : table[row]) out << "        " << Literal(text) << ",\n";
+            for (const auto& text : table[row]) out << "        " << CppLiteral(text) << ",\n";
             out << "    },\n";
         }
         out << "}};\n\n";
