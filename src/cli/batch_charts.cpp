@@ -19,7 +19,6 @@
 #include "engines/precise/ephemeris_failure.h"
 #include "place_lookup.h"
 #include "formats/text_report.h"
-#include "formats/windows1252.h"
 
 namespace grahavani {
 
@@ -153,11 +152,12 @@ std::variant<PreparedRecord, std::string> PrepareRecord(std::string_view text, c
 // One core's share of a chunk: its lines' output and the messages about its lines, each end
 // to end, so a chunk costs few writes however many lines are bad.
 struct WorkerShare {
-    WorkerShare(const std::optional<TimingOutput>& timingOutput, VargaOutput vargas)
-        : writer(timingOutput, vargas), vargas(vargas) {}
+    WorkerShare(const std::optional<TimingOutput>& timingOutput, VargaOutput vargas, Language language)
+        : writer(timingOutput, vargas, language), vargas(vargas), language(language) {}
 
     ChartJsonWriter writer;
     VargaOutput vargas;
+    Language language;
     std::string output;
     std::string messages;
     bool allComputed = true;
@@ -207,7 +207,7 @@ struct WorkerShare {
             const SunriseRule rule = timingOutput ? timingOutput->Sunrise : SunriseRule::ApparentLimb;
             shadbala = ComputeShadbala(ShadbalaInputOf(prepared.Birth, chart, rule));
         }
-        writer.Append(chart, FromWindows1252(BuildTextReport(prepared.Birth, chart)),
+        writer.Append(chart, TextReportText(prepared.Birth, chart, language),
                       timing ? &*timing : nullptr, prepared.Place ? &*prepared.Place : nullptr, output,
                       shadbala ? &*shadbala : nullptr);
         output += '\n';
@@ -238,7 +238,7 @@ struct WorkerShare {
 class ChunkWorkers {
 public:
     ChunkWorkers(const ChartOptions& options, const std::optional<TimingOutput>& timingOutput,
-                 VargaOutput vargas)
+                 VargaOutput vargas, Language language)
         : options_(options), timingOutput_(timingOutput),
           writeWhileComputing_(2 * BatchChunkLines(timingOutput, vargas) *
                                    BatchLineBytesAtMost(timingOutput, vargas) <=
@@ -246,7 +246,7 @@ public:
         const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
         for (auto& shares : shares_) {
             shares.reserve(cores);
-            for (std::size_t core = 0; core < cores; ++core) shares.emplace_back(timingOutput, vargas);
+            for (std::size_t core = 0; core < cores; ++core) shares.emplace_back(timingOutput, vargas, language);
         }
     }
 
@@ -343,9 +343,9 @@ std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing, VargaOutp
 
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options, const std::optional<TimingOutput>& timingOutput,
-              VargaOutput vargas) {
+              VargaOutput vargas, Language language) {
     Chunk chunk;
-    ChunkWorkers workers(options, timingOutput, vargas);
+    ChunkWorkers workers(options, timingOutput, vargas, language);
     const std::size_t chunkLines = BatchChunkLines(timingOutput, vargas);
     LineReader reader(*in.rdbuf());
     LineSpan line;

@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "model/chart_options.h"
+#include "model/language.h"
 #include "timing_output.h"
 #include "varga_output.h"
 
@@ -24,9 +25,11 @@ std::size_t BatchChunkLines(const std::optional<TimingOutput>& timing, VargaOutp
 // Writes a chart or {"line": N, "error": "..."} for each input line; tells `err`
 // about each bad line, and about a line whose place's clock needs a word. Each chart
 // carries its timing (panchang, navamsa, dashas as `timing` says) unless `timing` is
-// none, and the vargas and strengths `vargas` asks for. Stops once `out` fails. Returns whether every line gave a chart.
+// none, and the vargas and strengths `vargas` asks for; its texts for a reader, "Report" among
+// them, are in `language`. Stops once `out` fails. Returns whether every line gave a chart.
 bool RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
               const ChartOptions& options = {},
-              const std::optional<TimingOutput>& timing = TimingOutput{}, VargaOutput vargas = {});
+              const std::optional<TimingOutput>& timing = TimingOutput{}, VargaOutput vargas = {},
+              Language language = Language::English);
 
 }  // namespace grahavani

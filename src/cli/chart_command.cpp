@@ -21,7 +21,6 @@
 #include "place_lookup.h"
 #include "engines/precise/birth_instant.h"
 #include "engines/precise/ephemeris_failure.h"
-#include "formats/windows1252.h"
 #include "model/birth_entries.h"
 #include "chart/compute_chart.h"
 #include "chart/shadbala_input.h"
@@ -30,6 +29,7 @@
 #include "control_characters.h"
 #include "formats/chart_file.h"
 #include "formats/text_report.h"
+#include "model/language.h"
 #include "match_command.h"
 #include "output_file.h"
 
@@ -62,6 +62,7 @@ struct Arguments {
     VargaOutput vargas;
     bool noTiming = false;
     std::vector<std::string> matchFiles;  // the boy's, the girl's
+    Language language = Language::English;
 };
 
 // A message for a bad argument: exit status 2, nothing written.
@@ -244,13 +245,14 @@ int WriteReport(const BirthRecord& birth, const ChartPlace* place, std::string_v
     if (timing && !timing->EphemerisNotice.empty()) {
         err << "grahavani-chart: " << timing->EphemerisNotice << "\n";
     }
-    const std::string report = BuildTextReport(birth, chart);
+    const std::string report = BuildTextReport(birth, chart, a.language);
     if (a.json) {
         TimingOutput everySystem = a.timing;  // one chart writes all three dashas
         everySystem.Systems.fill(true);
-        ChartJsonWriter writer(a.noTiming ? std::nullopt : std::optional(everySystem), VargaOutput::All());
+        ChartJsonWriter writer(a.noTiming ? std::nullopt : std::optional(everySystem), VargaOutput::All(),
+                               a.language);
         const std::string line =
-            writer.Line(chart, FromWindows1252(report), timing ? &*timing : nullptr, place,
+            writer.Line(chart, TextReportText(birth, chart, a.language), timing ? &*timing : nullptr, place,
                         shadbala ? &*shadbala : nullptr) + "\n";
         if (writer.DashaAtOutsidePeriods()) {
             err << "grahavani-chart: --dasha-at " << a.dashaAt
@@ -353,7 +355,7 @@ int Batch(const Arguments& a, std::ostream& out, std::ostream& err) {
     try {
         const int status = WriteResult(a, out, err, [&](std::ostream& s) {
             allComputed = RunBatch(in, s, err, a.chart, a.noTiming ? std::nullopt : std::optional(a.timing),
-                                   a.vargas);
+                                   a.vargas, a.language);
         });
         return status != ExitSuccess ? status : (allComputed ? ExitSuccess : ExitBadBirthData);
     } catch (const std::ios_base::failure& failure) {
@@ -559,6 +561,10 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     app.add_flag("--vargas", a.vargas.Vargas, "Batch lines also write the sixteen divisional charts (--json always does)");
     app.add_flag("--ashtakavarga", a.vargas.Ashtakavarga, "Batch lines also write the ashtakavarga (--json always does)");
     app.add_flag("--shadbala", a.vargas.Shadbala, "Batch lines also write the shadbala (--json always does)");
+    auto* language = app.add_option("--language", a.language,
+                                    "Language of the report and of the JSON's texts for a reader: en (the "
+                                    "default), hi (Hindi) or ta (Tamil); messages stay English")
+                         ->transform(OneOfWords(WordsOf<Language>(LanguageCodes)));
     const CLI::Validator plainText(
         [](const std::string& text) {
             return HoldsControlCharacter(text) ? std::string(ControlCharacterRefusal) : std::string();
@@ -586,6 +592,8 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
                          fold, saveChart, findPlace, style, lagnaTop}) {
         match->excludes(option);
     }
+    // The horoscope and the matching are written in English for now.
+    language->excludes(pdf)->excludes(match);
 
     try {
         app.parse(argc, argv);

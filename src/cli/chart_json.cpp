@@ -3,6 +3,8 @@
 #include "control_characters.h"
 #include "model/birth_entries.h"
 #include "model/name_tables.h"
+#include "texts/position_text_in.h"
+#include "translation/names_in.h"
 #include "timing/local_time.h"
 #include "vargas/ashtakavarga.h"
 #include "vargas/shadbala.h"
@@ -257,7 +259,7 @@ nlohmann::json PlaceJson(const AtlasPlace& place) {
 
 // A text as the JSON library writes it. The chart's own texts (positions with their degree
 // and second marks, names from the tables, the report's lines) hold printable ASCII, line ends
-// and two-byte letters only, and go straight in with their quotation marks and line ends
+// and letters of two or three bytes only, and go straight in with their quotation marks and line ends
 // escaped as the library escapes them; any other text goes through the library's
 // own escaping, into a buffer kept for the next.
 struct ChartJsonWriter::TextEscaper {
@@ -273,34 +275,42 @@ struct ChartJsonWriter::TextEscaper {
         out += escaped;
     }
 
+    // A well-formed three-byte UTF-8 sequence starts `text`: no overlong form, no surrogate.
+    static bool IsThreeByteLetter(std::string_view text) {
+        if (text.size() < 3) return false;
+        const auto lead = static_cast<unsigned char>(text[0]);
+        const auto second = static_cast<unsigned char>(text[1]);
+        const auto third = static_cast<unsigned char>(text[2]);
+        if (lead < 0xE0 || lead > 0xEF || (second & 0xC0) != 0x80 || (third & 0xC0) != 0x80) return false;
+        return !(lead == 0xE0 && second < 0xA0) && !(lead == 0xED && second >= 0xA0);
+    }
+
     // Gives false, having written nothing, for a text that needs more than its quotation marks
-    // and line ends escaped or holds a letter of more than two bytes.
+    // and line ends escaped or holds a letter of four bytes or a malformed one.
     static bool AppendPlain(std::string_view text, std::string& out) {
-        std::size_t escapes = 0;
+        const std::size_t start = out.size();
+        out += '"';
+        std::size_t copied = 0;  // the bytes before this are in `out`
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto byte = static_cast<unsigned char>(text[i]);
+            if (byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\') continue;
             if (byte == '"' || byte == '\r' || byte == '\n') {
-                ++escapes;
+                out.append(text.substr(copied, i - copied));
+                out += '\\';
+                out += byte == '"' ? '"' : byte == '\r' ? 'r' : 'n';
+                copied = i + 1;
             } else if (byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
                        (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
                 ++i;  // a two-byte letter
-            } else if (byte < 0x20 || byte >= 0x80 || byte == '\\') {
+            } else if (IsThreeByteLetter(text.substr(i))) {
+                i += 2;  // a Devanagari or Tamil letter, among others
+            } else {
+                out.resize(start);
                 return false;
             }
         }
-        const std::size_t start = out.size();
-        out.resize(start + text.size() + escapes + 2);
-        char* at = out.data() + start;
-        *at++ = '"';
-        for (const char c : text) {
-            if (c == '"' || c == '\r' || c == '\n') {
-                *at++ = '\\';
-                *at++ = c == '"' ? '"' : c == '\r' ? 'r' : 'n';
-            } else {
-                *at++ = c;
-            }
-        }
-        *at = '"';
+        out.append(text.substr(copied));
+        out += '"';
         return true;
     }
 };
@@ -609,8 +619,9 @@ void WriteAshtakavarga(JsonLine& line, const ChartResult& chart) {
 
 }  // namespace
 
-ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing, VargaOutput vargas)
-    : timing_(timing), vargas_(vargas), escaper_(std::make_unique<TextEscaper>()) {}
+ChartJsonWriter::ChartJsonWriter(const std::optional<TimingOutput>& timing, VargaOutput vargas,
+                                 Language language)
+    : timing_(timing), vargas_(vargas), language_(language), escaper_(std::make_unique<TextEscaper>()) {}
 ChartJsonWriter::~ChartJsonWriter() = default;
 ChartJsonWriter::ChartJsonWriter(ChartJsonWriter&&) noexcept = default;
 ChartJsonWriter& ChartJsonWriter::operator=(ChartJsonWriter&&) noexcept = default;
@@ -652,9 +663,16 @@ void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText
     };
 
     JsonLine line(out, *escaper_);
+    const auto position = [&](std::string_view text) {
+        if (language_ == Language::English) return line.Text(text);
+        position_.clear();
+        AppendPositionTextIn(language_, text, position_);
+        line.Text(position_);
+    };
     line.Open();
     line.Key("AscendantDegrees").Number(c.AscendantDegrees);
-    line.Key("AscendantText").Text(c.AscendantText);
+    line.Key("AscendantText");
+    position(c.AscendantText);
     if (vargas_.Ashtakavarga) WriteAshtakavarga(line, c);
     dasha(DashaSystem::Ashtottari);
     line.Key("Ayanamsa").Number(c.AyanamsaDegrees);
@@ -668,18 +686,21 @@ void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText
     line.Key("Engine").Word(EngineName(c.ComputedBy));
     line.Key("Ephemeris").Text(c.Ephemeris);
     line.Key("JulianDayUT").Number(c.JulianDayUT);
-    line.Key("KetuText").Text(c.KetuText);
-    line.Key("LagnaName").Text(c.LagnaName);
+    line.Key("KetuText");
+    position(c.KetuText);
+    line.Key("LagnaName").Text(NameIn(NamesIn(language_).Lagnas, LagnaNames, c.LagnaName));
     line.Key("LagnaSign").Text(c.LagnaSign);
     line.Key("Longitudes").Open();
     for (const std::size_t body : bodyOrder) line.Key(BodyNames[body]).Number(c.Longitudes[body]);
     line.Close();
     line.Key("MidheavenDegrees").Number(c.MidheavenDegrees);
-    line.Key("MidheavenText").Text(c.MidheavenText);
+    line.Key("MidheavenText");
+    position(c.MidheavenText);
     line.Key("MoonNakshatra").Text(c.MoonNakshatra);
     const auto table = ComputePlanetTable(c);
     line.Key("MoonPada").Integer(table[PlanetTableRow(MoonBody)].Pada);
-    line.Key("MoonPositionText").Text(c.MoonPositionText);
+    line.Key("MoonPositionText");
+    position(c.MoonPositionText);
     line.Key("MoonRashi").Text(c.MoonRashi);
     line.Key("NakshatraLord").Text(c.NakshatraLord);
     line.Key("NakshatraPada").Text(c.NakshatraPada);
@@ -722,7 +743,10 @@ void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText
     }
     const auto texts = [&](std::string_view key, const auto& list) {
         line.Key(key).OpenList();
-        for (const std::string& text : list) line.Element().Text(text);
+        for (const std::string& text : list) {
+            line.Element();
+            position(text);
+        }
         line.CloseList();
     };
     texts("PlanetTexts", c.PlanetTexts);
@@ -743,12 +767,14 @@ void ChartJsonWriter::Append(const ChartResult& c, const std::string& reportText
         line.Key("Retrograde");
         row.Retrograde ? line.Flag(*row.Retrograde) : line.Null();
         line.Key("Sign").Word(row.Sign);
-        line.Key("Text").Text(row.Text);
+        line.Key("Text");
+        position(row.Text);
         line.Close();
     }
     line.Close();
     texts("PositionTexts", c.PositionTexts);
-    line.Key("RahuText").Text(c.RahuText);
+    line.Key("RahuText");
+    position(c.RahuText);
     line.Key("Report").Text(reportText);
     // Only the precise engine knows which planets move backwards.
     if (c.ComputedBy == Engine::Precise) {

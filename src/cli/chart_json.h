@@ -16,6 +16,7 @@
 #include "chart/planet_table.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
+#include "model/language.h"
 #include "vargas/shadbala.h"
 #include "timing_output.h"
 #include "varga_output.h"
@@ -61,9 +62,11 @@ inline constexpr std::string_view DashaAtOutsideNote =
 class ChartJsonWriter {
 public:
     // Without timing the lines leave out "Panchang", "Navamsa" and the dashas; `vargas` says
-    // which of "Vargas", "Ashtakavarga" and "Shadbala" they hold.
+    // which of "Vargas", "Ashtakavarga" and "Shadbala" they hold. In another language than
+    // English only the texts for a reader change: the values of the "…Text" keys and
+    // "LagnaName", "PlanetTexts" and "PositionTexts"; keys, codes and numbers stay.
     explicit ChartJsonWriter(const std::optional<TimingOutput>& timing = TimingOutput{},
-                             VargaOutput vargas = {});
+                             VargaOutput vargas = {}, Language language = Language::English);
     ~ChartJsonWriter();
     ChartJsonWriter(ChartJsonWriter&&) noexcept;
     ChartJsonWriter& operator=(ChartJsonWriter&&) noexcept;
@@ -85,7 +88,9 @@ public:
 private:
     std::optional<TimingOutput> timing_;
     VargaOutput vargas_;
+    Language language_;
     std::unique_ptr<TextEscaper> escaper_;
+    std::string position_;  // a position text in the language, kept from text to text
     bool dashaAtOutside_ = false;
     std::string line_;
 };

@@ -26,6 +26,7 @@
 #include "tests/atlas/zone_folder_for_tests.h"
 #include "tests/chart/test_births.h"
 #include "tests/engines/precise/ephemeris_folder.h"
+#include "tests/translation/latin_words.h"
 
 namespace grahavani {
 namespace {
@@ -907,6 +908,86 @@ TEST_F(ChartCommand, VargasAndStrengthsFollowFromTheLineAndMatchTheBatch) {
                 lords += planet != "Jupiter" || part != "Tribhaga" ? strength["Components"][part] == virupas : 0;
             }
             EXPECT_EQ(lords, 1) << part;
+        }
+    }
+}
+
+// Whether a JSON value at `key` (its parent's key for an array's element) is a text for a reader.
+bool IsReaderText(const std::string& key) {
+    return (key.ends_with("Text") || key == "LagnaName" || key == "PlanetTexts" || key == "PositionTexts" ||
+            key == "Report");
+}
+
+// Compares a line in another language with the English one: the same keys everywhere, the same
+// values but for the texts for a reader, which hold no Latin letter (the report aside, which
+// holds the person's name and place as typed).
+void CompareWithEnglish(const nlohmann::json& english, const nlohmann::json& other, const std::string& key) {
+    ASSERT_EQ(english.type(), other.type()) << key;
+    if (english.is_object()) {
+        ASSERT_EQ(english.size(), other.size()) << key;
+        for (const auto& [name, value] : english.items()) {
+            ASSERT_TRUE(other.contains(name)) << key << "." << name;
+            CompareWithEnglish(value, other[name], name);
+        }
+    } else if (english.is_array()) {
+        ASSERT_EQ(english.size(), other.size()) << key;
+        for (std::size_t i = 0; i < english.size(); ++i) CompareWithEnglish(english[i], other[i], key);
+    } else if (IsReaderText(key) && english.is_string()) {
+        if (key != "Report") {
+            EXPECT_TRUE(test::LatinWords(other.get<std::string>()).empty()) << key << ": " << other;
+        }
+        if (english.get<std::string>().find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos) {
+            EXPECT_NE(english, other) << key;
+        }
+    } else {
+        EXPECT_EQ(english, other) << key;
+    }
+}
+
+TEST_F(ChartCommand, LanguageWritesTheTextsForAReaderAndKeepsTheCodes) {
+    auto modes = EveryMode();
+    modes.push_back({"--name", "A", "--date", "1947-08-15", "--time", "00:00", "--place", "Delhi"});
+    for (auto mode : modes) {
+        SCOPED_TRACE(mode.front());
+        const bool batch = mode.front() == "--batch";
+        const auto withLanguage = [&](std::vector<std::string> extra) {
+            auto args = mode;
+            args.insert(args.end(), extra.begin(), extra.end());
+            const auto run = RunCommand(args);
+            EXPECT_EQ(run.status, 0) << run.err;
+            return run.out;
+        };
+        EXPECT_EQ(withLanguage({"--language", "en"}), withLanguage({}));
+        if (!batch) {
+            EXPECT_EQ(withLanguage({"--language", "en", "--json"}), withLanguage({"--json"}));
+        }
+        const auto english = nlohmann::json::parse(withLanguage(batch ? std::vector<std::string>{}
+                                                                      : std::vector<std::string>{"--json"}));
+        for (const std::string language : {"hi", "ta"}) {
+            SCOPED_TRACE(language);
+            const std::string report = withLanguage({"--language", language});
+            if (!batch) {
+                EXPECT_NE(report.find("\r\n"), std::string::npos);
+            }
+            auto json = batch ? std::vector<std::string>{"--language", language}
+                              : std::vector<std::string>{"--language", language, "--json"};
+            const auto line = nlohmann::json::parse(withLanguage(json));
+            CompareWithEnglish(english, line, "");
+            if (!batch) {
+                EXPECT_EQ(line["Report"], report);
+            }
+        }
+    }
+    for (const std::vector<std::string>& refused : {std::vector<std::string>{"--language", "xx"},
+                                                   {"--language", "HI"},
+                                                   {"--language", "hi", "--pdf", "x.pdf"}}) {
+        auto args = Delhi;
+        args.insert(args.end(), refused.begin(), refused.end());
+        const auto run = RunCommand(args);
+        EXPECT_EQ(run.status, 2) << refused[1];
+        EXPECT_EQ(run.out, "");
+        if (refused.size() == 2) {
+            EXPECT_NE(run.err.find("en, hi, ta"), std::string::npos) << run.err;
         }
     }
 }

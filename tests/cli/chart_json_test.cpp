@@ -112,7 +112,8 @@ struct DelhiChart {
 TEST(ChartJsonWriter, TextsAreWrittenAsTheLibraryWritesThem) {
     DelhiChart delhi;
     for (const std::string text : {"12° 13' 32\" Tau", "back\\slash", "é and ü", "आशा राव", "tab\tand\r\n",
-                                   "line\r\nend\n", "\x7f", "\xc2", "\xc2\x41", "\xe0\xa4", "\"\""}) {
+                                   "line\r\nend\n", "\x7f", "\xc2", "\xc2\x41", "\xe0\xa4", "\"\"",
+                                   "\xe0\x80\x80", "\xed\xa0\x80", "\xe0\xa4\x41", "\xef\xbf\xbf", "\xf0\x9f\x98\x80"}) {
         SCOPED_TRACE(text);
         delhi.chart.AscendantText = text;
         std::string line;
