@@ -5,10 +5,12 @@
 #include <string>
 
 #include "model/birth_record.h"
+#include "model/language.h"
 
 namespace grahavani {
 
-// Name, City, State, Country, Date of Birth, Time of Birth, Latitude, Longitude.
-std::array<std::string, 8> HeaderLines(const BirthRecord& birth);
+// Name, City, State, Country, Date of Birth, Time of Birth, Latitude, Longitude; in Hindi and
+// Tamil the labels are the language's and the date reads day, month, year.
+std::array<std::string, 8> HeaderLines(const BirthRecord& birth, Language language = Language::English);
 
 }  // namespace grahavani

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/name_tables.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 
@@ -25,15 +26,19 @@ std::string_view SignAbbreviationOf(std::string_view shortPosition) {
 constexpr std::size_t PlacedBodies = 9;  // Sun to Ketu; never the ascendant or midheaven
 using BodySigns = std::array<std::optional<std::size_t>, PlacedBodies>;
 
+constexpr std::string_view BoxContext = "chart/sign_box_texts.cpp FillBoxes";
+
+std::string_view LagnaMark(Language language) { return Translated(language, BoxContext, "Asc"); }
+
 SignBoxLines FillBoxes(const ChartResult& chart, std::optional<std::size_t> lagna,
-                       const BodySigns& bodySigns) {
+                       const BodySigns& bodySigns, Language language) {
     SignBoxLines boxes;
-    if (lagna) boxes[*lagna].emplace_back("Asc");
+    if (lagna) boxes[*lagna].emplace_back(LagnaMark(language));
     for (std::size_t body = 0; body < PlacedBodies; ++body) {
         if (const auto sign = bodySigns[body]) {
             // A retrograde body is marked "R" after its name.
-            std::string name(BodyVedicNames[body]);
-            if (chart.Retrograde[body]) name += " R";
+            std::string name(Translated(language, "model/name_tables.h BodyVedicNames", BodyVedicNames[body]));
+            if (chart.Retrograde[body]) name += Translated(language, BoxContext, " R");
             boxes[*sign].push_back(std::move(name));
         }
     }
@@ -42,17 +47,17 @@ SignBoxLines FillBoxes(const ChartResult& chart, std::optional<std::size_t> lagn
 
 }  // namespace
 
-SignBoxLines SignBoxTexts(const ChartResult& chart) {
+SignBoxLines SignBoxTexts(const ChartResult& chart, Language language) {
     BodySigns signs;
     for (std::size_t body = 0; body < PlacedBodies; ++body) {
         signs[body] = SignOf(SignAbbreviationOf(chart.PositionTexts[body]));
     }
-    return FillBoxes(chart, SignOf(chart.LagnaSign), signs);
+    return FillBoxes(chart, SignOf(chart.LagnaSign), signs, language);
 }
 
-std::optional<std::size_t> MarkedLagna(const SignBoxLines& boxes) {
+std::optional<std::size_t> MarkedLagna(const SignBoxLines& boxes, Language language) {
     for (std::size_t sign = 0; sign < boxes.size(); ++sign) {
-        if (!boxes[sign].empty() && boxes[sign].front() == "Asc") return sign;
+        if (!boxes[sign].empty() && boxes[sign].front() == LagnaMark(language)) return sign;
     }
     return std::nullopt;
 }

@@ -26,6 +26,13 @@ TEST(HeaderLines, NumbersWithoutLeadingZerosAndNoDirections) {
     birth.IsSouth = true;
     birth.IsEast = true;
     EXPECT_EQ(HeaderLines(birth), north);
+
+    // In Hindi and Tamil the date reads day, month, year: "5 मार्च 1980", "5 மார்ச் 1980".
+    const auto hindi = HeaderLines(birth, Language::Hindi);
+    EXPECT_EQ(hindi[4], "\u091C\u0928\u094D\u092E \u0924\u093F\u0925\u093F: 5 \u092E\u093E\u0930\u094D\u091A 1980");
+    EXPECT_EQ(hindi[5], "\u091C\u0928\u094D\u092E \u0938\u092E\u092F: 7 \u0918\u0902\u091F\u0947 5 \u092E\u093F\u0928\u091F ");
+    const auto tamil = HeaderLines(birth, Language::Tamil);
+    EXPECT_NE(tamil[4].find(": 5 \u0BAE\u0BBE\u0BB0\u0BCD\u0B9A\u0BCD 1980"), std::string::npos) << tamil[4];
 }
 
 }  // namespace

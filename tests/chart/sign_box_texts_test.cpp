@@ -56,5 +56,28 @@ TEST(SignBoxTexts, RetrogradeBodiesCarryAnR) {
     EXPECT_EQ(SignBoxTexts(chart)[3], (Lines{"Budha", "Shani R"}));
 }
 
+TEST(SignBoxTexts, HindiAndTamilNameTheLagnaTheBodiesAndTheRetrogradeMark) {
+    ChartResult chart = ChartWithLagna("Pis");
+    chart.PositionTexts[2] = "10 Can 10";
+    chart.PositionTexts[6] = "10 Can 10";
+    chart.Retrograde[6] = true;
+    const struct {
+        Language language;
+        Lines cancer;
+        std::string lagna;
+    } rows[] = {
+        {Language::Hindi, {"\u092C\u0941\u0927", "\u0936\u0928\u093F (\u0935)"}, "\u0932\u0917\u094D\u0928"},
+        {Language::Tamil, {"\u0BAA\u0BC1\u0BA4\u0BA9\u0BCD", "\u0B9A\u0BA9\u0BBF (\u0BB5)"},
+         "\u0BB2\u0B95\u0BCD\u0BA9\u0BAE\u0BCD"},
+    };
+    for (const auto& row : rows) {
+        const SignBoxLines boxes = SignBoxTexts(chart, row.language);
+        EXPECT_EQ(boxes[3], row.cancer);
+        EXPECT_EQ(boxes[11], Lines{row.lagna});
+        EXPECT_EQ(MarkedLagna(boxes, row.language), 11u);
+        EXPECT_EQ(MarkedLagna(boxes), std::nullopt);
+    }
+}
+
 }  // namespace
 }  // namespace grahavani
