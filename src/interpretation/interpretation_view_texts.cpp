@@ -1,5 +1,7 @@
 #include "interpretation/interpretation_view_texts.h"
 
+#include "translation/translated.h"
+
 namespace grahavani {
 
 const std::array<NakshatraField, 21> NakshatraFields = {{
@@ -141,12 +143,26 @@ const std::array<LagnaLuckyLabel, 6> LagnaLuckyLabels = {{
     {"lblBestPeriodOfActivity", "Best Period Of Activity for "},
 }};
 
-std::string NakshatraFirstPageCaption(std::string_view nakshatra) {
-    return "More About " + std::string(nakshatra) + " Nakshatra";
+namespace {
+
+// `pattern` with its "%1" replaced by `name`.
+std::string Filled(std::string_view pattern, std::string_view name) {
+    std::string text(pattern);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, name);
+    return text;
 }
 
-std::string LuckyPageCaption(std::string_view sanskritName) {
-    return "Lucky for " + std::string(sanskritName);
+}  // namespace
+
+std::string NakshatraFirstPageCaption(std::string_view nakshatra, Language language) {
+    return Filled(Translated(language, "interpretation/interpretation_view_texts.cpp NakshatraFirstPageCaption",
+                             "More About %1 Nakshatra"),
+                  Translated(language, "model/vedic_names.h NakshatraNames", nakshatra));
+}
+
+std::string LuckyPageCaption(std::string_view sanskritName, Language language) {
+    return Filled(Translated(language, "interpretation/interpretation_view_texts.cpp LuckyPageCaption", "Lucky for %1"),
+                  Translated(language, "interpretation/sign_profile_table.cpp SanskritName", sanskritName));
 }
 
 }  // namespace grahavani

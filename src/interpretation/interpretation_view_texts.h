@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/language.h"
+
 namespace grahavani {
 
 inline constexpr std::array<std::string_view, 4> InterpretationTabCaptions = {
@@ -70,9 +72,11 @@ struct LagnaLuckyLabel {
 };
 extern const std::array<LagnaLuckyLabel, 6> LagnaLuckyLabels;
 
-// "More About Ashwini Nakshatra": tab 1 of TS for a nakshatra.
-std::string NakshatraFirstPageCaption(std::string_view nakshatra);
-// "Lucky for Mesha": tab 7 of LagnaTS and RashiTS for a sign's Sanskrit name.
-std::string LuckyPageCaption(std::string_view sanskritName);
+// "More About Ashwini Nakshatra": tab 1 of TS for a nakshatra, named as NakshatraNames names it;
+// in Hindi and Tamil with the nakshatra's name in the script.
+std::string NakshatraFirstPageCaption(std::string_view nakshatra, Language language = Language::English);
+// "Lucky for Mesha": tab 7 of LagnaTS and RashiTS for a sign's Sanskrit name (a
+// SignProfileTable column 0); in Hindi and Tamil with the sign's name in the script.
+std::string LuckyPageCaption(std::string_view sanskritName, Language language = Language::English);
 
 }  // namespace grahavani

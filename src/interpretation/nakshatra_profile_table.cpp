@@ -1,6 +1,9 @@
 #include "interpretation/nakshatra_profile_table.h"
 
 #include <algorithm>
+#include <string>
+
+#include "translation/translated.h"
 
 namespace grahavani {
 
@@ -62,6 +65,32 @@ std::string_view NakshatraProfileColumn(const NakshatraProfile& profile, int col
         case 19: return profile.prose.bestCareerOptions;
         case 20: return profile.prose.domesticLife;
         case 21: return profile.prose.health;
+        default: return {};
+    }
+}
+
+std::string_view NakshatraProfileColumn(const NakshatraProfile& profile, int column, Language language) {
+    // The catalogue's table of each attribute column, 1 to 15.
+    static constexpr std::array<std::string_view, 15> AttributeTables = {
+        "Deity", "PurposeOfTheDeva", "RulingPlanet", "AnimalSymbol", "Symbol", "AstronomicalName", "Element",
+        "PartOfBody", "Nature", "Gender", "PurposeInLife", "Dosha", "Temperaments", "BestDirection",
+        "LuckyGemstone"};
+    if (language == Language::English) return NakshatraProfileColumn(profile, column);
+    if (column >= 1 && column <= 15) {
+        return Translated(language,
+                          "interpretation/nakshatra_profile_table.cpp " +
+                              std::string(AttributeTables[static_cast<std::size_t>(column - 1)]),
+                          NakshatraProfileColumn(profile, column));
+    }
+    const NakshatraProse& prose =
+        InterpretiveTextsIn(language).nakshatraProse[static_cast<std::size_t>(&profile - NakshatraProfileTable.data())];
+    switch (column) {
+        case 16: return prose.generalAndPhysicalFeatures;
+        case 17: return prose.positiveHumanTraits;
+        case 18: return prose.negativeHumanTraits;
+        case 19: return prose.bestCareerOptions;
+        case 20: return prose.domesticLife;
+        case 21: return prose.health;
         default: return {};
     }
 }

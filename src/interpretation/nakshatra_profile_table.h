@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "interpretation/interpretive_texts.h"
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -38,5 +39,8 @@ const NakshatraProfile* NakshatraProfileFor(std::string_view name);
 // Column 1-21 of a row, so that the view can fill its text boxes from its field table;
 // empty for any other number.
 std::string_view NakshatraProfileColumn(const NakshatraProfile& profile, int column);
+// The same column in `language`: its attribute as the catalogue translates it, its prose
+// from the translated readings. The row must be one of NakshatraProfileTable's.
+std::string_view NakshatraProfileColumn(const NakshatraProfile& profile, int column, Language language);
 
 }  // namespace grahavani

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "interpretation/sign_summary_table.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 
@@ -14,7 +15,7 @@ std::optional<std::size_t> SignOfShortPosition(std::string_view shortPosition) {
     return static_cast<std::size_t>(row - SignSummaryTable.begin());
 }
 
-std::vector<TextRun> PlanetsInSignsReading(const std::array<std::string, 12>& positionTexts) {
+std::vector<TextRun> PlanetsInSignsReading(const std::array<std::string, 12>& positionTexts, Language language) {
     constexpr std::string_view LineBreak = "\r\n";
     constexpr bool Bold = true;
     constexpr bool Plain = false;
@@ -25,6 +26,12 @@ std::vector<TextRun> PlanetsInSignsReading(const std::array<std::string, 12>& po
         runs.push_back({bold, std::move(text)});
     };
 
+    const InterpretiveTexts& texts = InterpretiveTextsIn(language);
+    const auto word = [language](std::string_view table, std::string_view english) {
+        return Translated(language, table, english);
+    };
+    constexpr std::string_view Headings = "interpretation/planets_in_signs.h block headings";
+    constexpr std::string_view Summaries = "interpretation/sign_summary_table.h ";
     for (std::size_t planet = 0; planet < ReadingPlanets.size(); ++planet) {
         const ReadingPlanet& block = ReadingPlanets[planet];
         // The Sun's description starts on its heading's line; every other one below it.
@@ -33,17 +40,25 @@ std::vector<TextRun> PlanetsInSignsReading(const std::array<std::string, 12>& po
         const auto sign = SignOfShortPosition(positionTexts[block.positionSlot]);
         const SignSummary* summary = sign ? &SignSummaryTable[*sign] : nullptr;
 
-        if (summary) add(Bold, {block.headingWord, " ", summary->englishName, LineBreak});
-        if (summary) add(Plain, {PlanetSignTexts[planet][*sign], LineBreak, LineBreak});
-        add(Bold, {block.characteristicsHeading, headingEnd});
-        add(Plain, {PlanetDescriptions[planet], LineBreak, LineBreak});
-        add(Bold, {MoreAboutSignHeading, LineBreak, LineBreak});
-        add(Bold, {KeywordsHeading, LineBreak});
-        if (summary) add(Plain, {summary->keywords, LineBreak, LineBreak});
-        add(Bold, {ElementHeading, LineBreak});
-        if (summary) add(Plain, {summary->element, LineBreak, LineBreak});
-        add(Bold, {RulingPlanetHeading, LineBreak});
-        if (summary) add(Plain, {summary->rulingPlanet, blockEnd});
+        const auto summaryWord = [&](std::string_view column, std::string_view english) {
+            return word(std::string(Summaries) + std::string(column), english);
+        };
+        if (summary) {
+            add(Bold, {word("interpretation/planets_in_signs.h ReadingPlanets headings", block.headingWord), " ",
+                       summaryWord("EnglishName", summary->englishName), LineBreak});
+            add(Plain, {texts.planetSigns[planet][*sign], LineBreak, LineBreak});
+        }
+        add(Bold, {word("interpretation/planets_in_signs.h ReadingPlanets characteristics headings",
+                        block.characteristicsHeading),
+                   headingEnd});
+        add(Plain, {texts.planetDescriptions[planet], LineBreak, LineBreak});
+        add(Bold, {word(Headings, MoreAboutSignHeading), LineBreak, LineBreak});
+        add(Bold, {word(Headings, KeywordsHeading), LineBreak});
+        if (summary) add(Plain, {summaryWord("Keywords", summary->keywords), LineBreak, LineBreak});
+        add(Bold, {word(Headings, ElementHeading), LineBreak});
+        if (summary) add(Plain, {summaryWord("Element", summary->element), LineBreak, LineBreak});
+        add(Bold, {word(Headings, RulingPlanetHeading), LineBreak});
+        if (summary) add(Plain, {summaryWord("RulingPlanet", summary->rulingPlanet), blockEnd});
     }
     return runs;
 }

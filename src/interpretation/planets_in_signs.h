@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "interpretation/interpretive_texts.h"
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -48,6 +49,8 @@ std::optional<std::size_t> SignOfShortPosition(std::string_view shortPosition);
 
 // Eleven runs per planet, Sun to Saturn, with CR LF line breaks. A slot whose text names
 // no sign leaves out the five runs that need the sign, and the rest of its block stands.
-std::vector<TextRun> PlanetsInSignsReading(const std::array<std::string, 12>& positionTexts);
+// The position texts are the chart's own, in English; the runs are in `language`.
+std::vector<TextRun> PlanetsInSignsReading(const std::array<std::string, 12>& positionTexts,
+                                           Language language = Language::English);
 
 }  // namespace grahavani

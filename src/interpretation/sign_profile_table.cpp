@@ -1,8 +1,10 @@
 #include "interpretation/sign_profile_table.h"
 
 #include <algorithm>
+#include <string>
 
 #include "model/vedic_names.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 
@@ -64,6 +66,31 @@ std::string_view SignProfileColumn(const SignProfile& profile, int column) {
         case 25: return profile.compatibleWith;
         case 26: return profile.notCompatibleWith;
         default: return {};
+    }
+}
+
+std::string_view SignProfileColumn(const SignProfile& profile, int column, Language language) {
+    // The catalogue's table of each column of words; the prose columns 20-24 and the lucky
+    // numbers (14) have none.
+    static constexpr std::array<std::string_view, 27> WordTables = {
+        "SanskritName", "EnglishName", "RulingPlanet", "Symbol", "Element", "SignColor", "TypeOfSign", "Gender",
+        "BestPeriodOfActivity", "BarrenOrFruitful", "SignCaste", "SignPosition", "ConstituentCharacter",
+        "LuckyDays", "", "BestDirection", "LuckyColors", "LuckyGemstone", "PartOfTheBody", "Physique",
+        "", "", "", "", "", "CompatibleWith", "NotCompatibleWith"};
+    const std::string_view english = SignProfileColumn(profile, column);
+    if (language == Language::English || column < 0 || column >= static_cast<int>(WordTables.size())) return english;
+    if (const std::string_view table = WordTables[static_cast<std::size_t>(column)]; !table.empty()) {
+        return Translated(language, "interpretation/sign_profile_table.cpp " + std::string(table), english);
+    }
+    const SignProse& prose =
+        InterpretiveTextsIn(language).signProse[static_cast<std::size_t>(&profile - SignProfileTable.data())];
+    switch (column) {
+        case 20: return prose.looks;
+        case 21: return prose.nature;
+        case 22: return prose.careerAndFinance;
+        case 23: return prose.loveAndDomesticLife;
+        case 24: return prose.health;
+        default: return english;
     }
 }
 

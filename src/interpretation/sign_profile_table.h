@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "interpretation/interpretive_texts.h"
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -48,5 +49,9 @@ const SignProfile* RashiProfileFor(std::string_view moonRashi);
 // Column 0-26 of a row, so that the view can fill its text boxes from its field table;
 // empty for any other number.
 std::string_view SignProfileColumn(const SignProfile& profile, int column);
+// The same column in `language`: its words as the catalogue translates them (the lucky
+// numbers stay digits), its prose from the translated readings. The row must be one of
+// SignProfileTable's.
+std::string_view SignProfileColumn(const SignProfile& profile, int column, Language language);
 
 }  // namespace grahavani
