@@ -174,6 +174,15 @@ TEST(ReadChartFile, BadClockLineIsNamedAndChangesNothing) {
 TEST(CouldBeChartFile, RefusesPicturesTextAndEmptyOrHugeFiles) {
     BirthEntries devanagari = Sample();
     devanagari.Name = devanagari.City = devanagari.State = devanagari.Country = "\u0930\u093E\u092E\u092A\u0941\u0930";
+    BirthEntries tamil = Sample();
+    tamil.Name = tamil.City = tamil.State = tamil.Country = "\u0B9A\u0BC6\u0BA9\u0BCD\u0BA9\u0BC8";  // சென்னை
+    for (const BirthEntries* entries : {&devanagari, &tamil}) {  // reopened whole
+        BirthEntries read;
+        ASSERT_TRUE(std::holds_alternative<ChartFileClock>(ReadChartFile(WriteChartFile(*entries), read)));
+        EXPECT_EQ(WriteChartFile(read), WriteChartFile(*entries));
+        EXPECT_EQ(read.Name, entries->Name);
+        EXPECT_EQ(read.Country, entries->Country);
+    }
     std::string stray = WriteChartFile(Sample());
     stray.insert(3, 1, '\x10');
     const struct {
@@ -182,6 +191,7 @@ TEST(CouldBeChartFile, RefusesPicturesTextAndEmptyOrHugeFiles) {
     } cases[] = {
         {WriteChartFile(Sample()), true},
         {WriteChartFile(devanagari), true},  // escapes only, all below the shift
+        {WriteChartFile(tamil), true},
         {std::string(15, '\n'), true},
         {stray, true},
         {EncodeText("Asha") + "\r\n" + EncodeText("15") + "\r\n", true},
