@@ -154,6 +154,23 @@ std::string Filled(std::string_view pattern, std::string_view name) {
 
 }  // namespace
 
+std::string_view ViewTextIn(ViewTexts table, std::string_view english, Language language) {
+    // The catalogue's context of each table, in ViewTexts' order.
+    static constexpr std::array<std::string_view, 10> Contexts = {
+        "interpretation/interpretation_view_texts.h InterpretationTabCaptions",
+        "interpretation/interpretation_view_texts.h PlanetsInSignsHeading",
+        "interpretation/interpretation_view_texts.h design captions",
+        "interpretation/interpretation_view_texts.h NakshatraPageCaptions",
+        "interpretation/interpretation_view_texts.h SignPageCaptions",
+        "interpretation/interpretation_view_texts.cpp NakshatraFields captions",
+        "interpretation/interpretation_view_texts.cpp NakshatraFields help texts",
+        "interpretation/interpretation_view_texts.cpp SignFields captions",
+        "interpretation/interpretation_view_texts.cpp SignFields help texts",
+        "interpretation/interpretation_view_texts.cpp LagnaLuckyLabels",
+    };
+    return Translated(language, Contexts[static_cast<std::size_t>(table)], english);
+}
+
 std::string NakshatraFirstPageCaption(std::string_view nakshatra, Language language) {
     return Filled(Translated(language, "interpretation/interpretation_view_texts.cpp NakshatraFirstPageCaption",
                              "More About %1 Nakshatra"),

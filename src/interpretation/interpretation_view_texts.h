@@ -72,6 +72,22 @@ struct LagnaLuckyLabel {
 };
 extern const std::array<LagnaLuckyLabel, 6> LagnaLuckyLabels;
 
+// The tables above whose texts a reader sees, and ViewTextIn's translation of one of their texts.
+enum class ViewTexts {
+    TabCaptions,             // InterpretationTabCaptions
+    PlanetsInSignsHeading,   // PlanetsInSignsHeading
+    DesignCaptions,          // NakshatraResultDesignCaption, VedicNameDesignCaption
+    NakshatraPageCaptions,   // NakshatraPageCaptions
+    SignPageCaptions,        // SignPageCaptions
+    NakshatraFieldCaptions,  // NakshatraField::caption
+    NakshatraFieldHelp,      // NakshatraField::helpText
+    SignFieldCaptions,       // SignField::caption
+    SignFieldHelp,           // SignField::helpText
+    LagnaLuckyPrefixes,      // LagnaLuckyLabel::captionPrefix
+};
+// `english`, a text of `table`, in `language`; a text the table does not hold, as it is.
+std::string_view ViewTextIn(ViewTexts table, std::string_view english, Language language);
+
 // "More About Ashwini Nakshatra": tab 1 of TS for a nakshatra, named as NakshatraNames names it;
 // in Hindi and Tamil with the nakshatra's name in the script.
 std::string NakshatraFirstPageCaption(std::string_view nakshatra, Language language = Language::English);

@@ -41,6 +41,27 @@ TEST(ReadingsInHindiAndTamil, EveryProfileValueCaptionAndRunIsInTheScript) {
             for (const TextRun& run : runs) ExpectInTheScript(run.text, code + " reading in sign " + std::to_string(sign));
         }
     }
+    for (const Language language : {Language::Hindi, Language::Tamil}) {
+        const auto expect = [language](ViewTexts table, std::string_view english) {
+            ExpectInTheScript(ViewTextIn(table, english, language), std::string(english));
+        };
+        for (const auto caption : InterpretationTabCaptions) expect(ViewTexts::TabCaptions, caption);
+        expect(ViewTexts::PlanetsInSignsHeading, PlanetsInSignsHeading);
+        expect(ViewTexts::DesignCaptions, NakshatraResultDesignCaption);
+        expect(ViewTexts::DesignCaptions, VedicNameDesignCaption);
+        for (const auto caption : NakshatraPageCaptions) expect(ViewTexts::NakshatraPageCaptions, caption);
+        for (const auto caption : SignPageCaptions) expect(ViewTexts::SignPageCaptions, caption);
+        for (const NakshatraField& field : NakshatraFields) {
+            expect(ViewTexts::NakshatraFieldCaptions, field.caption);
+            expect(ViewTexts::NakshatraFieldHelp, field.helpText);
+        }
+        for (const SignField& field : SignFields) {
+            expect(ViewTexts::SignFieldCaptions, field.caption);
+            expect(ViewTexts::SignFieldHelp, field.helpText);
+        }
+        for (const LagnaLuckyLabel& label : LagnaLuckyLabels) expect(ViewTexts::LagnaLuckyPrefixes, label.captionPrefix);
+    }
+    EXPECT_EQ(ViewTextIn(ViewTexts::TabCaptions, "More About Lagna", Language::English), "More About Lagna");
     EXPECT_EQ(NakshatraFirstPageCaption("Ashwini"), "More About Ashwini Nakshatra");
     EXPECT_EQ(NakshatraProfileColumn(NakshatraProfileTable[0], 16, Language::English),
               NakshatraProfileColumn(NakshatraProfileTable[0], 16));
