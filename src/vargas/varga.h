@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/language.h"
+
 namespace grahavani {
 
 // D1 to D60, the number of parts to a sign of each.
@@ -16,8 +18,9 @@ inline constexpr std::array<std::string_view, 16> VargaNames = {
     "Dasamsa",  "Dvadasamsa",    "Shodasamsa", "Vimsamsa",     "Chaturvimsamsa", "Bhamsa",
     "Trimsamsa", "Khavedamsa",   "Akshavedamsa", "Shashtiamsa"};
 
-// "D10 Dasamsa": the varga at this index of VargaDivisions, as a chooser or a title names it.
-std::string VargaTitle(std::size_t varga);
+// "D10 Dasamsa": the varga at this index of VargaDivisions, as a chooser or a title names it;
+// in Hindi "डी-10 दशमांश".
+std::string VargaTitle(std::size_t varga, Language language = Language::English);
 
 struct VargaPlace {
     int Sign = 0;        // 0 Aries to 11 Pisces
