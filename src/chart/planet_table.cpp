@@ -8,6 +8,7 @@
 #include "texts/position_texts.h"
 #include "model/arc_division.h"
 #include "timing/dasha_timeline.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 
@@ -86,6 +87,10 @@ std::array<PlanetRow, PlanetTableRows> ComputePlanetTable(const ChartResult& cha
         table[PlanetTableRow(body)] = RowFor(chart, body, lagnaSign);
     }
     return table;
+}
+
+std::string_view DignityIn(std::string_view dignity, Language language) {
+    return dignity.empty() ? dignity : Translated(language, "chart/planet_table.cpp PlanetDignity", dignity);
 }
 
 }  // namespace grahavani

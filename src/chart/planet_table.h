@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/chart_result.h"
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -39,6 +40,8 @@ constexpr std::size_t PlanetTableRow(std::size_t body) { return body == Ascendan
 // "exalted" (which wins over an own sign), "debilitated", "own sign" or "" for a planet of
 // the seven (SunBody … SaturnBody) in sign 0 (Aries) to 11.
 std::string_view PlanetDignity(std::size_t body, int sign);
+// A dignity PlanetDignity gives, in `language` ("" stays "").
+std::string_view DignityIn(std::string_view dignity, Language language);
 
 // Whether the planet lies within the Sun's orb of it (the edge included); the smaller orbs
 // of a retrograde Mercury and Venus apply only when it is known to be retrograde. The Sun

@@ -8,6 +8,7 @@
 
 #include "model/arc_division.h"
 #include "model/chart_result.h"
+#include "translation/translated.h"
 #include "vargas/mean_planets.h"
 #include "vargas/planet_relations.h"
 #include "vargas/varga.h"
@@ -352,13 +353,22 @@ Shadbala ComputeShadbala(const ShadbalaInput& input) {
         strength.Ratio = *strength.Rupas / strength.Required;
     }
     if (!dayLords) {
-        const std::string reason = input.Day ? "The day's sunrise, sunset and next sunrise do not hold the birth"
-                                             : "The Sun does not rise or set here on the day of the birth";
-        const std::string parts = warUnweighed ? "Tribhaga, Abda, Masa, Vara, Hora, the Yuddha of the planets at war"
-                                               : "Tribhaga, Abda, Masa, Vara, Hora";
-        shadbala.Note = reason + ", so " + parts + " and with them Kala, Total, Rupas and Ratio are left out.";
+        shadbala.NoteReason = input.Day ? "The day's sunrise, sunset and next sunrise do not hold the birth"
+                                        : "The Sun does not rise or set here on the day of the birth";
+        shadbala.NoteParts = warUnweighed ? "Tribhaga, Abda, Masa, Vara, Hora, the Yuddha of the planets at war"
+                                          : "Tribhaga, Abda, Masa, Vara, Hora";
+        shadbala.Note = ShadbalaNoteIn(shadbala, Language::English);
     }
     return shadbala;
+}
+
+std::string ShadbalaNoteIn(const Shadbala& shadbala, Language language) {
+    if (shadbala.NoteReason.empty()) return {};
+    const auto piece = [language](std::string_view english) {
+        return std::string(Translated(language, "vargas/shadbala.cpp note", english));
+    };
+    return piece(shadbala.NoteReason) + piece(", so ") + piece(shadbala.NoteParts) +
+           piece(" and with them Kala, Total, Rupas and Ratio are left out.");
 }
 
 }  // namespace grahavani

@@ -5,6 +5,9 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -72,10 +75,15 @@ struct PlanetStrength {
 
 struct Shadbala {
     std::array<PlanetStrength, 7> Planets;  // BodyOrder, Sun to Saturn
-    std::string Note;                       // why components are empty; else empty
+    std::string Note;                       // why components are empty, in English; else empty
+    std::string_view NoteReason;            // the note's pieces, which ShadbalaNoteIn translates
+    std::string_view NoteParts;
 };
 
 Shadbala ComputeShadbala(const ShadbalaInput& input);
+
+// The note of `shadbala` in `language`; empty when it has none.
+std::string ShadbalaNoteIn(const Shadbala& shadbala, Language language);
 
 // Whether two of Mercury, Venus, Mars, Jupiter and Saturn stand within 1° of each other: only
 // then does a war, and with it the planets' latitudes, count. Sidereal degrees in BodyOrder.

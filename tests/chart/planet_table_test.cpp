@@ -73,6 +73,11 @@ TEST(PlanetDignity, ExaltationWinsThenDebilitationThenOwnSign) {
     for (const auto& c : cases) {
         EXPECT_EQ(PlanetDignity(c.body, c.sign), c.dignity) << BodyNames[c.body] << " " << c.sign;
     }
+    // उच्च, नीच, स्वराशि: the glossary's words.
+    EXPECT_EQ(DignityIn("exalted", Language::Hindi), "\u0909\u091A\u094D\u091A");
+    EXPECT_EQ(DignityIn("debilitated", Language::Hindi), "\u0928\u0940\u091A");
+    EXPECT_EQ(DignityIn("own sign", Language::Tamil), "\u0B86\u0B9F\u0BCD\u0B9A\u0BBF");  // ஆட்சி
+    EXPECT_EQ(DignityIn("", Language::Tamil), "");
 }
 
 TEST(IsCombust, WithinTheOrbTheEdgeIncluded) {

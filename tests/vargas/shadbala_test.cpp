@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/chart_result.h"
+#include "tests/translation/latin_words.h"
 #include "vargas/mean_planets.h"
 
 namespace grahavani {
@@ -201,6 +202,11 @@ TEST(Shadbala, TotalsAreTheSumsOfTheirPartsOrEmpty) {
     for (const ShadbalaInput* input : {&atWar, &polarAtWar, &outsideTheDay}) {
         const Shadbala shadbala = ComputeShadbala(*input);
         EXPECT_EQ(shadbala.Note.empty(), input == &atWar);
+        for (const Language language : {Language::Hindi, Language::Tamil}) {
+            const std::string note = ShadbalaNoteIn(shadbala, language);
+            EXPECT_EQ(note.empty(), input == &atWar);
+            EXPECT_TRUE(test::LatinWords(note).empty()) << note;
+        }
         for (std::size_t planet = SunBody; planet <= SaturnBody; ++planet) {
             const PlanetStrength& p = shadbala.Planets[planet];
             const C& c = p.Components;
