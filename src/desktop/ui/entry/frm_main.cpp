@@ -1,5 +1,7 @@
 #include "desktop/ui/entry/frm_main.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -279,7 +281,9 @@ BirthEntries frmMain::Entries() const {
     BirthEntries entries;
     entries.Name = text(txtName->text());
     entries.Day = text(cboDate->currentText());
-    entries.Month = text(cboMonth->currentText());
+    // By row, so the month the chart gets is the English one whatever language the list shows.
+    const int month = cboMonth->currentIndex();
+    entries.Month = month < 0 ? std::string() : std::string(MonthNames[static_cast<std::size_t>(month)]);
     entries.Year = text(cboYear->currentText());
     entries.Hour = text(cboHour->currentText());
     entries.Minute = text(cboMinute->currentText());
@@ -316,7 +320,8 @@ void frmMain::SetEntries(const BirthEntries& e) {
     };
     type(txtName, e.Name);
     pick(cboDate, e.Day);
-    pick(cboMonth, e.Month);
+    const auto month = std::find(MonthNames.begin(), MonthNames.end(), e.Month);
+    cboMonth->setCurrentIndex(month == MonthNames.end() ? -1 : static_cast<int>(month - MonthNames.begin()));
     pick(cboYear, e.Year);
     pick(cboHour, e.Hour);
     pick(cboMinute, e.Minute);
