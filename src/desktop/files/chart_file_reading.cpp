@@ -1,6 +1,7 @@
 #include "desktop/files/chart_file_reading.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include "desktop/files/whole_file.h"
 
@@ -10,7 +11,8 @@ std::variant<ChartFileClock, QString> ReadChartFileAt(const QString& path, Birth
     QByteArray bytes;
     // One byte past the limit tells a file too long to be a chart.
     if (const auto problem = ReadFileStart(path, ChartFileReadLimit + 1, bytes)) {
-        return FileProblemMessage("The chart could not be opened from", path, *problem);
+        return FileProblemMessage(QCoreApplication::translate("ChartFileReading", "The chart could not be opened from"),
+                                  path, *problem);
     }
     const std::string_view stored(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (!CouldBeChartFile(stored)) return QString::fromStdString(NotAChartFileMessage(path.toStdString()));

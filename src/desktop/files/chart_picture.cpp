@@ -1,6 +1,7 @@
 #include "desktop/files/chart_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
@@ -35,8 +36,9 @@ void SaveChartPicture(const QImage& picture, const QString& name, MessageSink& m
     if (path.isEmpty()) return;
 
     const auto report = [&](const QString& reason) {
-        messages.ShowCritical(parent, "Grahavani",
-                              FileProblemMessage("The picture could not be saved to", path, reason));
+        const QString failure = QCoreApplication::translate("ChartPicture", "The picture could not be saved to");
+        messages.ShowCritical(parent, QCoreApplication::translate("ChartPicture", "Grahavani"),
+                              FileProblemMessage(failure, path, reason));
     };
     // A file already named like the bitmap beside the target is left alone: the
     // temporary name is always a new one.
@@ -46,7 +48,9 @@ void SaveChartPicture(const QImage& picture, const QString& name, MessageSink& m
     QByteArray bmp;
     QBuffer encoded(&bmp);
     encoded.open(QIODevice::WriteOnly);
-    if (!picture.save(&encoded, "BMP")) return report("The picture could not be made a bitmap");
+    if (!picture.save(&encoded, "BMP")) {
+        return report(QCoreApplication::translate("ChartPicture", "The picture could not be made a bitmap"));
+    }
     if (const auto problem = WriteAllBytes(bitmap, bmp)) return report(*problem);
     bitmap.close();
     if (const auto problem = BmpToJpeg(bitmap.fileName(), path, JpegQuality)) report(*problem);
@@ -64,8 +68,9 @@ QString MakeUniqueJpegPath(QString folder, const QString& file, MessageSink& mes
         const QString candidate = folder + WithCopyNumber(file, copy);
         if (!PathExists(candidate)) return candidate;
     }
-    messages.ShowCritical(parent, " UNABLE  TO  CREATE  NEW  FILE" + file,
-                          "There are too many Copies of this file  " + file);
+    messages.ShowCritical(
+        parent, QCoreApplication::translate("ChartPicture", " UNABLE  TO  CREATE  NEW  FILE%1").arg(file),
+        QCoreApplication::translate("ChartPicture", "There are too many Copies of this file  %1").arg(file));
     return QString();
 }
 

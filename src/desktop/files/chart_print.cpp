@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
@@ -13,7 +14,7 @@ std::optional<QString> PrintOnOnePage(QWidget& widget, QPrinter& printer) {
     // for; the page stays vector output, so nothing is lost in sharpness.
     printer.setResolution(widget.logicalDpiX());
     QPainter painter;
-    if (!painter.begin(&printer)) return QStringLiteral("The printer could not be started");
+    if (!painter.begin(&printer)) return QCoreApplication::translate("ChartPrint", "The printer could not be started");
     const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
     const QSizeF size = widget.size();
     const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());
@@ -21,7 +22,7 @@ std::optional<QString> PrintOnOnePage(QWidget& widget, QPrinter& printer) {
                       (page.height() - size.height() * scale) / 2);
     painter.scale(scale, scale);
     widget.render(&painter);
-    if (!painter.end()) return QStringLiteral("The page could not be finished");
+    if (!painter.end()) return QCoreApplication::translate("ChartPrint", "The page could not be finished");
     return std::nullopt;
 }
 

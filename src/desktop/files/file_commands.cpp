@@ -39,7 +39,7 @@ void FileCommands::New() {
 
 void FileCommands::Open() {
     const auto chosen = dialogs_.ShowOpen(
-        Window(), {"Select the source file ", "Grahavani (*.gvc)", "gvc", lastFilePath_});
+        Window(), {tr("Select the source file "), tr("Grahavani (*.gvc)"), "gvc", lastFilePath_});
     if (!chosen) return;
     lastFilePath_ = *chosen;
     if (chosen->isEmpty()) return;
@@ -48,7 +48,7 @@ void FileCommands::Open() {
     BirthEntries entries = form.Entries();  // a file of the 15 lines alone keeps the form's zone
     const auto read = ReadChartFileAt(*chosen, entries);
     if (const auto* problem = std::get_if<QString>(&read)) {
-        return messages_.ShowCritical(Window(), "Grahavani", *problem);
+        return messages_.ShowCritical(Window(), tr("Grahavani"), *problem);
     }
     const ChartFileClock& clock = std::get<ChartFileClock>(read);
     if (MDI* window = session_.MainWindow()) window->Display().ClearChartTexts();
@@ -66,27 +66,27 @@ void FileCommands::SaveAs() {
     QString path;
     // The last path when it is a chart file's, else the chart's name.
     const QString proposed = lastFilePath_.endsWith(".gvc") ? lastFilePath_ : NamedAfterTheChart("gvc");
-    if (!ChooseSavePath({"Grahavani", "Grahavani (*.gvc)", "gvc", proposed}, path)) return;
+    if (!ChooseSavePath({tr("Grahavani"), tr("Grahavani (*.gvc)"), "gvc", proposed}, path)) return;
     if (WriteChart(path)) currentChartFile_ = path;
 }
 
 void FileCommands::Export() {
     QString path;
     // Never a chart file's name, which the report would replace.
-    if (!ChooseSavePath({"Select the destination text file ", "Export Chart As Text (*.txt)",
+    if (!ChooseSavePath({tr("Select the destination text file "), tr("Export Chart As Text (*.txt)"),
                          "txt", NamedAfterTheChart("txt")},
                         path)) {
         return;
     }
     if (const auto problem =
             WriteWholeFile(path, BuildTextReport(session_.Birth(), session_.Chart()))) {
-        ReportFileProblem("The report could not be saved to", path, *problem);
+        ReportFileProblem(tr("The report could not be saved to"), path, *problem);
     }
 }
 
 void FileCommands::ExportPdf() {
     QString path;
-    if (!ChooseSavePath({"Export PDF", "PDF (*.pdf)", "pdf", NamedAfterTheChart("pdf")}, path)) return;
+    if (!ChooseSavePath({tr("Export PDF"), tr("PDF (*.pdf)"), "pdf", NamedAfterTheChart("pdf")}, path)) return;
     Horoscope horoscope{session_.Birth(), ZoneTextOf(session_.Entries()), session_.Options(), session_.Chart(),
                         session_.Timing(), {}};
     if (const MDI* window = session_.MainWindow()) {  // drawn as the chart window draws it
@@ -97,10 +97,10 @@ void FileCommands::ExportPdf() {
         horoscope.Strengths =
             ComputeShadbala(ShadbalaInputOf(horoscope.Birth, horoscope.Chart, horoscope.Timing.Sunrise));
     } catch (const EphemerisFailure& failure) {
-        return ReportFileProblem("The horoscope could not be saved to", path, QString::fromUtf8(failure.what()));
+        return ReportFileProblem(tr("The horoscope could not be saved to"), path, QString::fromUtf8(failure.what()));
     }
     if (const auto problem = WriteWholeFile(path, HoroscopePdf(horoscope, ReadPaper(session_.Settings())))) {
-        ReportFileProblem("The horoscope could not be saved to", path, *problem);
+        ReportFileProblem(tr("The horoscope could not be saved to"), path, *problem);
     }
 }
 
@@ -111,7 +111,7 @@ void FileCommands::Print() {
     printer.setPageOrientation(QPageLayout::Landscape);  // the chart is wider than tall
     if (!dialogs_.ShowPrinter(window, printer)) return;
     if (const auto problem = PrintOnOnePage(window->Display().ChartFrame(), printer)) {
-        messages_.ShowCritical(window, "Grahavani", "The chart could not be printed.\n\n" + *problem);
+        messages_.ShowCritical(window, tr("Grahavani"), tr("The chart could not be printed.") + "\n\n" + *problem);
     }
 }
 
@@ -122,7 +122,7 @@ void FileCommands::SaveAsJpg() {
     const QImage picture = window->Display().grab().toImage();
     // The picture is numbered rather than replacing a file, so the dialog does not ask.
     const auto chosen = dialogs_.ShowSave(
-        window, {QString(), "JPEG Image (*.jpg)", "JPG", lastPictureName_, false});
+        window, {QString(), tr("JPEG Image (*.jpg)"), "JPG", lastPictureName_, false});
     if (!chosen || chosen->isEmpty()) return;
     lastPictureName_ = *chosen;
     SaveChartPicture(picture, *chosen, messages_, window);
@@ -147,13 +147,13 @@ bool FileCommands::ChooseSavePath(const FileDialogSettings& settings, QString& p
 bool FileCommands::WriteChart(const QString& path) {
     const frmMain& form = session_.EntryForm();
     const auto problem = WriteWholeFile(path, WriteChartFile(form.Entries(), form.AtlasTimeZone()));
-    if (problem) ReportFileProblem("The chart could not be saved to", path, *problem);
+    if (problem) ReportFileProblem(tr("The chart could not be saved to"), path, *problem);
     return !problem;
 }
 
 void FileCommands::ReportFileProblem(const QString& failure, const QString& path,
                                      const QString& reason) {
-    messages_.ShowCritical(Window(), "Grahavani", FileProblemMessage(failure, path, reason));
+    messages_.ShowCritical(Window(), tr("Grahavani"), FileProblemMessage(failure, path, reason));
 }
 
 }  // namespace grahavani

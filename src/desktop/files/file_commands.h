@@ -3,6 +3,7 @@
 // horoscope, print, Save As JPG) and the paths they remember while the program runs. A file
 // that cannot be read or written is reported by name and reason, and changes nothing.
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -15,6 +16,8 @@ class MessageSink;
 struct FileDialogSettings;
 
 class FileCommands {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+
 public:
     FileCommands(ChartSession& session, CommonDialog& dialogs, MessageSink& messages);
 

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -29,7 +30,7 @@ std::optional<QString> WriteAllBytes(QFileDevice& file, QByteArrayView bytes) {
     // Qt takes a short write for success when it flushes, as on a full disk: count
     // what the file holds.
     if (file.size() != bytes.size()) {
-        return QStringLiteral("Only %1 of %2 bytes could be written: the disk may be full")
+        return QCoreApplication::translate("WholeFile", "Only %1 of %2 bytes could be written: the disk may be full")
             .arg(file.size())
             .arg(bytes.size());
     }
@@ -42,13 +43,13 @@ std::optional<QString> ReadFileStart(const QString& path, qint64 limit, QByteArr
     const int descriptor =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
-        if (errno == ENOENT) return QStringLiteral("No such file");
+        if (errno == ENOENT) return QCoreApplication::translate("WholeFile", "No such file");
         return QString::fromLocal8Bit(std::strerror(errno));
     }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return QStringLiteral("Not an ordinary file");
+        return QCoreApplication::translate("WholeFile", "Not an ordinary file");
     }
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {

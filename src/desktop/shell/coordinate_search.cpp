@@ -1,5 +1,7 @@
 #include "desktop/shell/coordinate_search.h"
 
+#include <QCoreApplication>
+
 #include "desktop/shell/url_opener.h"
 #include "desktop/shell/web_search.h"
 #include "desktop/ui/entry/frm_main.h"
@@ -12,12 +14,15 @@ std::optional<EntryProblem> CheckSearchPlace(const BirthEntries& entries) {
         const char* message;
         EntryField field;
     } checks[] = {
-        {entries.City, "Please Enter City", EntryField::City},
-        {entries.State, "Please Enter State", EntryField::State},
-        {entries.Country, "Please Enter Country", EntryField::Country},
+        {entries.City, QT_TRANSLATE_NOOP("CoordinateSearch", "Please Enter City"), EntryField::City},
+        {entries.State, QT_TRANSLATE_NOOP("CoordinateSearch", "Please Enter State"), EntryField::State},
+        {entries.Country, QT_TRANSLATE_NOOP("CoordinateSearch", "Please Enter Country"), EntryField::Country},
     };
     for (const auto& check : checks) {
-        if (check.text.empty()) return EntryProblem{check.message, check.field};
+        if (check.text.empty()) {
+            return EntryProblem{QCoreApplication::translate("CoordinateSearch", check.message).toStdString(),
+                                check.field};
+        }
     }
     return std::nullopt;
 }

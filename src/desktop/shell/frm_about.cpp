@@ -24,38 +24,38 @@ QLabel* MakeText(QWidget* parent, const QString& name, const QString& text) {
 
 frmAbout::frmAbout(UrlOpener& opener, QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
-    setWindowTitle("Grahavani 2.05");
+    setWindowTitle(tr("Grahavani 2.05"));
     setFont(VerdanaFont(8.25));
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName("picIcon");
     picIcon->setPixmap(ProgramIcon().pixmap(64, 64));
-    picIcon->setAccessibleName("Grahavani icon");
-    QLabel* Label2 = MakeText(this, "Label2", "Grahavani 2.05");
+    picIcon->setAccessibleName(tr("Grahavani icon"));
+    QLabel* Label2 = MakeText(this, "Label2", tr("Grahavani 2.05"));
     Label2->setFont(VerdanaFont(12, true));
     QLabel* Label1 = MakeText(
         this, "Label1",
-        "Grahavani Software shows your Rashi Chart in both the North Indian and South Indian "
-        "versions. This software gives the precise astronomical positions of stars and planets "
-        "during the time your birth. Vedic Astrology uses this information to forecast "
-        "important incidents and probable opportunities that might arise in your life.\n\n"
-        "Thus, Grahavani Software creates ready made birth charts which can be used for "
-        "further analysis.");
+        tr("Grahavani Software shows your Rashi Chart in both the North Indian and South Indian "
+           "versions. This software gives the precise astronomical positions of stars and planets "
+           "during the time your birth. Vedic Astrology uses this information to forecast "
+           "important incidents and probable opportunities that might arise in your life.\n\n"
+           "Thus, Grahavani Software creates ready made birth charts which can be used for "
+           "further analysis."));
     QLabel* Label3 = MakeText(
         this, "Label3",
-        "Home Business Opportunity. Start your own Internet business and make money online. "
-        "Get this software fully branded for your website.");
+        tr("Home Business Opportunity. Start your own Internet business and make money online. "
+           "Get this software fully branded for your website."));
     QLabel* lblCoBrand =
-        MakeLinkLabel(this, "lblCoBrand", "Click here for more details",
+        MakeLinkLabel(this, "lblCoBrand", tr("Click here for more details"),
                       [&opener] { OpenVendorPage(opener, VendorPage::FullyBranded); });
     QLabel* lblHomePage =
-        MakeLinkLabel(this, "lblHomePage", "Click here to visit " + VendorSiteAddress,
+        MakeLinkLabel(this, "lblHomePage", tr("Click here to visit %1").arg(VendorSiteAddress),
                       [&opener] { OpenVendorPage(opener, VendorPage::HomePage); });
     // GeoNames asks for this credit wherever its data is used.
     QLabel* lblCredits = MakeText(
         this, "lblCredits",
-        "Places from GeoNames (geonames.org), licensed under CC BY 4.0.");
-    auto* cmdOK = new QPushButton("OK", this);
+        tr("Places from GeoNames (geonames.org), licensed under CC BY 4.0."));
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

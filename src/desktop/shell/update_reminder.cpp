@@ -1,5 +1,6 @@
 #include "desktop/shell/update_reminder.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include "desktop/shell/reminder_setting.h"
@@ -29,8 +30,9 @@ void UpdateReminder(QSettings& settings, const QDate& today, MessageSink& messag
     case ReminderAction::Remind: break;
     }
     const bool wantsUpdate = messages.AskYesNo(
-        nullptr, "There maybe an update to this software available\n"
-                 "Do you want to check for an update?");
+        nullptr, QCoreApplication::translate("UpdateReminder",
+                                             "There maybe an update to this software available\n"
+                                             "Do you want to check for an update?"));
     WriteReminderDate(settings, today);
     if (wantsUpdate) OpenVendorPage(opener, VendorPage::DownloadWebPage);
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace grahavani {
 
 namespace {
@@ -14,38 +16,41 @@ struct AyanamsaWords {
 
 // In Ayanamsa order.
 constexpr std::array<AyanamsaWords, 13> Ayanamsas = {{
-    {"Lahiri (Chitrapaksha)", "Lahiri"},
-    {"Raman", "Raman"},
-    {"Krishnamurti (KP)", "Krishnamurti"},
-    {"Fagan-Bradley", "Fagan-Bradley"},
-    {"Sri Yukteshwar", "Sri Yukteshwar"},
-    {"J. N. Bhasin", "J. N. Bhasin"},
-    {"True Chitra", "True Chitra"},
-    {"True Revati", "True Revati"},
-    {"True Pushya", "True Pushya"},
-    {"Surya Siddhanta", "Surya Siddhanta"},
-    {"Aryabhata", "Aryabhata"},
-    {"Usha-Shashi", "Usha-Shashi"},
-    {"Own value", "own"},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Lahiri (Chitrapaksha)"), QT_TRANSLATE_NOOP("ChartChoiceWords", "Lahiri")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Raman"), QT_TRANSLATE_NOOP("ChartChoiceWords", "Raman")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Krishnamurti (KP)"), QT_TRANSLATE_NOOP("ChartChoiceWords", "Krishnamurti")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Fagan-Bradley"), QT_TRANSLATE_NOOP("ChartChoiceWords", "Fagan-Bradley")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Sri Yukteshwar"), QT_TRANSLATE_NOOP("ChartChoiceWords", "Sri Yukteshwar")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "J. N. Bhasin"), QT_TRANSLATE_NOOP("ChartChoiceWords", "J. N. Bhasin")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "True Chitra"), QT_TRANSLATE_NOOP("ChartChoiceWords", "True Chitra")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "True Revati"), QT_TRANSLATE_NOOP("ChartChoiceWords", "True Revati")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "True Pushya"), QT_TRANSLATE_NOOP("ChartChoiceWords", "True Pushya")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Surya Siddhanta"),
+     QT_TRANSLATE_NOOP("ChartChoiceWords", "Surya Siddhanta")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Aryabhata"), QT_TRANSLATE_NOOP("ChartChoiceWords", "Aryabhata")},
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Usha-Shashi"), QT_TRANSLATE_NOOP("ChartChoiceWords", "Usha-Shashi")},
+    //: The ayanamsa the reader types in degrees.
+    {QT_TRANSLATE_NOOP("ChartChoiceWords", "Own value"), QT_TRANSLATE_NOOP("ChartChoiceWords", "own")},
 }};
 
 // In SunriseRule order.
 constexpr std::array<const char*, 3> SunriseRules = {
-    "Upper limb, with refraction", "Centre of the disc, with refraction",
-    "Centre of the disc, no refraction"};
+    QT_TRANSLATE_NOOP("ChartChoiceWords", "Upper limb, with refraction"),
+    QT_TRANSLATE_NOOP("ChartChoiceWords", "Centre of the disc, with refraction"),
+    QT_TRANSLATE_NOOP("ChartChoiceWords", "Centre of the disc, no refraction")};
 
 }  // namespace
 
 QString AyanamsaChoiceWords(Ayanamsa ayanamsa) {
-    return QString::fromUtf8(Ayanamsas[static_cast<std::size_t>(ayanamsa)].choice);
+    return QCoreApplication::translate("ChartChoiceWords", Ayanamsas[static_cast<std::size_t>(ayanamsa)].choice);
 }
 
 QString AyanamsaShortWords(Ayanamsa ayanamsa) {
-    return QString::fromUtf8(Ayanamsas[static_cast<std::size_t>(ayanamsa)].shortForm);
+    return QCoreApplication::translate("ChartChoiceWords", Ayanamsas[static_cast<std::size_t>(ayanamsa)].shortForm);
 }
 
 QString SunriseRuleWords(SunriseRule rule) {
-    return QString::fromUtf8(SunriseRules[static_cast<std::size_t>(rule)]);
+    return QCoreApplication::translate("ChartChoiceWords", SunriseRules[static_cast<std::size_t>(rule)]);
 }
 
 QString DegreesMinutesSeconds(double degrees) {

@@ -108,7 +108,7 @@ std::optional<ChartTiming> ChartSession::Compute(const BirthEntries& entries, co
         ComputeChart(birth, chart, options);
         timing = ComputeChartTiming(birth, chart, ReadDashaYear(settings_), ReadSunriseRule(settings_));
     } catch (const EphemerisFailure& failure) {
-        messages_.ShowCritical(parent, QStringLiteral("Grahavani"), QString::fromUtf8(failure.what()));
+        messages_.ShowCritical(parent, tr("Grahavani"), QString::fromUtf8(failure.what()));
         return std::nullopt;
     }
     entries_ = entries;
@@ -130,8 +130,7 @@ Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecor
     }
     const QString warning = QString::fromStdString(
         ClassicZoneWarningText(birth.City, *birth.ZoneOffsetSeconds, birth.IsEast));
-    if (!messages_.AskChoice(parent, warning, QStringLiteral("Use &Precise Engine"),
-                             QStringLiteral("Keep &Classic Engine"))) {
+    if (!messages_.AskChoice(parent, warning, tr("Use &Precise Engine"), tr("Keep &Classic Engine"))) {
         return chosen;
     }
     WriteEngine(settings_, Engine::Precise);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include <QCoreApplication>
+
 namespace grahavani {
 
 namespace {
@@ -138,7 +140,8 @@ void WriteDashaYear(QSettings& settings, DashaYear year) {
 }
 
 QString DashaYearCaption(DashaYear year) {
-    return QLatin1String(DashaYearValues[static_cast<std::size_t>(year)]) + QStringLiteral(" days");
+    return QCoreApplication::translate("ChartSettings", "%1 days")
+        .arg(QLatin1String(DashaYearValues[static_cast<std::size_t>(year)]));
 }
 
 }  // namespace grahavani

@@ -44,7 +44,7 @@ void WriteDashaYear(QSettings& settings, DashaYear year);
 // "Chart/Paper": "A4" or "Letter"; A4 when unset.
 Paper ReadPaper(const QSettings& settings);
 void WritePaper(QSettings& settings, Paper paper);
-// "A4" or "Letter", as the settings keep it and the Settings dialog lists it.
+// "A4" or "Letter", as the settings keep it.
 QString PaperName(Paper paper);
 
 // "365.25 days", as the timing tab states it.

@@ -120,33 +120,37 @@ void frmDisplay::BuildHeader() {
 
 void frmDisplay::BuildDetailsPanel() {
     static constexpr std::array<const char*, 6> Captions = {
-        "Ayanamsa", "Lagna / Asc", "Nakshatra", "Rashi/Moon Sign", "Pada", "Lord"};
+        QT_TR_NOOP("Ayanamsa"),        QT_TR_NOOP("Lagna / Asc"), QT_TR_NOOP("Nakshatra"),
+        QT_TR_NOOP("Rashi/Moon Sign"), QT_TR_NOOP("Pada"),
+        //: The lord of the Moon's nakshatra.
+        QT_TR_NOOP("Lord")};
     static constexpr std::array<const char*, 6> Names = {
         "lblAyanamsha", "lblLagna", "lblNakshatra", "lblRashi", "lblPada", "lblLord"};
     static constexpr std::array<int, 6> Tops = {300, 670, 1050, 1425, 1785, 2160};
     QGroupBox* panel =
-        MakePanel(fraChart, "fraVedic", "Other Vedic Details", {6000, 3870, 3705, 2565});
+        MakePanel(fraChart, "fraVedic", tr("Other Vedic Details"), {6000, 3870, 3705, 2565});
     for (std::size_t row = 0; row < detailValues_.size(); ++row) {
-        QLabel* caption = MakeCell(panel, QString(), Captions[row], {120, Tops[row], 1740, 270});
+        QLabel* caption = MakeCell(panel, QString(), tr(Captions[row]), {120, Tops[row], 1740, 270});
         detailValues_[row] = MakeCell(panel, Names[row], QString(), {1860, Tops[row], 1740, 270});
-        detailValues_[row]->setAccessibleName(Captions[row]);
+        detailValues_[row]->setAccessibleName(tr(Captions[row]));
         caption->setBuddy(detailValues_[row]);
     }
 }
 
 void frmDisplay::BuildPositionTable() {
     static constexpr std::array<const char*, 9> BodyCaptions = {
-        "Surya / Sun", "Chandra / Moon", "Budha / Mercury", "Shukra / Venus", "Mangala / Mars",
-        "Guru / Jupiter", "Shani / Saturn", "Rahu / North Node", "Ketu / South Node"};
+        QT_TR_NOOP("Surya / Sun"),       QT_TR_NOOP("Chandra / Moon"),   QT_TR_NOOP("Budha / Mercury"),
+        QT_TR_NOOP("Shukra / Venus"),    QT_TR_NOOP("Mangala / Mars"),   QT_TR_NOOP("Guru / Jupiter"),
+        QT_TR_NOOP("Shani / Saturn"),    QT_TR_NOOP("Rahu / North Node"), QT_TR_NOOP("Ketu / South Node")};
     static constexpr std::array<int, 9> Tops = {300, 615, 945, 1275, 1590, 1920, 2250, 2565, 2895};
     QGroupBox* table =
-        MakePanel(fraChart, "fraWestern", "Vedic Planetary Position", {9840, 3150, 3600, 3285});
+        MakePanel(fraChart, "fraWestern", tr("Vedic Planetary Position"), {9840, 3150, 3600, 3285});
     for (std::size_t body = 0; body < positionCells_.size(); ++body) {
         QLabel* caption = MakeCell(table, QStringLiteral("PlanetName(%1)").arg(body),
-                                   BodyCaptions[body], {150, Tops[body], 1935, 285});
+                                   tr(BodyCaptions[body]), {150, Tops[body], 1935, 285});
         positionCells_[body] = MakeCell(table, QStringLiteral("Planet(%1)").arg(body), QString(),
                                         {2070, Tops[body], 1365, 285});
-        positionCells_[body]->setAccessibleName(BodyCaptions[body]);
+        positionCells_[body]->setAccessibleName(tr(BodyCaptions[body]));
         caption->setBuddy(positionCells_[body]);
     }
 }
@@ -167,7 +171,8 @@ void frmDisplay::FillDetails(const ChartResult& chart) {
     }
     for (std::size_t body = 0; body < positionCells_.size(); ++body) {
         QString position = Text(chart.PositionTexts[body]);
-        if (chart.Retrograde[body]) position += QStringLiteral(" R");
+        //: Follows the position of a retrograde body, in a narrow cell.
+        if (chart.Retrograde[body]) position += ' ' + tr("R");
         ShowValue(positionCells_[body], position);
     }
 }

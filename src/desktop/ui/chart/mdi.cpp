@@ -59,7 +59,7 @@ void MoveLeft(QWidget* widget, float leftTwips) {
 
 MDI::MDI(QSettings& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName("MDI");
-    setWindowTitle("Grahavani 2.05");
+    setWindowTitle(tr("Grahavani 2.05"));
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is shown or hidden from View only
 
     auto* client = new QWidget(this);
@@ -87,14 +87,14 @@ MDI::MDI(QSettings& settings, QWidget* parent) : QMainWindow(parent), settings_(
 
 QWidget* MDI::BuildHeadingStrip() {
     QWidget* picTop = MakeStrip(this, "picTop", 1155);
-    lblHeading = new QLabel("Grahavani", picTop);
+    lblHeading = new QLabel(tr("Grahavani"), picTop);
     lblHeading->setObjectName("lblHeading");
     lblHeading->setFont(VerdanaFont(18, true));
     lblHeading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblHeading->setGeometry(TwipsRect(0, 0, HeadingWidth, 435));
     lblStyleCaption = new SelfSizingLabel(picTop, "lblStyleCaption", {0, 360},
                                           VerdanaFont(14.25, true), Qt::AlignHCenter);
-    lblStyleCaption->SetText("Indian Style");
+    lblStyleCaption->SetText(tr("Indian Style"));
     lblEphemeris = new SelfSizingLabel(picTop, "lblEphemeris", {0, 780}, VerdanaFont(8.25, true),
                                        Qt::AlignHCenter);
     return picTop;
@@ -103,20 +103,20 @@ QWidget* MDI::BuildHeadingStrip() {
 QWidget* MDI::BuildStyleStrip() {
     QWidget* Picture2 = MakeStrip(this, "Picture2", 960);
     const QFont bold = VerdanaFont(8.25, true);
-    cmdNorth = MakeStripButton(Picture2, "cmdNorth", "North Indian Style", bold, 30,
+    cmdNorth = MakeStripButton(Picture2, "cmdNorth", tr("North Indian Style"), bold, 30,
                                StyleButtonWidth);
-    cmdSouth = MakeStripButton(Picture2, "cmdSouth", "South Indian Style", bold, 30,
+    cmdSouth = MakeStripButton(Picture2, "cmdSouth", tr("South Indian Style"), bold, 30,
                                StyleButtonWidth);
-    cmdEast = MakeStripButton(Picture2, "cmdEast", "East Indian Style", bold, 0, StyleButtonWidth);
+    cmdEast = MakeStripButton(Picture2, "cmdEast", tr("East Indian Style"), bold, 0, StyleButtonWidth);
     // Made after the style buttons, so that it follows them in the tab order.
-    cboVarga = new FieldList(Picture2, "cboVarga", "Divisional chart");
+    cboVarga = new FieldList(Picture2, "cboVarga", tr("Divisional chart"));
     cboVarga->setFont(bold);
     cboVarga->setGeometry(TwipsRect(0, 30, VargaChooserWidth, 400));
     for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) {
         cboVarga->addItem(VargaWords(varga));
     }
     connect(cboVarga, &QComboBox::currentIndexChanged, this, &MDI::ShowVarga);
-    cmdInterpration = MakeStripButton(Picture2, "cmdInterpration", "Show Interpretation", bold,
+    cmdInterpration = MakeStripButton(Picture2, "cmdInterpration", tr("Show Interpretation"), bold,
                                       480, InterpretationWidth);
     connect(cmdNorth, &QPushButton::clicked, this, [this] { ApplyChartStyle(ChartStyle::North); });
     connect(cmdSouth, &QPushButton::clicked, this, [this] { ApplyChartStyle(ChartStyle::South); });
@@ -128,10 +128,10 @@ QWidget* MDI::BuildStyleStrip() {
 
 QWidget* MDI::BuildBottomStrip() {
     QWidget* Picture1 = MakeStrip(this, "Picture1", 700);
-    cmdSaveAsJPG = MakeStripButton(Picture1, "cmdSaveAsJPG", "Save As &JPG", VerdanaFont(8.25),
+    cmdSaveAsJPG = MakeStripButton(Picture1, "cmdSaveAsJPG", tr("Save As &JPG"), VerdanaFont(8.25),
                                    120, SaveAsJpgWidth);
-    cmdBack = MakeStripButton(Picture1, "cmdBack", "&Back", SansSerifFont(), 120, BackWidth);
-    cmdExit = MakeStripButton(Picture1, "cmdExit", "E&xit", VerdanaFont(8.25), 120, ExitWidth);
+    cmdBack = MakeStripButton(Picture1, "cmdBack", tr("&Back"), SansSerifFont(), 120, BackWidth);
+    cmdExit = MakeStripButton(Picture1, "cmdExit", tr("E&xit"), VerdanaFont(8.25), 120, ExitWidth);
     connect(cmdSaveAsJPG, &QPushButton::clicked, this, &MDI::saveAsJpgRequested);
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);
     connect(cmdExit, &QPushButton::clicked, this, &MDI::exitRequested);
@@ -149,34 +149,34 @@ void MDI::BuildMenus() {
         menu->setObjectName(name);
         return menu;
     };
-    QMenu* mnuFile = menuBar()->addMenu("&File");
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName("mnuFile");
-    mnuNew = item(mnuFile, "mnuNew", "&New");
-    mnuOpen = item(mnuFile, "mnuOpen", "&Open");
-    QMenu* mnuSaveAsText = submenu(mnuFile, "mnuSaveAsText", "Save As &Text File");
-    mnuSave = item(mnuSaveAsText, "mnuSave", "&Save");
-    mnuSaveAs = item(mnuSaveAsText, "mnuSaveAs", "Save &As");
+    mnuNew = item(mnuFile, "mnuNew", tr("&New"));
+    mnuOpen = item(mnuFile, "mnuOpen", tr("&Open"));
+    QMenu* mnuSaveAsText = submenu(mnuFile, "mnuSaveAsText", tr("Save As &Text File"));
+    mnuSave = item(mnuSaveAsText, "mnuSave", tr("&Save"));
+    mnuSaveAs = item(mnuSaveAsText, "mnuSaveAs", tr("Save &As"));
     mnuFile->addSeparator();
-    mnuExport = item(mnuFile, "mnuExport", "&Export Chart As Text");
-    mnuExportPdf = item(mnuFile, "mnuExportPdf", "Export &PDF...");
+    mnuExport = item(mnuFile, "mnuExport", tr("&Export Chart As Text"));
+    mnuExportPdf = item(mnuFile, "mnuExportPdf", tr("Export &PDF..."));
     mnuFile->addSeparator();
-    mnuMatching = item(mnuFile, "mnuMatching", "Kundali &Matching...");
+    mnuMatching = item(mnuFile, "mnuMatching", tr("Kundali &Matching..."));
     mnuFile->addSeparator();
-    mnuPrint = item(mnuFile, "mnuPrint", "&Print");
+    mnuPrint = item(mnuFile, "mnuPrint", tr("&Print"));
     mnuFile->addSeparator();
-    QAction* mnuBack = item(mnuFile, "mnuBack", "&Back");
+    QAction* mnuBack = item(mnuFile, "mnuBack", tr("&Back"));
     mnuFile->addSeparator();
-    QAction* mnuExit = item(mnuFile, "mnuExit", "E&xit");
+    QAction* mnuExit = item(mnuFile, "mnuExit", tr("E&xit"));
 
-    QMenu* mnuView = menuBar()->addMenu("&View");
+    QMenu* mnuView = menuBar()->addMenu(tr("&View"));
     mnuView->setObjectName("mnuView");
-    mnuToolBar = item(mnuView, "mnuToolBar", "&Toolbar");
+    mnuToolBar = item(mnuView, "mnuToolBar", tr("&Toolbar"));
     mnuToolBar->setCheckable(true);
     mnuView->addSeparator();
-    QMenu* mnuChartStyle = submenu(mnuView, "mnuChartStyle", "&Chart Style");
-    styleItems_ = {item(mnuChartStyle, "mnuNorth", "&North Indian Style"),
-                   item(mnuChartStyle, "mnuSouth", "&South Indian Style"),
-                   item(mnuChartStyle, "mnuEast", "&East Indian Style")};
+    QMenu* mnuChartStyle = submenu(mnuView, "mnuChartStyle", tr("&Chart Style"));
+    styleItems_ = {item(mnuChartStyle, "mnuNorth", tr("&North Indian Style")),
+                   item(mnuChartStyle, "mnuSouth", tr("&South Indian Style")),
+                   item(mnuChartStyle, "mnuEast", tr("&East Indian Style"))};
     for (std::size_t index = 0; index < styleItems_.size(); ++index) {
         styleItems_[index]->setCheckable(true);
         connect(styleItems_[index], &QAction::triggered, this,
@@ -219,10 +219,10 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
         return action;
     };
     mnuView->addSeparator();
-    QMenu* mnuEphemeris = mnuView->addMenu("E&phemeris");
+    QMenu* mnuEphemeris = mnuView->addMenu(tr("E&phemeris"));
     mnuEphemeris->setObjectName("mnuEphemeris");
-    engineItems_ = {checkable(mnuEphemeris, "mnuClassic", "&Classic"),
-                    checkable(mnuEphemeris, "mnuPrecise", "&Precise")};
+    engineItems_ = {checkable(mnuEphemeris, "mnuClassic", tr("&Classic")),
+                    checkable(mnuEphemeris, "mnuPrecise", tr("&Precise"))};
     auto* engines = new QActionGroup(this);
     for (std::size_t index = 0; index < engineItems_.size(); ++index) {
         engines->addAction(engineItems_[index]);
@@ -233,24 +233,24 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
                 });
     }
     mnuEphemeris->addSeparator();
-    mnuTrueNode = checkable(mnuEphemeris, "mnuTrueNode", "&True Node");
+    mnuTrueNode = checkable(mnuEphemeris, "mnuTrueNode", tr("&True Node"));
     connect(mnuTrueNode, &QAction::triggered, this, [this](bool trueNode) {
         WriteLunarNode(settings_, trueNode ? LunarNode::True : LunarNode::Mean);
         emit chartSettingsChanged();
     });
 
-    mnuNavamsa = checkable(mnuView, "mnuNavamsa", "&Navamsa (D9)");
+    mnuNavamsa = checkable(mnuView, "mnuNavamsa", tr("&Navamsa (D9)"));
     connect(mnuNavamsa, &QAction::triggered, this, &MDI::ShowNavamsa);
-    mnuLagnaAtTop = checkable(mnuView, "mnuLagnaAtTop", "&Lagna at Top (North Indian)");
+    mnuLagnaAtTop = checkable(mnuView, "mnuLagnaAtTop", tr("&Lagna at Top (North Indian)"));
     connect(mnuLagnaAtTop, &QAction::triggered, this, &MDI::ShowLagnaAtTop);
 
-    QMenu* mnuDashaYear = mnuView->addMenu("&Dasha Year");
+    QMenu* mnuDashaYear = mnuView->addMenu(tr("&Dasha Year"));
     mnuDashaYear->setObjectName("mnuDashaYear");
     auto* years = new QActionGroup(this);
     const char* names[] = {"mnuYear36525", "mnuYear3652425", "mnuYear360"};
-    const char* captions[] = {"365.2&5 days", "365.2&425 days", "36&0 days"};
+    const char* captions[] = {QT_TR_NOOP("365.2&5 days"), QT_TR_NOOP("365.2&425 days"), QT_TR_NOOP("36&0 days")};
     for (std::size_t index = 0; index < dashaYearItems_.size(); ++index) {
-        dashaYearItems_[index] = checkable(mnuDashaYear, names[index], captions[index]);
+        dashaYearItems_[index] = checkable(mnuDashaYear, names[index], tr(captions[index]));
         years->addAction(dashaYearItems_[index]);
         connect(dashaYearItems_[index], &QAction::triggered, this, [this, index] {
             WriteDashaYear(settings_, static_cast<DashaYear>(index));
@@ -258,7 +258,7 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
         });
     }
     mnuView->addSeparator();
-    QAction* mnuSettings = mnuView->addAction("&Settings…");
+    QAction* mnuSettings = mnuView->addAction(tr("&Settings…"));
     mnuSettings->setObjectName("mnuSettings");
     connect(mnuSettings, &QAction::triggered, this, &MDI::OpenSettings);
     ShowChartSettings();
@@ -309,16 +309,21 @@ void MDI::ShowEphemeris(const QString& caption) {
 }
 
 void MDI::BuildToolbar() {
-    TB = addToolBar("Toolbar");
+    TB = addToolBar(tr("Toolbar"));
     TB->setObjectName("TB");
     TB->setMovable(false);
     TB->setFloatable(false);
     TB->setIconSize(QSize(16, 15));
     TB->setFixedHeight(TwipsToPixels(420));
-    for (const QString key : {"New", "Open", "Save", "Print", "Help"}) {
-        QAction* button = TB->addAction(ToolbarIcon(key), key);
+    //: Toolbar buttons' texts and tips: commands, as short as they can be.
+    const std::pair<QString, const char*> buttons[] = {
+        {"New", QT_TR_NOOP("New")},     {"Open", QT_TR_NOOP("Open")}, {"Save", QT_TR_NOOP("Save")},
+        {"Print", QT_TR_NOOP("Print")}, {"Help", QT_TR_NOOP("Help")}};
+    for (const auto& [name, caption] : buttons) {
+        const QString key = name;  // a lambda captures no structured binding before C++20
+        QAction* button = TB->addAction(ToolbarIcon(key), tr(caption));
         button->setObjectName("TB" + key);
-        button->setToolTip(key);
+        button->setToolTip(tr(caption));
         connect(button, &QAction::triggered, this, [this, key] { ToolbarButtonClicked(key); });
     }
 }

@@ -41,7 +41,7 @@ int IndexOf(Choice choice) {
 SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName("dlgSettings");
-    setWindowTitle("Settings");
+    setWindowTitle(tr("Settings"));
     const ChartOptions options = ReadChartOptions(settings);
     const DashaChoice dasha = ReadDashaChoice(settings);
     classicEngine_ = options.engine == Engine::Classic;
@@ -50,18 +50,18 @@ SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
     for (std::size_t index = 0; index < AyanamsaNames.size(); ++index) {
         ayanamsas << AyanamsaChoiceWords(static_cast<Ayanamsa>(index));
     }
-    cboAyanamsa = MakeChoice(this, "cboAyanamsa", "Ayanamsa", ayanamsas, IndexOf(options.ayanamsa));
+    cboAyanamsa = MakeChoice(this, "cboAyanamsa", tr("Ayanamsa"), ayanamsas, IndexOf(options.ayanamsa));
     txtAyanamsaValue = new QLineEdit(QString::number(options.ayanamsaValue, 'g', 17), this);
     txtAyanamsaValue->setObjectName("txtAyanamsaValue");
-    txtAyanamsaValue->setAccessibleName("Own ayanamsa in decimal degrees");
+    txtAyanamsaValue->setAccessibleName(tr("Own ayanamsa in decimal degrees"));
     lblAyanamsaDms = new QLabel(this);
     lblAyanamsaDms->setObjectName("lblAyanamsaDms");
     // The field keeps room for a precise value while the reading beside it says what to fix.
     txtAyanamsaValue->setMinimumWidth(txtAyanamsaValue->fontMetrics().horizontalAdvance("23.4567890123"));
     lblAyanamsaDms->setWordWrap(true);
     lblClassicAyanamsa =
-        new QLabel("The classic engine has its own ayanamsa; choose the precise engine under "
-                   "View → Ephemeris to choose another.",
+        new QLabel(tr("The classic engine has its own ayanamsa; choose the precise engine under "
+                      "View → Ephemeris to choose another."),
                    this);
     lblClassicAyanamsa->setObjectName("lblClassicAyanamsa");
     lblClassicAyanamsa->setWordWrap(true);
@@ -71,15 +71,15 @@ SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
     for (std::size_t index = 0; index < SunriseRuleNames.size(); ++index) {
         sunriseRules << SunriseRuleWords(static_cast<SunriseRule>(index));
     }
-    cboSunriseRule = MakeChoice(this, "cboSunriseRule", "Sunrise", sunriseRules,
+    cboSunriseRule = MakeChoice(this, "cboSunriseRule", tr("Sunrise"), sunriseRules,
                                 IndexOf(ReadSunriseRule(settings)));
-    cboLunarNode = MakeChoice(this, "cboLunarNode", "Lunar node", {"Mean node", "True node"},
+    cboLunarNode = MakeChoice(this, "cboLunarNode", tr("Lunar node"), {tr("Mean node"), tr("True node")},
                               IndexOf(options.node));
     QStringList systems;
     for (const std::string_view name : DashaSystemNames) {
         systems << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     }
-    cboDashaSystem = MakeChoice(this, "cboDashaSystem", "Dasha system", systems, IndexOf(dasha.System));
+    cboDashaSystem = MakeChoice(this, "cboDashaSystem", tr("Dasha system"), systems, IndexOf(dasha.System));
     QStringList levels;
     for (std::size_t level = 0; level < DashaLevelNames.size(); ++level) {
         const std::string_view name = DashaLevelNames[level];
@@ -87,14 +87,14 @@ SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
                       .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))
                       .arg(level + 1);
     }
-    cboDashaDepth = MakeChoice(this, "cboDashaDepth", "Dasha depth", levels, dasha.Depth - 1);
+    cboDashaDepth = MakeChoice(this, "cboDashaDepth", tr("Dasha depth"), levels, dasha.Depth - 1);
     QStringList years;
     for (const DashaYear year : {DashaYear::Julian, DashaYear::Gregorian, DashaYear::Savana}) {
         years << DashaYearCaption(year);
     }
-    cboDashaYear = MakeChoice(this, "cboDashaYear", "Dasha year", years, IndexOf(ReadDashaYear(settings)));
+    cboDashaYear = MakeChoice(this, "cboDashaYear", tr("Dasha year"), years, IndexOf(ReadDashaYear(settings)));
 
-    cboPaper = MakeChoice(this, "cboPaper", "Paper", {PaperName(Paper::A4), PaperName(Paper::Letter)},
+    cboPaper = MakeChoice(this, "cboPaper", tr("Paper"), {tr("A4"), tr("Letter")},
                           IndexOf(ReadPaper(settings)));
 
     buttons_ = new QDialogButtonBox(
@@ -111,18 +111,18 @@ SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
             form->addRow(label, buddy);
         }
     };
-    row("&Ayanamsa:", cboAyanamsa);
+    row(tr("&Ayanamsa:"), cboAyanamsa);
     auto* ownValue = new QHBoxLayout;
     ownValue->addWidget(txtAyanamsaValue);
     ownValue->addWidget(lblAyanamsaDms, 1);
-    row("&Own value (degrees):", txtAyanamsaValue, ownValue);
+    row(tr("&Own value (degrees):"), txtAyanamsaValue, ownValue);
     form->addRow(lblClassicAyanamsa);
-    row("&Sunrise:", cboSunriseRule);
-    row("Lunar &node:", cboLunarNode);
-    row("Dasha s&ystem:", cboDashaSystem);
-    row("Dasha &depth:", cboDashaDepth);
-    row("Dasha &year:", cboDashaYear);
-    row("PDF pape&r:", cboPaper);
+    row(tr("&Sunrise:"), cboSunriseRule);
+    row(tr("Lunar &node:"), cboLunarNode);
+    row(tr("Dasha s&ystem:"), cboDashaSystem);
+    row(tr("Dasha &depth:"), cboDashaDepth);
+    row(tr("Dasha &year:"), cboDashaYear);
+    row(tr("PDF pape&r:"), cboPaper);
     auto* page = new QVBoxLayout(this);
     page->addLayout(form);
     page->addWidget(buttons_);
@@ -154,7 +154,7 @@ void SettingsDialog::ShowOwnValue() {
     txtAyanamsaValue->setEnabled(ownChosen && !classicEngine_);
     const std::optional<double> value = OwnValue();
     const QString reading = value ? QStringLiteral("= ") + DegreesMinutesSeconds(*value)
-                                  : QStringLiteral("Enter decimal degrees from 0 to 60, such as 23.5");
+                                  : tr("Enter decimal degrees from 0 to 60, such as 23.5");
     lblAyanamsaDms->setText(reading);
     txtAyanamsaValue->setAccessibleDescription(reading);
     // An own value the engine cannot take is never stored.

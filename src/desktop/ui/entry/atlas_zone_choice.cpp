@@ -31,25 +31,28 @@ AtlasZoneChoice::AtlasZoneChoice(QWidget* parent, QComboBox& zoneList, QCheckBox
     setObjectName("fraAtlasZone");
     lblAtlasZone = new QLabel(this);
     lblAtlasZone->setObjectName("lblAtlasZone");
-    lblAtlasZone->setAccessibleName("Time zone found");
+    lblAtlasZone->setAccessibleName(tr("Time zone found"));
     lblAtlasZone->setWordWrap(true);
     lblAtlasZone->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lblAtlasZone->setFocusPolicy(Qt::TabFocus);  // so a screen reader's user can reach what it says
-    fraRepeatedHour = new QGroupBox("Repeated hour", this);
+    //: The hour a clock shows twice when daylight saving time ends.
+    fraRepeatedHour = new QGroupBox(tr("Repeated hour"), this);
     fraRepeatedHour->setObjectName("fraRepeatedHour");
-    fraRepeatedHour->setAccessibleName("Repeated hour");
-    optEarlier = new QRadioButton("Earlier", fraRepeatedHour);
+    fraRepeatedHour->setAccessibleName(tr("Repeated hour"));
+    //: The first of the repeated hour's two passes.
+    optEarlier = new QRadioButton(tr("Earlier"), fraRepeatedHour);
     optEarlier->setObjectName("optEarlier");
-    optLater = new QRadioButton("Later", fraRepeatedHour);
+    //: The second of the repeated hour's two passes.
+    optLater = new QRadioButton(tr("Later"), fraRepeatedHour);
     optLater->setObjectName("optLater");
     optEarlier->setChecked(true);
     auto* pair = new QHBoxLayout(fraRepeatedHour);
     pair->addWidget(optEarlier);
     pair->addWidget(optLater);
     fraRepeatedHour->hide();
-    cmdSuggestZone = new QPushButton("Suggest zone", this);
+    cmdSuggestZone = new QPushButton(tr("Suggest zone"), this);
     cmdSuggestZone->setObjectName("cmdSuggestZone");
-    cmdSuggestZone->setAccessibleName("Suggest zone");
+    cmdSuggestZone->setAccessibleName(tr("Suggest zone"));
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -90,7 +93,7 @@ void AtlasZoneChoice::Refresh(const BirthEntries& entries) {
     daylightSaving_.setChecked(choice_->DaylightSaving);
 
     QString line = Text(ZoneLineText(place_->TimeZone, *local, clock));
-    if (suggested_) line = "Nearest atlas place " + Text(place_->Name) + ": " + line;
+    if (suggested_) line = tr("Nearest atlas place %1: %2").arg(Text(place_->Name), line);
     if (!reading.Message.empty()) line += "\n" + Text(reading.Message);
     Say(line);
 }
@@ -107,17 +110,16 @@ void AtlasZoneChoice::CityEdited(const QString& city, const BirthEntries& entrie
     if (city == Text(chosen_->Name)) return Follow(*chosen_, entries);
     StopFollowing();
     askAboutCoordinates_ = true;
-    Say("Coordinates are those of " + PlaceTitle(*chosen_) +
-        ": choose a place from the list or type the coordinates");
+    Say(tr("Coordinates are those of %1: choose a place from the list or type the coordinates")
+            .arg(PlaceTitle(*chosen_)));
 }
 
 bool AtlasZoneChoice::ConfirmCoordinates(const QString& city) {
     if (!askAboutCoordinates_) return true;
     askAboutCoordinates_ = false;
-    return messages_.AskYesNo(window(), "The City box says \"" + city +
-                                            "\", but the latitude and longitude are those of " +
-                                            PlaceTitle(*chosen_) +
-                                            ", chosen from the atlas.\n\nCalculate the chart with them?");
+    return messages_.AskYesNo(window(), tr("The City box says \"%1\", but the latitude and longitude are "
+                                           "those of %2, chosen from the atlas.\n\nCalculate the chart with them?")
+                                            .arg(city, PlaceTitle(*chosen_)));
 }
 
 void AtlasZoneChoice::StopFollowing() {
@@ -130,13 +132,14 @@ void AtlasZoneChoice::StopFollowing() {
 void AtlasZoneChoice::Suggest(const BirthEntries& entries) {
     const auto coordinates = EnteredCoordinates(entries);
     if (!coordinates) {
-        messages_.ShowInformation(window(), "Please enter the latitude and longitude as whole numbers to suggest a zone.");
+        messages_.ShowInformation(window(),
+                                  tr("Please enter the latitude and longitude as whole numbers to suggest a zone."));
         return;
     }
     const AtlasPlace* nearest = NearestPlace(entries.Country, coordinates->Latitude, coordinates->Longitude);
     if (!nearest) {
-        messages_.ShowInformation(window(), "The atlas has no place in \"" + QString::fromStdString(entries.Country) +
-                                                "\" to suggest a zone from.");
+        messages_.ShowInformation(window(), tr("The atlas has no place in \"%1\" to suggest a zone from.")
+                                                .arg(QString::fromStdString(entries.Country)));
         return;
     }
     place_ = nearest;
@@ -161,14 +164,14 @@ void AtlasZoneChoice::TakeFileZone(const BirthEntries& entries, const std::strin
     zoneList_.setCurrentIndex(static_cast<int>(entries.TimeZoneRow));
     daylightSaving_.setChecked(entries.DaylightSaving);
     fileTimeZone_ = atlasTimeZone;
-    QString line = "The chart file's zone: " + zoneList_.currentText();
+    QString line = tr("The chart file's zone: %1").arg(zoneList_.currentText());
     if (!atlasTimeZone.empty()) line += " (" + Text(atlasTimeZone) + ")";
     Say(line);
 }
 
 void AtlasZoneChoice::SayFileHasNoZone() {
     Forget();
-    Say("The chart file does not say its time zone: the form's zone is used.");
+    Say(tr("The chart file does not say its time zone: the form's zone is used."));
 }
 
 std::string AtlasZoneChoice::AtlasTimeZone() const {

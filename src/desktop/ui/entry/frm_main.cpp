@@ -1,5 +1,7 @@
 #include "desktop/ui/entry/frm_main.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -68,24 +70,24 @@ QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& ca
 frmMain::frmMain(MessageSink& messages, QWidget* parent)
     : QMainWindow(parent), messages_(messages) {
     setObjectName("frmMain");
-    setWindowTitle("Grahavani 2.05");
+    setWindowTitle(tr("Grahavani 2.05"));
     BuildMenus();
     BuildControls();
     FillLists();
 }
 
 void frmMain::BuildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu("&File");
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName("mnuFile");
-    mnuOpen = mnuFile->addAction("&Open");
+    mnuOpen = mnuFile->addAction(tr("&Open"));
     mnuOpen->setObjectName("mnuOpen");
     mnuOpen->setShortcut(QKeySequence::Open);
-    mnuCalculate = mnuFile->addAction("Get My Janam &Kundali");
+    mnuCalculate = mnuFile->addAction(tr("Get My Janam &Kundali"));
     mnuCalculate->setObjectName("mnuCalculate");
-    mnuMatching = mnuFile->addAction("Kundali &Matching...");
+    mnuMatching = mnuFile->addAction(tr("Kundali &Matching..."));
     mnuMatching->setObjectName("mnuMatching");
     mnuFile->addSeparator()->setObjectName("mnuFileSep");
-    mnuExit = mnuFile->addAction("&Exit");
+    mnuExit = mnuFile->addAction(tr("&Exit"));
     mnuExit->setObjectName("mnuExit");
 
     AddHelpMenu(
@@ -113,34 +115,41 @@ void frmMain::BuildControls() {
     };
 
     // Created in tab order: name, date, time, place, coordinates, zone, buttons.
-    txtName = MakeTextBox(form, "txtName", "Name");
+    txtName = MakeTextBox(form, "txtName", tr("Name"));
     // The year list keeps Qt's prefix search: "1", "9", "4" finds 1940 as it is typed.
-    cboDate = new FieldList(form, "cboDate", "Date of Birth: Day", TypedKeys::PickNumber);
-    cboMonth = new FieldList(form, "cboMonth", "Date of Birth: Month");
-    cboYear = new FieldList(form, "cboYear", "Date of Birth: Year");
-    cboHour = new FieldList(form, "cboHour", "Time of Birth: Hour", TypedKeys::PickNumber);
-    cboMinute = new FieldList(form, "cboMinute", "Time of Birth: Minute", TypedKeys::PickNumber);
-    txtCountry = MakeTextBox(form, "txtCountry", "Country");
-    txtState = MakeTextBox(form, "txtState", "State");
-    txtCity = MakeTextBox(form, "txtCity", "City");
-    Command1 = MakeButton(form, "Command1", "Click here to find Latitude && Longitude");
-    txtLatDeg = MakeCoordinateBox(form, "txtLatDeg", "Latitude: Degrees");
-    txtLatMin = MakeCoordinateBox(form, "txtLatMin", "Latitude: Minutes");
+    cboDate = new FieldList(form, "cboDate", tr("Date of Birth: Day"), TypedKeys::PickNumber);
+    cboMonth = new FieldList(form, "cboMonth", tr("Date of Birth: Month"));
+    cboYear = new FieldList(form, "cboYear", tr("Date of Birth: Year"));
+    cboHour = new FieldList(form, "cboHour", tr("Time of Birth: Hour"), TypedKeys::PickNumber);
+    cboMinute = new FieldList(form, "cboMinute", tr("Time of Birth: Minute"), TypedKeys::PickNumber);
+    txtCountry = MakeTextBox(form, "txtCountry", tr("Country"));
+    //: The state or province of the birth place.
+    txtState = MakeTextBox(form, "txtState", tr("State"));
+    txtCity = MakeTextBox(form, "txtCity", tr("City"));
+    Command1 = MakeButton(form, "Command1", tr("Click here to find Latitude && Longitude"));
+    txtLatDeg = MakeCoordinateBox(form, "txtLatDeg", tr("Latitude: Degrees"));
+    txtLatMin = MakeCoordinateBox(form, "txtLatMin", tr("Latitude: Minutes"));
     auto* fraLat = new QGroupBox(form);
     fraLat->setObjectName("fraLat");
-    optLat = {MakeOption(fraLat, "optLat(0)", "North"), MakeOption(fraLat, "optLat(1)", "South")};
-    txtLonDeg = MakeCoordinateBox(form, "txtLonDeg", "Longitude: Degrees");
-    txtLonMin = MakeCoordinateBox(form, "txtLonMin", "Longitude: Minutes");
+    //: North and South of the equator: the latitude's direction, in a narrow box.
+    const QString north = tr("North");
+    const QString south = tr("South");
+    optLat = {MakeOption(fraLat, "optLat(0)", north), MakeOption(fraLat, "optLat(1)", south)};
+    txtLonDeg = MakeCoordinateBox(form, "txtLonDeg", tr("Longitude: Degrees"));
+    txtLonMin = MakeCoordinateBox(form, "txtLonMin", tr("Longitude: Minutes"));
     auto* fraLong = new QGroupBox(form);
     fraLong->setObjectName("fraLong");
-    optLong = {MakeOption(fraLong, "optLong(0)", "East"), MakeOption(fraLong, "optLong(1)", "West")};
-    cboTimeZone = new FieldList(form, "cboTimeZone", "Time Zone");
-    chkDST = new QCheckBox("Daylight Saving Time", form);
+    //: East and West of Greenwich: the longitude's direction, in a narrow box.
+    const QString east = tr("East");
+    const QString west = tr("West");
+    optLong = {MakeOption(fraLong, "optLong(0)", east), MakeOption(fraLong, "optLong(1)", west)};
+    cboTimeZone = new FieldList(form, "cboTimeZone", tr("Time Zone"));
+    chkDST = new QCheckBox(tr("Daylight Saving Time"), form);
     chkDST->setObjectName("chkDST");
     atlasZone_ = new AtlasZoneChoice(form, *cboTimeZone, *chkDST, messages_);
-    cmdCalculate3 = MakeButton(form, "cmdCalculate3", "Get My Janam Kundali (&East Indian Style)");
-    cmdCalculate2 = MakeButton(form, "cmdCalculate2", "Get My Janam Kundali (&North Indian Style)");
-    cmdCalculate = MakeButton(form, "cmdCalculate", "Get My Janam Kundali (&South Indian Style)");
+    cmdCalculate3 = MakeButton(form, "cmdCalculate3", tr("Get My Janam Kundali (&East Indian Style)"));
+    cmdCalculate2 = MakeButton(form, "cmdCalculate2", tr("Get My Janam Kundali (&North Indian Style)"));
+    cmdCalculate = MakeButton(form, "cmdCalculate", tr("Get My Janam Kundali (&South Indian Style)"));
 
     for (QGroupBox* frame : {fraLat, fraLong}) {
         auto* pair = new QHBoxLayout(frame);
@@ -149,39 +158,42 @@ void frmMain::BuildControls() {
     }
     optLat[0]->setChecked(true);
     optLong[0]->setChecked(true);
-    fraLat->setAccessibleName("Latitude direction");
-    fraLong->setAccessibleName("Longitude direction");
+    fraLat->setAccessibleName(tr("Latitude direction"));
+    fraLong->setAccessibleName(tr("Longitude direction"));
 
     grid->addWidget(Command1, 0, 1, 1, 4);
-    grid->addWidget(label(2, "Name"), 1, 0);
+    grid->addWidget(label(2, tr("Name")), 1, 0);
     grid->addWidget(txtName, 1, 1, 1, 4);
-    grid->addWidget(label(1, "Date of Birth"), 2, 0);
+    grid->addWidget(label(1, tr("Date of Birth")), 2, 0);
     grid->addWidget(cboDate, 2, 1);
     grid->addWidget(cboMonth, 2, 2);
     grid->addWidget(cboYear, 2, 3);
-    grid->addWidget(label(0, "Time of Birth"), 3, 0);
+    grid->addWidget(label(0, tr("Time of Birth")), 3, 0);
     grid->addWidget(cboHour, 3, 1);
     grid->addWidget(cboMinute, 3, 2);
-    auto* Label16 = new QLabel("HH/MM", form);
+    //: Hours and minutes of the lists before it, in a narrow column.
+    auto* Label16 = new QLabel(tr("HH/MM"), form);
     Label16->setObjectName("Label16");
     grid->addWidget(Label16, 3, 3);
-    grid->addWidget(label(6, "Country"), 4, 0);
+    grid->addWidget(label(6, tr("Country")), 4, 0);
     grid->addWidget(txtCountry, 4, 1, 1, 4);
-    grid->addWidget(label(3, "State"), 5, 0);
+    grid->addWidget(label(3, tr("State")), 5, 0);
     grid->addWidget(txtState, 5, 1, 1, 4);
-    grid->addWidget(label(4, "City"), 6, 0);
+    grid->addWidget(label(4, tr("City")), 6, 0);
     grid->addWidget(txtCity, 6, 1, 1, 4);
-    grid->addWidget(label(7, "Latitude"), 7, 0);
+    grid->addWidget(label(7, tr("Latitude")), 7, 0);
     grid->addWidget(txtLatDeg, 7, 1);
     grid->addWidget(txtLatMin, 7, 2);
-    grid->addWidget(label(5, "DEG/MIN"), 7, 3);
+    //: Degrees and minutes of the boxes before it, in a narrow column.
+    const QString degreesMinutes = tr("DEG/MIN");
+    grid->addWidget(label(5, degreesMinutes), 7, 3);
     grid->addWidget(fraLat, 7, 4);
-    grid->addWidget(label(8, "Longitude"), 8, 0);
+    grid->addWidget(label(8, tr("Longitude")), 8, 0);
     grid->addWidget(txtLonDeg, 8, 1);
     grid->addWidget(txtLonMin, 8, 2);
-    grid->addWidget(label(9, "DEG/MIN"), 8, 3);
+    grid->addWidget(label(9, degreesMinutes), 8, 3);
     grid->addWidget(fraLong, 8, 4);
-    grid->addWidget(label(10, "Time Zone"), 9, 0);
+    grid->addWidget(label(10, tr("Time Zone")), 9, 0);
     grid->addWidget(cboTimeZone, 9, 1, 1, 3);
     grid->addWidget(chkDST, 9, 4);
     grid->addWidget(atlasZone_, 10, 1, 1, 4);
@@ -198,17 +210,17 @@ void frmMain::BuildControls() {
     brands_ = new QStackedLayout(fraFullBrand);
     lblCobrand = MakeLinkLabel(
         fraFullBrand, "lblCobrand",
-        "Get this software branded for your own website. Click here for more details.",
+        tr("Get this software branded for your own website. Click here for more details."),
         [this] { emit vendorPageRequested(VendorPage::CoBrand); });
     lblFullBrand = MakeLinkLabel(
         fraFullBrand, "lblFullBrand",
-        "Home Business Opportunity. Start your own Internet business and make money online. "
-        "Get this software fully branded for your website. Click here for more details.",
+        tr("Home Business Opportunity. Start your own Internet business and make money online. "
+           "Get this software fully branded for your website. Click here for more details."),
         [this] { emit vendorPageRequested(VendorPage::FullyBranded); });
     brands_->addWidget(lblCobrand);
     brands_->addWidget(lblFullBrand);
     grid->addWidget(fraFullBrand, 12, 0, 1, 5);
-    QLabel* Label1 = MakeLinkLabel(form, "Label1", "Visit the Grahavani web site",
+    QLabel* Label1 = MakeLinkLabel(form, "Label1", tr("Visit the Grahavani web site"),
                                    [this] { emit vendorPageRequested(VendorPage::HomePage); });
     grid->addWidget(Label1, 13, 0, 1, 5);
     grid->setColumnStretch(4, 1);
@@ -279,7 +291,9 @@ BirthEntries frmMain::Entries() const {
     BirthEntries entries;
     entries.Name = text(txtName->text());
     entries.Day = text(cboDate->currentText());
-    entries.Month = text(cboMonth->currentText());
+    // By row, so the month the chart gets is the English one whatever language the list shows.
+    const int month = cboMonth->currentIndex();
+    entries.Month = month < 0 ? std::string() : std::string(MonthNames[static_cast<std::size_t>(month)]);
     entries.Year = text(cboYear->currentText());
     entries.Hour = text(cboHour->currentText());
     entries.Minute = text(cboMinute->currentText());
@@ -316,7 +330,8 @@ void frmMain::SetEntries(const BirthEntries& e) {
     };
     type(txtName, e.Name);
     pick(cboDate, e.Day);
-    pick(cboMonth, e.Month);
+    const auto month = std::find(MonthNames.begin(), MonthNames.end(), e.Month);
+    cboMonth->setCurrentIndex(month == MonthNames.end() ? -1 : static_cast<int>(month - MonthNames.begin()));
     pick(cboYear, e.Year);
     pick(cboHour, e.Hour);
     pick(cboMinute, e.Minute);

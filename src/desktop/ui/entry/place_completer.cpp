@@ -41,7 +41,7 @@ PlaceCompleter::PlaceCompleter(QLineEdit* cityBox)
     setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     setMaxVisibleItems(10);
     popup()->setObjectName("lstCityMatches");
-    popup()->setAccessibleName("Matching places");
+    popup()->setAccessibleName(tr("Matching places"));
     cityBox->setCompleter(this);
 
     connect(cityBox, &QLineEdit::textEdited, this, &PlaceCompleter::ShowMatches);

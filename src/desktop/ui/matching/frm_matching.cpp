@@ -53,38 +53,39 @@ void ShowResult(QLabel* label, const QString& text) {
 frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSink& messages)
     : session_(session), dialogs_(dialogs), messages_(messages) {
     setObjectName("frmMatching");
-    setWindowTitle("Kundali Matching");
+    setWindowTitle(tr("Kundali Matching"));
     boy_ = new MatchPartner(this, "Boy", session, dialogs, messages);
     girl_ = new MatchPartner(this, "Girl", session, dialogs, messages);
-    cmdMatch = new QPushButton("&Match", this);
+    cmdMatch = new QPushButton(tr("&Match"), this);
     cmdMatch->setObjectName("cmdMatch");
     cmdMatch->setDefault(true);
-    cmdSaveAsText = new QPushButton("Save As &Text...", this);
+    cmdSaveAsText = new QPushButton(tr("Save As &Text..."), this);
     cmdSaveAsText->setObjectName("cmdSaveAsText");
     cmdSaveAsText->setEnabled(false);
-    cmdExportPdf = new QPushButton("Export &PDF...", this);
+    cmdExportPdf = new QPushButton(tr("Export &PDF..."), this);
     cmdExportPdf->setObjectName("cmdExportPdf");
     cmdExportPdf->setEnabled(false);
-    auto* cmdClose = new QPushButton("&Close", this);
+    auto* cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName("cmdClose");
 
-    lblTotal = MakeResultLabel(this, "lblTotal", "Total");
-    lblVerdict = MakeResultLabel(this, "lblVerdict", "Verdict");
+    lblTotal = MakeResultLabel(this, "lblTotal", tr("Total"));
+    lblVerdict = MakeResultLabel(this, "lblVerdict", tr("Verdict"));
     QStringList kootas;
     for (const std::string_view label : KootaLabels) kootas << Words(label);
-    tblKootas = MakeReadOnlyTable(this, "tblKootas", "Ashtakoota", {"Koota", "Boy", "Girl", "Score", "Maximum"},
+    tblKootas = MakeReadOnlyTable(this, "tblKootas", tr("Ashtakoota"),
+                                  {tr("Koota"), tr("Boy"), tr("Girl"), tr("Score"), tr("Maximum")},
                                   static_cast<int>(kootas.size()));
     for (int row = 0; row < kootas.size(); ++row) tblKootas->item(row, 0)->setText(kootas[row]);
-    lblNotes = MakeResultLabel(this, "lblNotes", "Notes");
-    lblBoyManglik = MakeResultLabel(this, "lblBoyManglik", "Boy's Manglik");
-    lblGirlManglik = MakeResultLabel(this, "lblGirlManglik", "Girl's Manglik");
-    tblPoruthams = MakeReadOnlyTable(this, "tblPoruthams", "Poruthams", {"Porutham", "Agreement"},
+    lblNotes = MakeResultLabel(this, "lblNotes", tr("Notes"));
+    lblBoyManglik = MakeResultLabel(this, "lblBoyManglik", tr("Boy's Manglik"));
+    lblGirlManglik = MakeResultLabel(this, "lblGirlManglik", tr("Girl's Manglik"));
+    tblPoruthams = MakeReadOnlyTable(this, "tblPoruthams", tr("Poruthams"), {tr("Porutham"), tr("Agreement")},
                                      static_cast<int>(PoruthamLabels.size()));
     for (std::size_t row = 0; row < PoruthamLabels.size(); ++row) {
         tblPoruthams->item(static_cast<int>(row), 0)->setText(Words(PoruthamLabels[row]));
     }
-    lblPoruthamCount = MakeResultLabel(this, "lblPoruthamCount", "Poruthams agreeing");
-    ShowResult(lblTotal, "Choose the two charts and press Match.");
+    lblPoruthamCount = MakeResultLabel(this, "lblPoruthamCount", tr("Poruthams agreeing"));
+    ShowResult(lblTotal, tr("Choose the two charts and press Match."));
 
     auto* sides = new QHBoxLayout;
     sides->addWidget(boy_, 1);
@@ -134,9 +135,8 @@ void frmMatching::ShowFor(QWidget* owner) {
 std::optional<MatchedChart> frmMatching::ChartOf(const MatchPartner& partner) {
     if (partner.UsesCurrentChart()) return MatchedChart{session_.Birth(), session_.Chart()};
     const auto entries = partner.FileEntries();
-    const QString side = partner.Side().toLower();
     if (!entries) {
-        messages_.ShowInformation(this, "Choose the " + side + "'s chart file, or the current chart.");
+        messages_.ShowInformation(this, partner.SideWords().missingChart);
         partner.FileButton()->setFocus();
         return std::nullopt;
     }
@@ -156,7 +156,7 @@ std::optional<MatchedChart> frmMatching::ChartOf(const MatchPartner& partner) {
     try {
         ComputeChart(matched.Birth, matched.Chart, options);
     } catch (const EphemerisFailure& failure) {
-        messages_.ShowCritical(this, "Grahavani", file + QString::fromUtf8(failure.what()));
+        messages_.ShowCritical(this, tr("Grahavani"), file + QString::fromUtf8(failure.what()));
         return std::nullopt;
     }
     return matched;
@@ -187,19 +187,19 @@ void frmMatching::ShowMatch(const MatchedChart& boy, const MatchedChart& girl) {
         tblKootas->item(row, 3)->setText(Score(koota.Score));
         tblKootas->item(row, 4)->setText(Score(koota.Maximum));
     }
-    ShowResult(lblTotal, "Total " + Score(kootas.Total) + " of " + Score(AshtakootaMaximum));
-    ShowResult(lblVerdict, "Verdict: " + Words(kootas.Verdict));
+    ShowResult(lblTotal, tr("Total %1 of %2").arg(Score(kootas.Total), Score(AshtakootaMaximum)));
+    ShowResult(lblVerdict, tr("Verdict: %1").arg(Words(kootas.Verdict)));
     QStringList notes;
     for (const std::string& note : kootas.Notes) notes << QString::fromStdString(note);
-    ShowResult(lblNotes, notes.isEmpty() ? "Notes: none" : "Notes:\n" + notes.join('\n'));
-    ShowResult(lblBoyManglik, "Boy: " + QString::fromStdString(ManglikSummary(match.BoyManglik)));
-    ShowResult(lblGirlManglik, "Girl: " + QString::fromStdString(ManglikSummary(match.GirlManglik)));
+    ShowResult(lblNotes, notes.isEmpty() ? tr("Notes: none") : tr("Notes:") + '\n' + notes.join('\n'));
+    ShowResult(lblBoyManglik, tr("Boy: %1").arg(QString::fromStdString(ManglikSummary(match.BoyManglik))));
+    ShowResult(lblGirlManglik, tr("Girl: %1").arg(QString::fromStdString(ManglikSummary(match.GirlManglik))));
     for (std::size_t index = 0; index < match.Agreements.Agrees.size(); ++index) {
         tblPoruthams->item(static_cast<int>(index), 1)
-            ->setText(match.Agreements.Agrees[index] ? "agrees" : "does not agree");
+            ->setText(match.Agreements.Agrees[index] ? tr("agrees") : tr("does not agree"));
     }
     ShowResult(lblPoruthamCount,
-               QString("%1 of %2 agree").arg(match.Agreements.AgreeCount()).arg(match.Agreements.Agrees.size()));
+               tr("%1 of %2 agree").arg(match.Agreements.AgreeCount()).arg(match.Agreements.Agrees.size()));
 }
 
 void frmMatching::FitTables() {
@@ -214,13 +214,13 @@ void frmMatching::FitTables() {
 
 void frmMatching::SaveAsText() {
     if (!matched_) return;
-    SaveMatch({"Save the matching as text", "Text (*.txt)", "txt", "Kundali Matching.txt"},
+    SaveMatch({tr("Save the matching as text"), tr("Text (*.txt)"), "txt", "Kundali Matching.txt"},
               [this] { return MatchTextReport((*matched_)[0], (*matched_)[1]); });
 }
 
 void frmMatching::ExportPdf() {
     if (!matched_) return;
-    SaveMatch({"Export the matching as PDF", "PDF (*.pdf)", "pdf", "Kundali Matching.pdf"},
+    SaveMatch({tr("Export the matching as PDF"), tr("PDF (*.pdf)"), "pdf", "Kundali Matching.pdf"},
               [this] { return MatchPdf((*matched_)[0], (*matched_)[1], ReadPaper(session_.Settings())); });
 }
 
@@ -231,8 +231,8 @@ void frmMatching::SaveMatch(FileDialogSettings dialog, const std::function<std::
     if (!chosen || chosen->isEmpty()) return;
     lastSavePath_ = *chosen;
     if (const auto problem = WriteWholeFile(*chosen, bytes())) {
-        messages_.ShowCritical(this, "Grahavani",
-                               FileProblemMessage("The matching could not be saved to", *chosen, *problem));
+        messages_.ShowCritical(this, tr("Grahavani"),
+                               FileProblemMessage(tr("The matching could not be saved to"), *chosen, *problem));
     }
 }
 

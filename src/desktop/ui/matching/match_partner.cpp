@@ -18,38 +18,69 @@
 
 namespace grahavani {
 
+namespace {
+
+MatchPartner::Words BoyWords() {
+    return {MatchPartner::tr("&Boy"),
+            MatchPartner::tr("Boy's chart: the current chart"),
+            MatchPartner::tr("Boy's chart: a chart file"),
+            MatchPartner::tr("Choose Boy's File..."),
+            MatchPartner::tr("Choose the boy's chart file"),
+            MatchPartner::tr("Boy's chart file"),
+            MatchPartner::tr("Boy's time zone"),
+            MatchPartner::tr("Boy's daylight saving time"),
+            MatchPartner::tr("Select the boy's chart file"),
+            MatchPartner::tr("Choose the boy's chart file, or the current chart.")};
+}
+
+MatchPartner::Words GirlWords() {
+    return {MatchPartner::tr("&Girl"),
+            MatchPartner::tr("Girl's chart: the current chart"),
+            MatchPartner::tr("Girl's chart: a chart file"),
+            MatchPartner::tr("Choose Girl's File..."),
+            MatchPartner::tr("Choose the girl's chart file"),
+            MatchPartner::tr("Girl's chart file"),
+            MatchPartner::tr("Girl's time zone"),
+            MatchPartner::tr("Girl's daylight saving time"),
+            MatchPartner::tr("Select the girl's chart file"),
+            MatchPartner::tr("Choose the girl's chart file, or the current chart.")};
+}
+
+}  // namespace
+
 MatchPartner::MatchPartner(QWidget* parent, const QString& side, ChartSession& session,
                            CommonDialog& dialogs, MessageSink& messages)
-    : QGroupBox("&" + side, parent), session_(session), dialogs_(dialogs), messages_(messages), side_(side) {
+    : QGroupBox(parent), session_(session), dialogs_(dialogs), messages_(messages), side_(side),
+      words_(side == QLatin1String("Boy") ? BoyWords() : GirlWords()) {
+    setTitle(words_.title);
     setObjectName("fra" + side);
-    const QString whose = side + "'s ";
-    optCurrent = new QRadioButton("Current chart", this);
+    optCurrent = new QRadioButton(tr("Current chart"), this);
     optCurrent->setObjectName("opt" + side + "Current");
-    optCurrent->setAccessibleName(whose + "chart: the current chart");
+    optCurrent->setAccessibleName(words_.currentChart);
     lblCurrent = new QLabel(this);
     lblCurrent->setObjectName("lbl" + side + "Current");
     lblCurrent->setWordWrap(true);
-    optFile = new QRadioButton("Chart file", this);
+    optFile = new QRadioButton(tr("Chart file"), this);
     optFile->setObjectName("opt" + side + "File");
-    optFile->setAccessibleName(whose + "chart: a chart file");
-    cmdFile = new QPushButton("Choose " + whose + "File...", this);
+    optFile->setAccessibleName(words_.fileChart);
+    cmdFile = new QPushButton(words_.chooseFile, this);
     cmdFile->setObjectName("cmd" + side + "File");
-    cmdFile->setAccessibleName("Choose the " + whose.toLower() + "chart file");
-    lblFile = new QLabel("No file chosen", this);
+    cmdFile->setAccessibleName(words_.chooseFileName);
+    lblFile = new QLabel(tr("No file chosen"), this);
     lblFile->setObjectName("lbl" + side + "File");
     lblFile->setWordWrap(true);
     lblFile->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lblFile->setFocusPolicy(Qt::TabFocus);  // the reader reaches the birth by Tab
-    lblFile->setAccessibleName(whose + "chart file");
+    lblFile->setAccessibleName(words_.chartFile);
     lblFile->setAccessibleDescription(lblFile->text());
-    cboZone = new FieldList(this, "cbo" + side + "Zone", whose + "time zone");
+    cboZone = new FieldList(this, "cbo" + side + "Zone", words_.timeZone);
     InitReferenceTables();
     for (const TimeZoneRow& zone : TimeZoneList) {
         cboZone->addItem(QString::fromUtf8(zone.displayText.data(), static_cast<qsizetype>(zone.displayText.size())));
     }
-    chkDST = new QCheckBox("Daylight Saving Time", this);
+    chkDST = new QCheckBox(tr("Daylight Saving Time"), this);
     chkDST->setObjectName("chk" + side + "DST");
-    chkDST->setAccessibleName(whose + "daylight saving time");
+    chkDST->setAccessibleName(words_.daylightSaving);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(optCurrent, 0, 0, 1, 2);
@@ -68,8 +99,8 @@ MatchPartner::MatchPartner(QWidget* parent, const QString& side, ChartSession& s
 
 void MatchPartner::OfferCurrentChart(bool calculated) {
     optCurrent->setEnabled(calculated);
-    const QString reason = calculated ? QString("The chart of %1").arg(QString::fromStdString(session_.Birth().Name))
-                                      : QString("No chart is calculated: calculate one to match it.");
+    const QString reason = calculated ? tr("The chart of %1").arg(QString::fromStdString(session_.Birth().Name))
+                                      : tr("No chart is calculated: calculate one to match it.");
     lblCurrent->setText(reason);
     optCurrent->setAccessibleDescription(reason);
     if (!calculated) optFile->setChecked(true);
@@ -89,22 +120,25 @@ std::optional<BirthEntries> MatchPartner::FileEntries() const {
 
 void MatchPartner::ChooseFile() {
     const auto chosen = dialogs_.ShowOpen(
-        window(), {"Select the " + side_.toLower() + "'s chart file", "Grahavani (*.gvc)", "gvc", fileName_});
+        window(), {words_.dialogTitle, tr("Grahavani (*.gvc)"), "gvc", fileName_});
     if (!chosen || chosen->isEmpty()) return;
     const BirthEntries form = session_.EntryForm().Entries();
     BirthEntries entries = form;
     const auto read = ReadChartFileAt(*chosen, entries);
     if (const auto* problem = std::get_if<QString>(&read)) {
-        return messages_.ShowCritical(window(), "Grahavani", *problem);
+        return messages_.ShowCritical(window(), tr("Grahavani"), *problem);
     }
     fileName_ = *chosen;
     fileEntries_ = entries;
     fileStatesZone_ = std::get<ChartFileClock>(read).StatesZone;
     optFile->setChecked(true);
     QString birth = QString::fromStdString(entries.Name);
-    if (!CheckBirthEntries(entries)) birth += ", born " + QString::fromStdString(BirthSummary(ToBirthRecord(entries)));
+    if (!CheckBirthEntries(entries)) {
+        //: The name, then the birth as the chart file states it.
+        birth = tr("%1, born %2").arg(birth, QString::fromStdString(BirthSummary(ToBirthRecord(entries))));
+    }
     lblFile->setText(QFileInfo(*chosen).fileName() + ": " + birth +
-                     (fileStatesZone_ ? QString() : QString("\nThe file does not say its time zone: choose it.")));
+                     (fileStatesZone_ ? QString() : "\n" + tr("The file does not say its time zone: choose it.")));
     lblFile->setAccessibleDescription(lblFile->text());  // the name says whose file it is
     if (form.TimeZoneRow < TimeZoneCount) cboZone->setCurrentIndex(static_cast<int>(form.TimeZoneRow));
     chkDST->setChecked(form.DaylightSaving);

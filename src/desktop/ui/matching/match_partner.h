@@ -24,6 +24,20 @@ class MessageSink;
 class MatchPartner final : public QGroupBox {
     Q_OBJECT
 public:
+    // What the box's controls say of the boy or the girl, whole, so a translation can inflect them.
+    struct Words {
+        QString title;           // "&Boy"
+        QString currentChart;    // "Boy's chart: the current chart"
+        QString fileChart;       // "Boy's chart: a chart file"
+        QString chooseFile;      // "Choose Boy's File..."
+        QString chooseFileName;  // "Choose the boy's chart file"
+        QString chartFile;       // "Boy's chart file"
+        QString timeZone;        // "Boy's time zone"
+        QString daylightSaving;  // "Boy's daylight saving time"
+        QString dialogTitle;     // "Select the boy's chart file"
+        QString missingChart;    // "Choose the boy's chart file, or the current chart."
+    };
+
     // `side` is "Boy" or "Girl": the box's title, its mnemonic, and the first word of its
     // controls' names.
     MatchPartner(QWidget* parent, const QString& side, ChartSession& session, CommonDialog& dialogs,
@@ -35,6 +49,7 @@ public:
     // The chart file's entries with the zone chosen for it; none before a file is read.
     std::optional<BirthEntries> FileEntries() const;
     const QString& Side() const { return side_; }
+    const Words& SideWords() const { return words_; }
     const QString& FileName() const { return fileName_; }
     // The button that reads a file, for the focus when one is missing.
     QPushButton* FileButton() const { return cmdFile; }
@@ -46,6 +61,7 @@ private:
     CommonDialog& dialogs_;
     MessageSink& messages_;
     QString side_;
+    Words words_;
     QString fileName_;
     std::optional<BirthEntries> fileEntries_;
     bool fileStatesZone_ = false;

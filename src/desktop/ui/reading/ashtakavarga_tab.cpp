@@ -30,10 +30,15 @@ QString GridName(std::size_t grid) {
                                              : QStringLiteral("Sarva");
 }
 
+// GridName as the table and the titles show it.
+QString GridTitle(std::size_t grid) {
+    return grid < AshtakavargaPlanets.size() ? GridName(grid) : AshtakavargaTab::tr("Sarva");
+}
+
 QStringList Columns() {
-    QStringList columns{QStringLiteral("Ashtakavarga")};
+    QStringList columns{AshtakavargaTab::tr("Ashtakavarga")};
     for (const SignSummary& sign : SignSummaryTable) columns << DisplayText(sign.englishName);
-    columns << QStringLiteral("Total");
+    columns << AshtakavargaTab::tr("Total");
     return columns;
 }
 
@@ -53,24 +58,24 @@ ChartDrawing* MakeDrawing(ChartStyle style, QWidget* parent) {
 AshtakavargaTab::AshtakavargaTab(QWidget* parent) : QWidget(parent) {
     setObjectName("AshtakavargaTab");
     auto* page = new QWidget;
-    tblAshtakavarga = MakeReadOnlyTable(page, "tblAshtakavarga", QStringLiteral("Ashtakavarga"),
+    tblAshtakavarga = MakeReadOnlyTable(page, "tblAshtakavarga", tr("Ashtakavarga"),
                                         Columns(), static_cast<int>(GridCount));
     tblAshtakavarga->setAccessibleDescription(
-        QStringLiteral("The bindus each planet's ashtakavarga and the sarva give the twelve signs"));
-    auto* caption = new QLabel(QStringLiteral("&Ashtakavarga bindus by sign"), page);
+        tr("The bindus each planet's ashtakavarga and the sarva give the twelve signs"));
+    auto* caption = new QLabel(tr("&Ashtakavarga bindus by sign"), page);
     caption->setFont(VerdanaFont(8.25, true));
     caption->setBuddy(tblAshtakavarga);
     grids_ = new QGridLayout;
     for (std::size_t grid = 0; grid < GridCount; ++grid) {
         const int row = static_cast<int>(grid);
-        tblAshtakavarga->item(row, 0)->setText(GridName(grid));
+        tblAshtakavarga->item(row, 0)->setText(GridTitle(grid));
         for (int column = 1; column <= TotalColumn; ++column) {
             tblAshtakavarga->item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
         cells_[grid] = new QWidget(page);
         auto* cell = new QVBoxLayout(cells_[grid]);
         cell->setContentsMargins(0, 0, 0, 0);
-        titles_[grid] = new QLabel(GridName(grid), cells_[grid]);
+        titles_[grid] = new QLabel(GridTitle(grid), cells_[grid]);
         titles_[grid]->setObjectName(QStringLiteral("lblAshtakavarga%1").arg(GridName(grid)));
         titles_[grid]->setFont(VerdanaFont(9.75, true));
         titles_[grid]->setTextFormat(Qt::PlainText);
@@ -86,7 +91,7 @@ AshtakavargaTab::AshtakavargaTab(QWidget* parent) : QWidget(parent) {
     column->addStretch(1);
     scrollAshtakavarga = new QScrollArea(this);
     scrollAshtakavarga->setObjectName("scrollAshtakavarga");
-    scrollAshtakavarga->setAccessibleName(QStringLiteral("Ashtakavarga drawings"));
+    scrollAshtakavarga->setAccessibleName(tr("Ashtakavarga drawings"));
     scrollAshtakavarga->setWidget(page);
     scrollAshtakavarga->setWidgetResizable(true);
     auto* whole = new QVBoxLayout(this);
@@ -162,11 +167,11 @@ void AshtakavargaTab::ArrangeGrids() {
 }
 
 QString AshtakavargaTab::Title(std::size_t grid) const {
-    return QStringLiteral("%1 %2").arg(GridName(grid)).arg(Total(bindus_[grid]));
+    return QStringLiteral("%1 %2").arg(GridTitle(grid)).arg(Total(bindus_[grid]));
 }
 
 void AshtakavargaTab::ShowBindus(std::size_t grid) {
-    drawings_[grid]->setAccessibleName(Title(grid) + QStringLiteral(" bindus"));
+    drawings_[grid]->setAccessibleName(tr("%1 bindus").arg(Title(grid)));
     for (std::size_t sign = 0; sign < 12; ++sign) {
         drawings_[grid]->SetSignBoxText(sign, QString::number(bindus_[grid][sign]));
     }

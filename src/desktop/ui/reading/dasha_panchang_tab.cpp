@@ -39,9 +39,12 @@ QLabel* MakeLine(QWidget* parent, const QString& name) {
 
 DashaPanchangTab::DashaPanchangTab(QWidget* parent) : QWidget(parent) {
     setObjectName("DashaPanchangTab");
-    tblPanchang = MakeReadOnlyTable(this, "tblPanchang", "Panchang", {"Limb", "Value"}, 8);
-    const char* limbs[] = {"Sunrise", "Tithi", "Paksha", "Yoga", "Karana", "Vara", "Nakshatra", "Pada"};
-    for (int row = 0; row < 8; ++row) tblPanchang->item(row, 0)->setText(limbs[row]);
+    //: One of the panchang's five limbs (tithi, vara, nakshatra, yoga, karana): a column heading.
+    const QString limb = tr("Limb");
+    tblPanchang = MakeReadOnlyTable(this, "tblPanchang", tr("Panchang"), {limb, tr("Value")}, 8);
+    const char* limbs[] = {QT_TR_NOOP("Sunrise"), QT_TR_NOOP("Tithi"), QT_TR_NOOP("Paksha"), QT_TR_NOOP("Yoga"),
+                           QT_TR_NOOP("Karana"),  QT_TR_NOOP("Vara"),  QT_TR_NOOP("Nakshatra"), QT_TR_NOOP("Pada")};
+    for (int row = 0; row < 8; ++row) tblPanchang->item(row, 0)->setText(tr(limbs[row]));
     lblDashaClock = MakeLine(this, "lblDashaClock");
     lblDashaBalance = MakeLine(this, "lblDashaBalance");
     dashaModel_ = new DashaTreeModel(this);
@@ -58,7 +61,7 @@ DashaPanchangTab::DashaPanchangTab(QWidget* parent) : QWidget(parent) {
     // The panchang on the left; the dasha's balance over its tree on the right.
     auto* columns = new QHBoxLayout(this);
     auto* panchang = new QVBoxLayout;
-    panchang->addWidget(MakeCaption(this, "&Panchang", tblPanchang));
+    panchang->addWidget(MakeCaption(this, tr("&Panchang"), tblPanchang));
     panchang->addWidget(tblPanchang, 1);
     panchang->addWidget(lblDashaClock);
     auto* periods = new QVBoxLayout;
@@ -77,8 +80,9 @@ void DashaPanchangTab::Fill(const ChartTiming& timing, const ChartResult& chart,
     const DashaTimeline& timeline = timing.Dashas[static_cast<std::size_t>(dasha.System)];
     const std::string_view system = DashaSystemNames[static_cast<std::size_t>(dasha.System)];
     const QString name = QString::fromLatin1(system.data(), static_cast<qsizetype>(system.size()));
-    lblDasha->setText(name + QStringLiteral(" &dasha"));
-    treeDasha->setAccessibleName(name + QStringLiteral(" dasha"));
+    //: The dasha system's name: "Vimshottari &dasha".
+    lblDasha->setText(tr("%1 &dasha").arg(name));
+    treeDasha->setAccessibleName(tr("%1 dasha").arg(name));
     lblDashaBalance->setText(DashaBalanceWords(timeline));
 
     dashaModel_->Reset(timeline, dasha.Depth, timing.ClockOffsetSeconds, nowJulianDayUT);
@@ -118,7 +122,7 @@ void DashaPanchangTab::FillPanchang(const ChartTiming& timing, const ChartResult
     tblPanchang->resizeColumnToContents(0);
     tblPanchang->resizeRowsToContents();  // the sunrise with its rule wraps, never elided
     lblDashaClock->setText(
-        QStringLiteral("Dasha years of %1. Times on the birth place's clock, UTC%2.")
+        tr("Dasha years of %1. Times on the birth place's clock, UTC%2.")
             .arg(DashaYearCaption(timing.Year),
                  QString::fromStdString(UtcOffsetText(offset))));
 }

@@ -15,12 +15,6 @@ struct DashaTreeModel::Node {
     std::vector<std::unique_ptr<Node>> Children;
 };
 
-namespace {
-
-const QString RunningMark = QStringLiteral("▶ now");
-
-}  // namespace
-
 DashaTreeModel::DashaTreeModel(QObject* parent) : QAbstractItemModel(parent) {}
 
 DashaTreeModel::~DashaTreeModel() = default;
@@ -151,7 +145,8 @@ QVariant DashaTreeModel::data(const QModelIndex& index, int role) const {
         case EndColumn: return TimeText(period.EndTick);
         case RunningColumn:
             if (!running) return QString();
-            return role == Qt::DisplayRole ? RunningMark : QStringLiteral("running");
+            //: Marks the period running now; a screen reader says "running" instead.
+            return role == Qt::DisplayRole ? tr("▶ now") : tr("running");
         }
         return {};
     case Qt::AccessibleDescriptionRole: {
@@ -170,8 +165,14 @@ QVariant DashaTreeModel::data(const QModelIndex& index, int role) const {
 
 QVariant DashaTreeModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    const char* captions[] = {"Lord", "Start", "End", "Running"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section]) : QVariant();
+    const char* captions[] = {
+        //: The planet ruling the dasha period.
+        QT_TR_NOOP("Lord"),
+        //: The date and time the period starts, and ends.
+        QT_TR_NOOP("Start"), QT_TR_NOOP("End"),
+        //: Whether the period is running now.
+        QT_TR_NOOP("Running")};
+    return section >= 0 && section < ColumnCount ? tr(captions[section]) : QVariant();
 }
 
 }  // namespace grahavani

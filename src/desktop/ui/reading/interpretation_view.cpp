@@ -26,7 +26,7 @@ namespace {
 
 ProfileTabLayout NakshatraTabLayout() {
     ProfileTabLayout layout{"lblNakshatraResult", NakshatraResultDesignCaption, "picNakshatra",
-                            QStringLiteral("Nakshatra picture"), "TS",
+                            InterpretationView::tr("Nakshatra picture"), "TS",
                             {NakshatraPageCaptions.begin(), NakshatraPageCaptions.end()}, {}};
     for (const NakshatraField& field : NakshatraFields) {
         layout.fields.push_back({field.page, field.caption, field.helpText, field.textBox, {},
@@ -41,7 +41,7 @@ ProfileTabLayout SignTabLayout(SignTab tab) {
     const bool lagna = tab == SignTab::Lagna;
     ProfileTabLayout layout{lagna ? "lblVedicName" : "lblRashiVedicName", VedicNameDesignCaption,
                             lagna ? "picRashi" : "picRashiRashi",
-                            lagna ? QStringLiteral("Lagna picture") : QStringLiteral("Rashi picture"),
+                            lagna ? InterpretationView::tr("Lagna picture") : InterpretationView::tr("Rashi picture"),
                             lagna ? "LagnaTS" : "RashiTS",
                             {SignPageCaptions.begin(), SignPageCaptions.end()}, {}};
     // Page 7 of the lagna tab renames its captions, in field order, for the sign; the rashi
@@ -81,13 +81,13 @@ InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
         addTab(tabs[tab], DisplayText(InterpretationTabCaptions[tab]));
     }
     planetsTab_ = new PlanetsTab(this);
-    addTab(planetsTab_, QStringLiteral("Planets"));
+    addTab(planetsTab_, tr("Planets"));
     dashaPanchangTab_ = new DashaPanchangTab(this);
-    addTab(dashaPanchangTab_, QStringLiteral("Dasha and Panchang"));
+    addTab(dashaPanchangTab_, tr("Dasha and Panchang"));
     ashtakavargaTab_ = new AshtakavargaTab(this);
-    addTab(ashtakavargaTab_, QStringLiteral("Ashtakavarga"));
+    addTab(ashtakavargaTab_, tr("Ashtakavarga"));
     shadbalaTab_ = new ShadbalaTab(this);
-    addTab(shadbalaTab_, QStringLiteral("Shadbala"));
+    addTab(shadbalaTab_, tr("Shadbala"));
     // Selecting a tab from code has the same effect as clicking it.
     connect(&nakshatraTab_->TabStrip(), &QTabBar::currentChanged, this, &InterpretationView::TS_Click);
     connect(&lagnaTab_->TabStrip(), &QTabBar::currentChanged, this,

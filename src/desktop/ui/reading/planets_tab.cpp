@@ -15,9 +15,22 @@ namespace grahavani {
 
 namespace {
 
-const QStringList Columns = {"Body",  "Longitude",     "Sign",  "Degrees", "Text",
-                             "Nakshatra", "Pada", "NakshatraLord", "House", "Dignity",
-                             "Retrograde", "Combust"};
+// Translated where the table is made, under PlanetsTab::tr.
+constexpr const char* Columns[] = {
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Body"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Longitude"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Sign"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Degrees"),
+    //: The position as the chart window writes it.
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Text"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Nakshatra"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Pada"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "NakshatraLord"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "House"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Dignity"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Retrograde"),
+    QT_TRANSLATE_NOOP("grahavani::PlanetsTab", "Combust"),
+};
 
 // A cell that sorts by the number it shows, not by its text ("10" after "9").
 class NumberItem final : public QTableWidgetItem {
@@ -38,7 +51,7 @@ QTableWidgetItem* NumberCell(double value, int decimals) {
 // A flag the body lacks, or the engine does not know, stays empty.
 QString YesNo(std::optional<bool> flag) {
     if (!flag) return {};
-    return *flag ? QStringLiteral("yes") : QStringLiteral("no");
+    return *flag ? PlanetsTab::tr("yes") : PlanetsTab::tr("no");
 }
 
 QString FromUtf8(std::string_view text) {
@@ -49,10 +62,12 @@ QString FromUtf8(std::string_view text) {
 
 PlanetsTab::PlanetsTab(QWidget* parent) : QWidget(parent) {
     setObjectName("PlanetsTab");
-    tblPlanets = MakeReadOnlyTable(this, "tblPlanets", QStringLiteral("Planets"), Columns,
+    QStringList columns;
+    for (const char* column : Columns) columns << tr(column);
+    tblPlanets = MakeReadOnlyTable(this, "tblPlanets", tr("Planets"), columns,
                                    static_cast<int>(PlanetTableRows));
     tblPlanets->setAccessibleDescription(
-        QStringLiteral("The ascendant and the nine bodies; choose a column heading to sort by it"));
+        tr("The ascendant and the nine bodies; choose a column heading to sort by it"));
     // No column sorts the rows until the reader chooses one: the ascendant first, then the bodies.
     tblPlanets->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     tblPlanets->setSortingEnabled(true);

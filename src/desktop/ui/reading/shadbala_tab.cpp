@@ -38,23 +38,36 @@ std::optional<double> ComponentOf(const PlanetStrength& planet) {
     return planet.Components.*Field;
 }
 
+// The rows' names, translated under ShadbalaTab::tr.
 using P = PlanetStrength;
 constexpr std::array<ValueRow, 10> StrengthRows = {{
-    {"Sthana", StrengthOf<&P::Sthana>}, {"Dig", StrengthOf<&P::Dig>},
-    {"Kala", StrengthOf<&P::Kala>}, {"Cheshta", StrengthOf<&P::Cheshta>},
-    {"Naisargika", StrengthOf<&P::Naisargika>}, {"Drik", StrengthOf<&P::Drik>},
-    {"Total", StrengthOf<&P::Total>}, {"Rupas", StrengthOf<&P::Rupas>},
-    {"Required", StrengthOf<&P::Required>}, {"Ratio", StrengthOf<&P::Ratio>}}};
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Sthana"), StrengthOf<&P::Sthana>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Dig"), StrengthOf<&P::Dig>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Kala"), StrengthOf<&P::Kala>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Cheshta"), StrengthOf<&P::Cheshta>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Naisargika"), StrengthOf<&P::Naisargika>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Drik"), StrengthOf<&P::Drik>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Total"), StrengthOf<&P::Total>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Rupas"), StrengthOf<&P::Rupas>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Required"), StrengthOf<&P::Required>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Ratio"), StrengthOf<&P::Ratio>}}};
 
 using C = ShadbalaComponents;
 constexpr std::array<ValueRow, 14> ComponentRows = {{
-    {"Uchcha", ComponentOf<&C::Uchcha>}, {"Saptavargaja", ComponentOf<&C::Saptavargaja>},
-    {"Ojayugma", ComponentOf<&C::Ojayugma>}, {"Kendra", ComponentOf<&C::Kendra>},
-    {"Drekkana", ComponentOf<&C::Drekkana>}, {"Nathonnatha", ComponentOf<&C::Nathonnatha>},
-    {"Paksha", ComponentOf<&C::Paksha>}, {"Tribhaga", ComponentOf<&C::Tribhaga>},
-    {"Abda", ComponentOf<&C::Abda>}, {"Masa", ComponentOf<&C::Masa>},
-    {"Vara", ComponentOf<&C::Vara>}, {"Hora", ComponentOf<&C::Hora>},
-    {"Ayana", ComponentOf<&C::Ayana>}, {"Yuddha", ComponentOf<&C::Yuddha>}}};
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Uchcha"), ComponentOf<&C::Uchcha>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Saptavargaja"), ComponentOf<&C::Saptavargaja>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Ojayugma"), ComponentOf<&C::Ojayugma>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Kendra"), ComponentOf<&C::Kendra>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Drekkana"), ComponentOf<&C::Drekkana>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Nathonnatha"), ComponentOf<&C::Nathonnatha>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Paksha"), ComponentOf<&C::Paksha>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Tribhaga"), ComponentOf<&C::Tribhaga>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Abda"), ComponentOf<&C::Abda>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Masa"), ComponentOf<&C::Masa>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Vara"), ComponentOf<&C::Vara>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Hora"), ComponentOf<&C::Hora>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Ayana"), ComponentOf<&C::Ayana>},
+    {QT_TRANSLATE_NOOP("grahavani::ShadbalaTab", "Yuddha"), ComponentOf<&C::Yuddha>}}};
 
 constexpr int StrengthRow = static_cast<int>(StrengthRows.size());  // meets its minimum or not
 const QString Absent = QStringLiteral("—");
@@ -80,14 +93,14 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name, const QString& acc
 
 QStringList RowNames(const auto& rows) {
     QStringList names;
-    for (const ValueRow& row : rows) names << QString::fromLatin1(row.name);
+    for (const ValueRow& row : rows) names << ShadbalaTab::tr(row.name);
     return names;
 }
 
 // A screen reader says "absent" where the table shows a dash.
 void ShowText(QTableWidgetItem& cell, const QString& text) {
     cell.setText(text);
-    cell.setData(Qt::AccessibleTextRole, text == Absent ? QStringLiteral("absent") : QString());
+    cell.setData(Qt::AccessibleTextRole, text == Absent ? ShadbalaTab::tr("absent") : QString());
 }
 
 void ShowValues(QTableWidget& table, const auto& rows, int column, const PlanetStrength* planet) {
@@ -110,18 +123,16 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, QWidget* buddy) {
 ShadbalaTab::ShadbalaTab(QWidget* parent) : QWidget(parent) {
     setObjectName("ShadbalaTab");
     auto* page = new QWidget;
-    tblShadbala = MakeTable(page, "tblShadbala", QStringLiteral("Shadbala"), QStringLiteral("Bala"),
-                            RowNames(StrengthRows) << QStringLiteral("Strength"));
-    tblShadbala->setAccessibleDescription(QStringLiteral(
-        "The six strengths of each planet in virupas and their total; Rupas and Required in rupas"));
-    tblShadbalaParts = MakeTable(page, "tblShadbalaParts", QStringLiteral("Shadbala components"),
-                                 QStringLiteral("Component"), RowNames(ComponentRows));
-    tblShadbalaParts->setAccessibleDescription(
-        QStringLiteral("The parts of sthana and kala bala of each planet in virupas"));
-    auto* units = new QLabel(
-        QStringLiteral("Strengths in virupas, 60 to a rupa; Rupas and Required in rupas; Ratio is "
-                       "Rupas over Required. A planet with a ratio below 1 is below its minimum."),
-        page);
+    tblShadbala = MakeTable(page, "tblShadbala", tr("Shadbala"), tr("Bala"),
+                            RowNames(StrengthRows) << tr("Strength"));
+    tblShadbala->setAccessibleDescription(
+        tr("The six strengths of each planet in virupas and their total; Rupas and Required in rupas"));
+    tblShadbalaParts = MakeTable(page, "tblShadbalaParts", tr("Shadbala components"), tr("Component"),
+                                 RowNames(ComponentRows));
+    tblShadbalaParts->setAccessibleDescription(tr("The parts of sthana and kala bala of each planet in virupas"));
+    auto* units = new QLabel(tr("Strengths in virupas, 60 to a rupa; Rupas and Required in rupas; Ratio is "
+                                "Rupas over Required. A planet with a ratio below 1 is below its minimum."),
+                             page);
     units->setObjectName("lblShadbalaUnits");
     units->setWordWrap(true);
     lblShadbalaNote = new QLabel(page);
@@ -131,15 +142,15 @@ ShadbalaTab::ShadbalaTab(QWidget* parent) : QWidget(parent) {
 
     auto* column = new QVBoxLayout(page);
     column->addWidget(units);
-    column->addWidget(MakeCaption(page, QStringLiteral("&Shadbala"), tblShadbala));
+    column->addWidget(MakeCaption(page, tr("&Shadbala"), tblShadbala));
     column->addWidget(tblShadbala);
-    column->addWidget(MakeCaption(page, QStringLiteral("Co&mponents"), tblShadbalaParts));
+    column->addWidget(MakeCaption(page, tr("Co&mponents"), tblShadbalaParts));
     column->addWidget(tblShadbalaParts);
     column->addWidget(lblShadbalaNote);
     column->addStretch(1);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("scrollShadbala");
-    scroll->setAccessibleName(QStringLiteral("Shadbala tables"));
+    scroll->setAccessibleName(tr("Shadbala tables"));
     scroll->setWidget(page);
     scroll->setWidgetResizable(true);
     auto* whole = new QVBoxLayout(this);
@@ -166,7 +177,7 @@ void ShadbalaTab::Show(const Shadbala* shadbala, const QString& note) {
         const std::optional<double> ratio = planet ? planet->Ratio : std::nullopt;
         ShowText(*tblShadbala->item(StrengthRow, column),
                  !ratio ? Absent
-                        : (*ratio < 1 ? QStringLiteral("below minimum") : QStringLiteral("meets minimum")));
+                        : (*ratio < 1 ? tr("below minimum") : tr("meets minimum")));
     }
     lblShadbalaNote->setText(note);
     lblShadbalaNote->setVisible(!note.isEmpty());

@@ -1,6 +1,7 @@
 #include "desktop/ui/widgets/help_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -8,7 +9,7 @@ namespace grahavani {
 
 QAction* AddHelpMenu(QMenuBar* bar, std::function<void(VendorPage)> openPage,
                      std::function<void()> showAbout) {
-    QMenu* mnuHelp = bar->addMenu("&Help");
+    QMenu* mnuHelp = bar->addMenu(QCoreApplication::translate("HelpMenu", "&Help"));
     mnuHelp->setObjectName("mnuHelp");
     const auto pageItem = [&](const QString& name, const QString& caption, VendorPage page) {
         QAction* item = mnuHelp->addAction(caption);
@@ -16,13 +17,15 @@ QAction* AddHelpMenu(QMenuBar* bar, std::function<void(VendorPage)> openPage,
         QObject::connect(item, &QAction::triggered, mnuHelp, [openPage, page] { openPage(page); });
         return item;
     };
-    QAction* mnuOnline = pageItem("mnuOnline", "&Online Help", VendorPage::HelpWebPage);
+    QAction* mnuOnline =
+        pageItem("mnuOnline", QCoreApplication::translate("HelpMenu", "&Online Help"), VendorPage::HelpWebPage);
     mnuOnline->setShortcut(QKeySequence::HelpContents);
-    pageItem("mnuVisit", "&Visit Us Online", VendorPage::HomePage);
+    pageItem("mnuVisit", QCoreApplication::translate("HelpMenu", "&Visit Us Online"), VendorPage::HomePage);
     mnuHelp->addSeparator()->setObjectName("mnuHelpSep1");
-    pageItem("mnuUpdate", "Check for Software &Update", VendorPage::DownloadWebPage);
+    pageItem("mnuUpdate", QCoreApplication::translate("HelpMenu", "Check for Software &Update"),
+             VendorPage::DownloadWebPage);
     mnuHelp->addSeparator()->setObjectName("mnuHelpSep2");
-    QAction* mnuAbout = mnuHelp->addAction("&About Software");
+    QAction* mnuAbout = mnuHelp->addAction(QCoreApplication::translate("HelpMenu", "&About Software"));
     mnuAbout->setObjectName("mnuAbout");
     QObject::connect(mnuAbout, &QAction::triggered, mnuHelp, std::move(showAbout));
     return mnuOnline;

@@ -47,6 +47,20 @@ TEST_F(EntryFormTest, ListsAndDefaults) {
     EXPECT_EQ(OnForm<QAction>("mnuCalculate")->text(), "Get My Janam &Kundali");
 }
 
+// A translated list shows other words, but the chart and its file get the English month.
+TEST_F(EntryFormTest, MonthReachesTheEntriesByRowWhateverTheListShows) {
+    QComboBox* months = OnForm<QComboBox>("cboMonth");
+    for (int row = 0; row < months->count(); ++row) months->setItemText(row, QStringLiteral("month %1").arg(row));
+    BirthEntries entries = session.EntryForm().Entries();
+    EXPECT_EQ(entries.Month, "January");
+    for (const auto& [month, row] : {std::pair{"March", 2}, {"December", 11}, {"Smarch", -1}}) {
+        entries.Month = month;
+        session.EntryForm().SetEntries(entries);
+        EXPECT_EQ(months->currentIndex(), row) << month;
+        EXPECT_EQ(session.EntryForm().Entries().Month, row < 0 ? "" : month);
+    }
+}
+
 // Qt's own search forgets the typed text after 0.4 s: at a typist's pace "2", "0" stayed 2 and
 // "3", "1" went to 10; typed fast, "3", "5" stayed 3. The year list keeps that prefix search.
 TEST_F(EntryFormTest, DigitsTypedIntoTheDayHourAndMinuteListsPickThatNumber) {
