@@ -1,4 +1,5 @@
 #include "desktop/files/file_commands.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +80,7 @@ void FileCommands::Export() {
         return;
     }
     if (const auto problem =
-            WriteWholeFile(path, BuildTextReport(session_.Birth(), session_.Chart()))) {
+            WriteWholeFile(path, BuildTextReport(session_.Birth(), session_.Chart(), DesktopLanguage()))) {
         ReportFileProblem(tr("The report could not be saved to"), path, *problem);
     }
 }

@@ -1,4 +1,7 @@
 #include "desktop/ui/chart/chart_drawing.h"
+#include "desktop/ui/language/desktop_translator.h"
+#include "model/name_tables.h"
+#include "translation/chart_names_in.h"
 
 #include <QPainter>
 
@@ -81,7 +84,12 @@ void ChartDrawing::NameApart(const QString& objectPrefix, const QString& readerP
 }
 
 QString ChartDrawing::SignWords(std::size_t sign) const {
-    const QString name = QString::fromLatin1(SignNames[sign]);
+    // The scripts name a sign by its full name, which SignCodeIn gives.
+    const Language language = DesktopLanguage();
+    const std::string_view scriptName = SignCodeIn(SignAbbreviationList[sign], language);
+    const QString name = language == Language::English
+                             ? QString::fromLatin1(SignNames[sign])
+                             : QString::fromUtf8(scriptName.data(), static_cast<qsizetype>(scriptName.size()));
     return readerPrefix_.isEmpty() ? name : readerPrefix_ + ' ' + name;
 }
 

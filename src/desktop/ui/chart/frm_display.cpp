@@ -9,6 +9,9 @@
 #include "desktop/ui/chart/east_indian_chart.h"
 #include "render/fonts.h"
 #include "chart/header_lines.h"
+#include "desktop/ui/language/desktop_translator.h"
+#include "texts/position_text_in.h"
+#include "translation/chart_names_in.h"
 #include "desktop/ui/reading/ashtakavarga_tab.h"
 #include "desktop/ui/reading/interpretation_view.h"
 #include "desktop/ui/chart/north_indian_chart.h"
@@ -66,7 +69,7 @@ QLabel* MakeCell(QWidget* panel, const QString& name, const QString& text, const
     return cell;
 }
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 // A value cell is named by, and labelled by, its caption cell; a screen reader reads the
 // value as its description.
@@ -156,21 +159,24 @@ void frmDisplay::BuildPositionTable() {
 }
 
 void frmDisplay::FillHeader(const BirthRecord& birth) {
-    const auto lines = HeaderLines(birth);
+    const auto lines = HeaderLines(birth, DesktopLanguage());
     for (std::size_t line = 0; line < lines.size(); ++line) {
         headerLines_[line]->SetText(Text(lines[line]));
     }
 }
 
 void frmDisplay::FillDetails(const ChartResult& chart) {
-    const std::array<const std::string*, 6> details = {
-        &chart.AyanamsaDisplay, &chart.LagnaName,     &chart.MoonNakshatra,
-        &chart.MoonRashi,       &chart.NakshatraPada, &chart.NakshatraLord};
-    for (std::size_t row = 0; row < details.size(); ++row) {
-        ShowValue(detailValues_[row], Text(*details[row]));
-    }
+    const Language language = DesktopLanguage();
+    const std::array<QString, 6> details = {
+        Text(chart.AyanamsaDisplay),
+        Text(LagnaNameIn(chart.LagnaName, language)),
+        Text(NakshatraNameIn(chart.MoonNakshatra, language)),
+        Text(RashiNameIn(chart.MoonRashi, language)),
+        Text(chart.NakshatraPada),
+        Text(BodyNameIn(chart.NakshatraLord, language))};
+    for (std::size_t row = 0; row < details.size(); ++row) ShowValue(detailValues_[row], details[row]);
     for (std::size_t body = 0; body < positionCells_.size(); ++body) {
-        QString position = Text(chart.PositionTexts[body]);
+        QString position = Text(PositionTextIn(language, chart.PositionTexts[body]));
         //: Follows the position of a retrograde body, in a narrow cell.
         if (chart.Retrograde[body]) position += ' ' + tr("R");
         ShowValue(positionCells_[body], position);
@@ -195,8 +201,9 @@ void frmDisplay::ShowLagnaAtTop(bool atTop) {
 
 void frmDisplay::ShowSignBoxes() {
     SignBoxLines boxes;
-    if (chart_) boxes = SignBoxTexts(ChartInVarga(*chart_, VargaDivisions[varga_]));
-    north_->ShowTopSign(lagnaAtTop_ ? MarkedLagna(boxes).value_or(0) : 0);
+    const Language language = DesktopLanguage();
+    if (chart_) boxes = SignBoxTexts(ChartInVarga(*chart_, VargaDivisions[varga_]), language);
+    north_->ShowTopSign(lagnaAtTop_ ? MarkedLagna(boxes, language).value_or(0) : 0);
     const SignTexts texts = SignTextsOf(boxes);
     for (std::size_t sign = 0; sign < texts.size(); ++sign) {
         for (ChartDrawing* drawing : drawings_) drawing->SetSignBoxText(sign, texts[sign]);

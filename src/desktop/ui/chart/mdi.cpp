@@ -1,4 +1,5 @@
 #include "desktop/ui/chart/mdi.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -49,7 +50,7 @@ constexpr std::size_t NavamsaVarga = 5;
 static_assert(VargaDivisions[NavamsaVarga] == 9);
 
 // As the chooser lists a varga and the caption names it.
-QString VargaWords(std::size_t varga) { return QString::fromStdString(VargaTitle(varga)); }
+QString VargaWords(std::size_t varga) { return QString::fromStdString(VargaTitle(varga, DesktopLanguage())); }
 
 void MoveLeft(QWidget* widget, float leftTwips) {
     widget->move(TwipsToPixels(leftTwips), widget->y());

@@ -1,4 +1,6 @@
 #include "desktop/ui/chart/settings_dialog.h"
+#include "timing/timing_names_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <cmath>
 
@@ -76,15 +78,17 @@ SettingsDialog::SettingsDialog(QSettings& settings, QWidget* parent)
     cboLunarNode = MakeChoice(this, "cboLunarNode", tr("Lunar node"), {tr("Mean node"), tr("True node")},
                               IndexOf(options.node));
     QStringList systems;
-    for (const std::string_view name : DashaSystemNames) {
-        systems << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    }
+    const Language language = DesktopLanguage();
+    const auto timingName = [language](TimingNames names, std::string_view english) {
+        const std::string_view name = TimingNameIn(names, english, language);
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    };
+    for (const std::string_view name : DashaSystemNames) systems << timingName(TimingNames::DashaSystems, name);
     cboDashaSystem = MakeChoice(this, "cboDashaSystem", tr("Dasha system"), systems, IndexOf(dasha.System));
     QStringList levels;
     for (std::size_t level = 0; level < DashaLevelNames.size(); ++level) {
-        const std::string_view name = DashaLevelNames[level];
         levels << QStringLiteral("%1 (%2)")
-                      .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))
+                      .arg(timingName(TimingNames::DashaLevels, DashaLevelNames[level]))
                       .arg(level + 1);
     }
     cboDashaDepth = MakeChoice(this, "cboDashaDepth", tr("Dasha depth"), levels, dasha.Depth - 1);

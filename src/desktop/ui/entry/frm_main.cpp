@@ -1,4 +1,6 @@
 #include "desktop/ui/entry/frm_main.h"
+#include "translation/chart_names_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <algorithm>
 
@@ -273,17 +275,15 @@ void frmMain::EnterPlace(const AtlasPlace& place) {
 
 void frmMain::FillLists() {
     AddNumbers(cboDate, 1, 31);
-    for (std::string_view month : MonthNames) {
-        cboMonth->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
-    }
+    // The lists show the language's words; the entries take each row's English text.
+    const Language language = DesktopLanguage();
+    const auto item = [](std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); };
+    for (std::string_view month : MonthNames) cboMonth->addItem(item(MonthNameIn(month, language)));
     AddNumbers(cboYear, 1900, 2050);
     AddNumbers(cboHour, 0, 24);
     AddNumbers(cboMinute, 0, 59);
     InitReferenceTables();
-    for (const TimeZoneRow& zone : TimeZoneList) {
-        cboTimeZone->addItem(QString::fromUtf8(zone.displayText.data(),
-                                               static_cast<qsizetype>(zone.displayText.size())));
-    }
+    for (const TimeZoneRow& zone : TimeZoneList) cboTimeZone->addItem(item(ZoneRowTextIn(zone.displayText, language)));
 }
 
 BirthEntries frmMain::Entries() const {
@@ -374,7 +374,7 @@ bool frmMain::ConfirmAtlasCoordinates() {
 
 bool frmMain::PassesCheck(const std::optional<EntryProblem>& problem) {
     if (!problem) return true;
-    messages_.ShowInformation(this, QString::fromStdString(problem->message));
+    messages_.ShowInformation(this, QString::fromStdString(BirthEntryMessageIn(problem->message, DesktopLanguage())));
     if (problem->focus) {
         if (QWidget* field = FieldWidget(*problem->focus)) field->setFocus();
     }

@@ -11,4 +11,8 @@ namespace grahavani {
 // no translated text yet: the texts stay in English.
 bool InstallDesktopTranslator(Language language);
 
+// The language of the translator installed last, English before any: the one the windows hand
+// to the core for the texts it writes (header lines, positions, sign boxes, readings).
+Language DesktopLanguage();
+
 }  // namespace grahavani

@@ -1,4 +1,6 @@
 #include "desktop/ui/matching/frm_matching.h"
+#include "translation/chart_names_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <initializer_list>
 
@@ -142,7 +144,7 @@ std::optional<MatchedChart> frmMatching::ChartOf(const MatchPartner& partner) {
     }
     const QString file = QFileInfo(partner.FileName()).fileName() + ": ";
     if (const auto problem = CheckBirthEntries(*entries)) {
-        messages_.ShowInformation(this, file + QString::fromStdString(problem->message));
+        messages_.ShowInformation(this, file + QString::fromStdString(BirthEntryMessageIn(problem->message, DesktopLanguage())));
         return std::nullopt;
     }
     MatchedChart matched{ToBirthRecord(*entries), {}};

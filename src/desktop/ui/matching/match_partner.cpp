@@ -1,4 +1,6 @@
 #include "desktop/ui/matching/match_partner.h"
+#include "translation/chart_names_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -76,7 +78,8 @@ MatchPartner::MatchPartner(QWidget* parent, const QString& side, ChartSession& s
     cboZone = new FieldList(this, "cbo" + side + "Zone", words_.timeZone);
     InitReferenceTables();
     for (const TimeZoneRow& zone : TimeZoneList) {
-        cboZone->addItem(QString::fromUtf8(zone.displayText.data(), static_cast<qsizetype>(zone.displayText.size())));
+        const std::string_view text = ZoneRowTextIn(zone.displayText, DesktopLanguage());
+        cboZone->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
     chkDST = new QCheckBox(tr("Daylight Saving Time"), this);
     chkDST->setObjectName("chk" + side + "DST");

@@ -1,4 +1,6 @@
 #include "desktop/ui/reading/ashtakavarga_tab.h"
+#include "desktop/ui/language/desktop_translator.h"
+#include "translation/chart_names_in.h"
 
 #include <algorithm>
 #include <numeric>
@@ -32,7 +34,9 @@ QString GridName(std::size_t grid) {
 
 // GridName as the table and the titles show it.
 QString GridTitle(std::size_t grid) {
-    return grid < AshtakavargaPlanets.size() ? GridName(grid) : AshtakavargaTab::tr("Sarva");
+    return grid < AshtakavargaPlanets.size()
+               ? DisplayText(BodyNameIn(BodyNames[AshtakavargaPlanets[grid]], DesktopLanguage()))
+               : AshtakavargaTab::tr("Sarva");
 }
 
 QStringList Columns() {
@@ -132,7 +136,7 @@ void AshtakavargaTab::MakeDrawings() {
     for (std::size_t grid = 0; grid < GridCount; ++grid) {
         delete drawings_[grid];
         ChartDrawing* drawing = MakeDrawing(style_, cells_[grid]);
-        drawing->NameApart(GridName(grid) + QStringLiteral("Ashtakavarga_"), GridName(grid));
+        drawing->NameApart(GridName(grid) + QStringLiteral("Ashtakavarga_"), GridTitle(grid));
         drawing->setFixedSize(drawing->size());  // the drawing's own size, wherever it stands
         cells_[grid]->layout()->addWidget(drawing);
         drawing->show();

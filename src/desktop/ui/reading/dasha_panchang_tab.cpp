@@ -1,4 +1,7 @@
 #include "desktop/ui/reading/dasha_panchang_tab.h"
+#include "translation/chart_names_in.h"
+#include "timing/timing_names_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -78,8 +81,8 @@ void DashaPanchangTab::Fill(const ChartTiming& timing, const ChartResult& chart,
                             double nowJulianDayUT, DashaChoice dasha) {
     FillPanchang(timing, chart);
     const DashaTimeline& timeline = timing.Dashas[static_cast<std::size_t>(dasha.System)];
-    const std::string_view system = DashaSystemNames[static_cast<std::size_t>(dasha.System)];
-    const QString name = QString::fromLatin1(system.data(), static_cast<qsizetype>(system.size()));
+    const QString name = DisplayText(TimingNameIn(
+        TimingNames::DashaSystems, DashaSystemNames[static_cast<std::size_t>(dasha.System)], DesktopLanguage()));
     //: The dasha system's name: "Vimshottari &dasha".
     lblDasha->setText(tr("%1 &dasha").arg(name));
     treeDasha->setAccessibleName(tr("%1 dasha").arg(name));
@@ -109,14 +112,18 @@ void DashaPanchangTab::FillPanchang(const ChartTiming& timing, const ChartResult
             : QString::fromStdString(timing.SunriseReason);
     QString rule = SunriseRuleWords(timing.Sunrise);
     rule[0] = rule[0].toLower();
+    const Language language = DesktopLanguage();
+    const auto name = [language](TimingNames names, std::string_view english) {
+        return DisplayText(TimingNameIn(names, english, language));
+    };
     const QString values[] = {
         QStringLiteral("%1 (%2)").arg(sunrise, rule),
-        QStringLiteral("%1 (%2)").arg(DisplayText(limbs.Tithi)).arg(limbs.TithiNumber),
-        DisplayText(limbs.Paksha),
-        QStringLiteral("%1 (%2)").arg(DisplayText(limbs.Yoga)).arg(limbs.YogaNumber),
-        DisplayText(limbs.Karana),
-        DisplayText(limbs.Vara),
-        QString::fromStdString(chart.MoonNakshatra),
+        QStringLiteral("%1 (%2)").arg(name(TimingNames::Tithis, limbs.Tithi)).arg(limbs.TithiNumber),
+        name(TimingNames::Pakshas, limbs.Paksha),
+        QStringLiteral("%1 (%2)").arg(name(TimingNames::Yogas, limbs.Yoga)).arg(limbs.YogaNumber),
+        name(TimingNames::Karanas, limbs.Karana),
+        name(TimingNames::Varas, limbs.Vara),
+        DisplayText(NakshatraNameIn(chart.MoonNakshatra, language)),
         QString::fromStdString(chart.NakshatraPada)};
     for (int row = 0; row < 8; ++row) tblPanchang->item(row, 1)->setText(values[row]);
     tblPanchang->resizeColumnToContents(0);

@@ -1,4 +1,6 @@
 #include "desktop/ui/reading/dasha_tree_model.h"
+#include "timing/timing_names_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <QFont>
 
@@ -150,8 +152,9 @@ QVariant DashaTreeModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     case Qt::AccessibleDescriptionRole: {
-        const std::string_view level = DashaLevelNames[period.Level - 1u];
-        return QString::fromLatin1(level.data(), static_cast<qsizetype>(level.size()));
+        const std::string_view level =
+            TimingNameIn(TimingNames::DashaLevels, DashaLevelNames[period.Level - 1u], DesktopLanguage());
+        return QString::fromUtf8(level.data(), static_cast<qsizetype>(level.size()));
     }
     case Qt::FontRole: {
         if (!running) return {};

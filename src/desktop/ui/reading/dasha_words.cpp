@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 
 #include "desktop/ui/reading/display_text.h"
+#include "timing/timing_names_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 namespace grahavani {
 
@@ -17,8 +19,10 @@ QString Count(int count, const char* singular, const char* plural) {
 
 QString DashaRulerWords(DashaSystem system, std::uint8_t ruler) {
     const DashaRuler& entry = DashaRulers(system)[ruler];
-    if (entry.Yogini.empty()) return DisplayText(entry.Lord);
-    return QStringLiteral("%1 (%2)").arg(DisplayText(entry.Yogini), DisplayText(entry.Lord));
+    const Language language = DesktopLanguage();
+    const QString lord = DisplayText(TimingNameIn(TimingNames::DashaLords, entry.Lord, language));
+    if (entry.Yogini.empty()) return lord;
+    return QStringLiteral("%1 (%2)").arg(DisplayText(TimingNameIn(TimingNames::Yoginis, entry.Yogini, language)), lord);
 }
 
 QString DashaBalanceWords(const DashaTimeline& timeline) {

@@ -19,18 +19,31 @@
 #include "desktop/ui/reading/profile_tab.h"
 #include "desktop/ui/reading/shadbala_tab.h"
 #include "desktop/ui/reading/text_runs.h"
+#include "desktop/ui/language/desktop_translator.h"
+#include "translation/chart_names_in.h"
 
 namespace grahavani {
 
 namespace {
 
+// The captions of a view's table in the desktop's language.
+template <std::size_t Count>
+std::vector<std::string_view> CaptionsIn(ViewTexts table, const std::array<std::string_view, Count>& english) {
+    std::vector<std::string_view> captions;
+    for (const std::string_view caption : english) captions.push_back(ViewTextIn(table, caption, DesktopLanguage()));
+    return captions;
+}
+
 ProfileTabLayout NakshatraTabLayout() {
-    ProfileTabLayout layout{"lblNakshatraResult", NakshatraResultDesignCaption, "picNakshatra",
-                            InterpretationView::tr("Nakshatra picture"), "TS",
-                            {NakshatraPageCaptions.begin(), NakshatraPageCaptions.end()}, {}};
+    const Language language = DesktopLanguage();
+    ProfileTabLayout layout{"lblNakshatraResult",
+                            ViewTextIn(ViewTexts::DesignCaptions, NakshatraResultDesignCaption, language),
+                            "picNakshatra", InterpretationView::tr("Nakshatra picture"), "TS",
+                            CaptionsIn(ViewTexts::NakshatraPageCaptions, NakshatraPageCaptions), {}};
     for (const NakshatraField& field : NakshatraFields) {
-        layout.fields.push_back({field.page, field.caption, field.helpText, field.textBox, {},
-                                 field.column, IsNakshatraProseColumn(field.column)});
+        layout.fields.push_back({field.page, ViewTextIn(ViewTexts::NakshatraFieldCaptions, field.caption, language),
+                                 ViewTextIn(ViewTexts::NakshatraFieldHelp, field.helpText, language), field.textBox,
+                                 {}, field.column, IsNakshatraProseColumn(field.column)});
     }
     return layout;
 }
@@ -39,11 +52,13 @@ enum class SignTab { Lagna, Rashi };
 
 ProfileTabLayout SignTabLayout(SignTab tab) {
     const bool lagna = tab == SignTab::Lagna;
-    ProfileTabLayout layout{lagna ? "lblVedicName" : "lblRashiVedicName", VedicNameDesignCaption,
+    const Language language = DesktopLanguage();
+    ProfileTabLayout layout{lagna ? "lblVedicName" : "lblRashiVedicName",
+                            ViewTextIn(ViewTexts::DesignCaptions, VedicNameDesignCaption, language),
                             lagna ? "picRashi" : "picRashiRashi",
                             lagna ? InterpretationView::tr("Lagna picture") : InterpretationView::tr("Rashi picture"),
-                            lagna ? "LagnaTS" : "RashiTS",
-                            {SignPageCaptions.begin(), SignPageCaptions.end()}, {}};
+                            lagna ? "LagnaTS" : "RashiTS", CaptionsIn(ViewTexts::SignPageCaptions, SignPageCaptions),
+                            {}};
     // Page 7 of the lagna tab renames its captions, in field order, for the sign; the rashi
     // tab keeps them.
     std::size_t luckyLabel = 0;
@@ -52,7 +67,8 @@ ProfileTabLayout SignTabLayout(SignTab tab) {
             SignProfileControls.at(static_cast<std::size_t>(field.column));
         const bool renamed = lagna && field.page == SignLuckyPage && luckyLabel < LagnaLuckyLabels.size();
         layout.fields.push_back(
-            {field.page, field.caption, field.helpText,
+            {field.page, ViewTextIn(ViewTexts::SignFieldCaptions, field.caption, language),
+             ViewTextIn(ViewTexts::SignFieldHelp, field.helpText, language),
              lagna ? controls.lagnaTab : controls.rashiTab,
              renamed ? LagnaLuckyLabels[luckyLabel++].label : std::string_view(), field.column,
              IsSignProseColumn(field.column)});
@@ -62,9 +78,10 @@ ProfileTabLayout SignTabLayout(SignTab tab) {
 
 // The parts of a sign profile that the lagna and the rashi tab show alike.
 void ShowSignProfile(ProfileTab& tab, const SignProfile& profile, ImageList pictures) {
-    tab.SetTitle(DisplayText(profile.sanskritName));
-    tab.FillColumns([&profile](int column) { return SignProfileColumn(profile, column); });
-    tab.SetTabCaption(SignLuckyPage, DisplayText(LuckyPageCaption(profile.sanskritName)));
+    const Language language = DesktopLanguage();
+    tab.SetTitle(DisplayText(SignProfileColumn(profile, 0, language)));
+    tab.FillColumns([&profile, language](int column) { return SignProfileColumn(profile, column, language); });
+    tab.SetTabCaption(SignLuckyPage, DisplayText(LuckyPageCaption(profile.sanskritName, language)));
     tab.SetPicture(PicturePath(pictures, profile.englishName));
 }
 
@@ -78,7 +95,7 @@ InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
     rashiTab_ = new ProfileTab(this, SignTabLayout(SignTab::Rashi));
     const std::array<QWidget*, 4> tabs = {BuildReadingTab(), nakshatraTab_, lagnaTab_, rashiTab_};
     for (std::size_t tab = 0; tab < tabs.size(); ++tab) {
-        addTab(tabs[tab], DisplayText(InterpretationTabCaptions[tab]));
+        addTab(tabs[tab], DisplayText(ViewTextIn(ViewTexts::TabCaptions, InterpretationTabCaptions[tab], DesktopLanguage())));
     }
     planetsTab_ = new PlanetsTab(this);
     addTab(planetsTab_, tr("Planets"));
@@ -99,7 +116,9 @@ InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
 QWidget* InterpretationView::BuildReadingTab() {
     auto* tab = new QWidget(this);
     auto* column = new QVBoxLayout(tab);
-    auto* heading = new QLabel(DisplayText(PlanetsInSignsHeading), tab);
+    const QString headingText =
+        DisplayText(ViewTextIn(ViewTexts::PlanetsInSignsHeading, PlanetsInSignsHeading, DesktopLanguage()));
+    auto* heading = new QLabel(headingText, tab);
     heading->setTextFormat(Qt::PlainText);
     heading->setFont(VerdanaFont(14, true));
     RTBHouseDesc = new QTextEdit(tab);
@@ -108,7 +127,7 @@ QWidget* InterpretationView::BuildReadingTab() {
     RTBHouseDesc->setFont(VerdanaFont(9));
     RTBHouseDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RTBHouseDesc->setTabChangesFocus(true);
-    RTBHouseDesc->setAccessibleName(DisplayText(PlanetsInSignsHeading));
+    RTBHouseDesc->setAccessibleName(headingText);
     heading->setBuddy(RTBHouseDesc);
     column->addWidget(heading);
     column->addWidget(RTBHouseDesc, 1);
@@ -116,17 +135,18 @@ QWidget* InterpretationView::BuildReadingTab() {
 }
 
 void InterpretationView::FillPlanetsInSigns(const ChartResult& chart) {
-    ReplaceWithRuns(*RTBHouseDesc, PlanetsInSignsReading(chart.PositionTexts));
+    ReplaceWithRuns(*RTBHouseDesc, PlanetsInSignsReading(chart.PositionTexts, DesktopLanguage()));
 }
 
 void InterpretationView::ShowNakshatraProfile(std::string nakshatra) {
     const NakshatraProfile* profile = NakshatraProfileFor(nakshatra);
     if (!profile) return;
     nakshatraTab_->SelectTab(1);
-    nakshatraTab_->SetTabCaption(1, DisplayText(NakshatraFirstPageCaption(nakshatra)));
-    nakshatraTab_->SetTitle(DisplayText(nakshatra));
+    const Language language = DesktopLanguage();
+    nakshatraTab_->SetTabCaption(1, DisplayText(NakshatraFirstPageCaption(nakshatra, language)));
+    nakshatraTab_->SetTitle(DisplayText(NakshatraNameIn(nakshatra, language)));
     nakshatraTab_->FillColumns(
-        [profile](int column) { return NakshatraProfileColumn(*profile, column); });
+        [profile, language](int column) { return NakshatraProfileColumn(*profile, column, language); });
     nakshatraTab_->SetPicture(PicturePath(ImageList::Nakshatra, nakshatra));
 }
 
@@ -135,8 +155,9 @@ void InterpretationView::ShowLagnaProfile(std::string lagnaSign) {
     if (!profile) return;
     ShowSignProfile(*lagnaTab_, *profile, ImageList::Lagna);
     for (const LagnaLuckyLabel& label : LagnaLuckyLabels) {
-        lagnaTab_->SetFieldCaption(label.label,
-                                   DisplayText(label.captionPrefix) + DisplayText(profile->sanskritName));
+        lagnaTab_->SetFieldCaption(
+            label.label, DisplayText(ViewTextIn(ViewTexts::LagnaLuckyPrefixes, label.captionPrefix, DesktopLanguage())) +
+                             DisplayText(SignProfileColumn(*profile, 0, DesktopLanguage())));
     }
 }
 

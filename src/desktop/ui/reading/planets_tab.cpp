@@ -1,4 +1,7 @@
 #include "desktop/ui/reading/planets_tab.h"
+#include "translation/chart_names_in.h"
+#include "texts/position_text_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <iterator>
 #include <optional>
@@ -79,19 +82,20 @@ void PlanetsTab::Fill(const ChartResult& chart) {
     // Rows written while sorted would move under the pen.
     tblPlanets->setSortingEnabled(false);
     const auto table = ComputePlanetTable(chart);
+    const Language language = DesktopLanguage();
     for (int row = 0; row < static_cast<int>(table.size()); ++row) {
         const PlanetRow& planet = table[static_cast<std::size_t>(row)];
         QTableWidgetItem* const cells[] = {
-            new QTableWidgetItem(FromUtf8(planet.Body)),
+            new QTableWidgetItem(FromUtf8(BodyNameIn(planet.Body, language))),
             NumberCell(planet.Longitude, 4),
-            new QTableWidgetItem(FromUtf8(planet.Sign)),
+            new QTableWidgetItem(FromUtf8(SignCodeIn(planet.Sign, language))),
             NumberCell(planet.Degrees, 4),
-            new QTableWidgetItem(QString::fromStdString(planet.Text)),
-            new QTableWidgetItem(FromUtf8(planet.Nakshatra)),
+            new QTableWidgetItem(FromUtf8(PositionTextIn(language, planet.Text))),
+            new QTableWidgetItem(FromUtf8(NakshatraNameIn(planet.Nakshatra, language))),
             NumberCell(planet.Pada, 0),
-            new QTableWidgetItem(FromUtf8(planet.NakshatraLord)),
+            new QTableWidgetItem(FromUtf8(BodyNameIn(planet.NakshatraLord, language))),
             NumberCell(planet.House, 0),
-            new QTableWidgetItem(FromUtf8(planet.Dignity.value_or(""))),
+            new QTableWidgetItem(FromUtf8(DignityIn(planet.Dignity.value_or(""), language))),
             new QTableWidgetItem(YesNo(planet.Retrograde)),
             new QTableWidgetItem(YesNo(planet.Combust))};
         for (int column = 0; column < static_cast<int>(std::size(cells)); ++column) {

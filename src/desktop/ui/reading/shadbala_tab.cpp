@@ -1,4 +1,6 @@
 #include "desktop/ui/reading/shadbala_tab.h"
+#include "translation/chart_names_in.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 #include <algorithm>
 #include <array>
@@ -74,7 +76,9 @@ const QString Absent = QStringLiteral("—");
 
 QStringList Columns(const QString& first) {
     QStringList columns{first};
-    for (const std::size_t planet : AshtakavargaPlanets) columns << DisplayText(BodyNames[planet]);
+    for (const std::size_t planet : AshtakavargaPlanets) {
+        columns << DisplayText(BodyNameIn(BodyNames[planet], DesktopLanguage()));
+    }
     return columns;
 }
 
@@ -162,7 +166,7 @@ ShadbalaTab::ShadbalaTab(QWidget* parent) : QWidget(parent) {
 void ShadbalaTab::Fill(const BirthRecord& birth, const ChartResult& chart, SunriseRule sunrise) {
     try {
         const Shadbala shadbala = ComputeShadbala(ShadbalaInputOf(birth, chart, sunrise));
-        Show(&shadbala, QString::fromStdString(shadbala.Note));
+        Show(&shadbala, QString::fromStdString(ShadbalaNoteIn(shadbala, DesktopLanguage())));
     } catch (const EphemerisFailure& failure) {
         Show(nullptr, QString::fromUtf8(failure.what()));
     }
