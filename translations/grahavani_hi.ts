@@ -757,6 +757,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>बाएँ सरकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>दाएँ सरकाएँ</translation>
+    </message>
+</context>
+<context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>

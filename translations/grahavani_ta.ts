@@ -757,6 +757,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>இடப்புறம் நகர்த்து</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>வலப்புறம் நகர்த்து</translation>
+    </message>
+</context>
+<context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>

@@ -128,6 +128,9 @@ namespace {
     {"QPageSetupWidget", QT_TRANSLATE_NOOP("QPageSetupWidget", "Page Layout")},
     {"QPageSetupWidget", QT_TRANSLATE_NOOP("QPageSetupWidget", "Page order:")},
     {"QPageSetupWidget", QT_TRANSLATE_NOOP("QPageSetupWidget", "Pages per sheet:")},
+    // The arrows of a tab strip too narrow for its tabs (the reading's nine tabs).
+    {"QTabBar", QT_TRANSLATE_NOOP("QTabBar", "Scroll Left")},
+    {"QTabBar", QT_TRANSLATE_NOOP("QTabBar", "Scroll Right")},
 };
 
 }  // namespace
