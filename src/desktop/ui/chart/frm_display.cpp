@@ -15,6 +15,7 @@
 #include "desktop/ui/reading/ashtakavarga_tab.h"
 #include "desktop/ui/reading/interpretation_view.h"
 #include "desktop/ui/chart/north_indian_chart.h"
+#include "desktop/ui/widgets/fitted_font.h"
 #include "desktop/ui/widgets/self_sizing_label.h"
 #include "chart/sign_box_texts.h"
 #include "desktop/ui/chart/south_indian_chart.h"
@@ -56,15 +57,20 @@ QGroupBox* MakePanel(QWidget* parent, const QString& name, const QString& captio
 }
 
 // A bordered white cell of the details panel or the position table.
+// The details' and positions' cells: their box and a little room inside it.
+constexpr double CellPointSize = 9.75;
+constexpr int CellMarginPixels = 6;
+
 QLabel* MakeCell(QWidget* panel, const QString& name, const QString& text, const QRect& twips) {
     auto* cell = new QLabel(text, panel);
     cell->setObjectName(name);
     cell->setTextFormat(Qt::PlainText);
     cell->setFrameShape(QFrame::Box);
     cell->setLineWidth(1);
-    cell->setFont(VerdanaFont(9.75));
+    cell->setFont(VerdanaFont(CellPointSize));
     cell->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     cell->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    FitFontToWidth(*cell, text, CellPointSize, CellMarginPixels);
     MakeWhite(cell);
     return cell;
 }
@@ -74,6 +80,7 @@ QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), stat
 // A value cell is named by, and labelled by, its caption cell; a screen reader reads the
 // value as its description.
 void ShowValue(QLabel* cell, const QString& value) {
+    FitFontToWidth(*cell, value, CellPointSize, CellMarginPixels);
     cell->setText(value);
     cell->setAccessibleDescription(value);
 }

@@ -1,4 +1,5 @@
 #include "desktop/ui/chart/mdi.h"
+#include "desktop/ui/widgets/fitted_font.h"
 #include "desktop/ui/language/desktop_translator.h"
 
 #include <QAction>
@@ -43,6 +44,7 @@ QPushButton* MakeStripButton(QWidget* strip, const QString& name, const QString&
     button->setObjectName(name);
     button->setFont(font);
     button->setGeometry(TwipsRect(0, topTwips, widthTwips, 400));
+    FitFontToWidth(*button, caption, font.pointSizeF(), 12);  // within the button's bevel
     return button;
 }
 
