@@ -232,7 +232,12 @@ void ShadbalaSection(PageFlow& flow, const Horoscope& h) {
     flow.Table(header, rows);
     if (!h.Strengths.Note.empty()) {
         flow.Space(flow.LineHeight() * 0.5);
-        flow.Row({Q(ShadbalaNoteIn(h.Strengths.Note, h.Language))}, {1.0});
+        // The English note keeps its one line; the longer translations wrap.
+        if (h.Language == Language::English) {
+            flow.Row({Q(h.Strengths.Note)}, {1.0});
+        } else {
+            flow.Paragraph(Q(ShadbalaNoteIn(h.Strengths.Note, h.Language)));
+        }
     }
 }
 

@@ -59,7 +59,14 @@ void AshtakootaSection(PageFlow& flow, const ChartMatch& match, const Words& w) 
             ? kootas.Notes
             : MatchNotes(match.BoyMoon, match.GirlMoon, kootas, match.BoyManglik, match.GirlManglik, language);
     flow.Field(w("Notes"), notes.empty() ? w("none") : QString());
-    for (const std::string& note : notes) flow.Row({Q(note)}, {1.0});
+    // The English notes keep their one line each; the longer translations wrap.
+    for (const std::string& note : notes) {
+        if (language == Language::English) {
+            flow.Row({Q(note)}, {1.0});
+        } else {
+            flow.Paragraph(Q(note));
+        }
+    }
 }
 
 // The house Mars is in from each reference, "(dosha)" where it makes the chart Manglik.
