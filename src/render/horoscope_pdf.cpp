@@ -7,7 +7,7 @@
 #include "render/readings_section.h"
 #include "texts/position_text_in.h"
 #include "timing/local_time.h"
-#include "translation/translated.h"
+#include "timing/timing_names_in.h"
 #include "vargas/ashtakavarga.h"
 
 namespace grahavani {
@@ -30,7 +30,10 @@ public:
         return DocumentText(language_, "render/horoscope_pdf.cpp YesNo", yes ? "yes" : "no");
     }
     QString Position(std::string_view text) const { return Q(PositionTextIn(language_, text)); }
-    QString Lord(std::string_view lord) const { return Name("timing/dasha_timeline.cpp DashaRuler lords", lord); }
+    QString Timing(TimingNames names, std::string_view english) const {
+        return Q(TimingNameIn(names, english, language_));
+    }
+    QString Lord(std::string_view lord) const { return Timing(TimingNames::DashaLords, lord); }
     QString Body(std::string_view body) const { return Name("model/name_tables.h BodyNames", body); }
     QString Sign(std::string_view abbreviation) const {
         return Name("model/name_tables.h SignAbbreviationList", abbreviation);
@@ -130,7 +133,7 @@ void PlanetSection(PageFlow& flow, const Horoscope& h) {
         rows.push_back({{w.Body(row.Body), w.Position(row.Text), w.Nakshatra(row.Nakshatra), QString::number(row.Pada),
                          w.Name("model/reference_tables.cpp SignNakshatraTable lords", row.NakshatraLord),
                          QString::number(row.House),
-                         row.Dignity ? w.Name("chart/planet_table.cpp PlanetDignity", *row.Dignity) : QStringLiteral("—"),
+                         row.Dignity ? Q(DignityIn(*row.Dignity, h.Language)) : QStringLiteral("—"),
                          yesNo(row.Retrograde), yesNo(row.Combust), w.Sign(SignAbbreviation(h.Timing.Navamsa[i].Sign))}});
     }
     flow.Table({w("Body"), w("Position"), w("Nakshatra"), w("Pada"), w("Lord"), w("House"), w("Dignity"),
@@ -142,14 +145,14 @@ void PanchangSection(PageFlow& flow, const Horoscope& h) {
     const Words w(h.Language, "PanchangSection");
     const Panchang& p = h.Timing.Panchang;
     flow.Heading(w("Panchang"));
-    flow.Field(w("Vara"), w.Name("timing/panchang.h WeekdayNames", p.Vara));
+    flow.Field(w("Vara"), w.Timing(TimingNames::Varas, p.Vara));
     flow.Field(w("Tithi"), w("%1, %2, %3 paksha")
                                .arg(p.TithiNumber)
-                               .arg(w.Name("timing/panchang.cpp TithiNames", p.Tithi),
-                                    w.Name("timing/panchang.cpp Paksha", p.Paksha)));
+                               .arg(w.Timing(TimingNames::Tithis, p.Tithi),
+                                    w.Timing(TimingNames::Pakshas, p.Paksha)));
     flow.Field(w("Nakshatra"), w.Nakshatra(h.Chart.MoonNakshatra));
-    flow.Field(w("Yoga"), QStringLiteral("%1 %2").arg(p.YogaNumber).arg(w.Name("timing/panchang.cpp YogaNames", p.Yoga)));
-    flow.Field(w("Karana"), w.Name("timing/panchang.cpp KaranaNames", p.Karana));
+    flow.Field(w("Yoga"), QStringLiteral("%1 %2").arg(p.YogaNumber).arg(w.Timing(TimingNames::Yogas, p.Yoga)));
+    flow.Field(w("Karana"), w.Timing(TimingNames::Karanas, p.Karana));
     flow.Field(w("Sunrise"),
                (p.SunriseJulianDayUT ? LocalMinute(*p.SunriseJulianDayUT, h.Timing.ClockOffsetSeconds)
                                      : w("none that day")) +
@@ -236,7 +239,7 @@ void ShadbalaSection(PageFlow& flow, const Horoscope& h) {
         if (h.Language == Language::English) {
             flow.Row({Q(h.Strengths.Note)}, {1.0});
         } else {
-            flow.Paragraph(Q(ShadbalaNoteIn(h.Strengths.Note, h.Language)));
+            flow.Paragraph(Q(ShadbalaNoteIn(h.Strengths, h.Language)));
         }
     }
 }
