@@ -1,6 +1,6 @@
 #pragma once
 // Everything a printed horoscope shows of one birth: the record as entered, the chart with its
-// timing and strengths, and the settings it was computed with and drawn in.
+// timing and strengths, and the settings it was computed with, drawn and written in.
 
 #include <string>
 
@@ -9,6 +9,7 @@
 #include "model/birth_record.h"
 #include "model/chart_options.h"
 #include "model/chart_result.h"
+#include "model/language.h"
 #include "vargas/shadbala.h"
 
 namespace grahavani {
@@ -24,6 +25,7 @@ struct Horoscope {
     Shadbala Strengths;
     ChartStyle Style = ChartStyle::North;  // of the drawings
     bool LagnaAtTop = false;               // the North drawings turned to each chart's lagna
+    grahavani::Language Language = grahavani::Language::English;  // of all texts but the person's own data
 };
 
 }  // namespace grahavani

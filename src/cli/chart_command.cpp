@@ -218,6 +218,7 @@ int WriteHoroscope(Horoscope horoscope, const Arguments& a, std::ostream& out, s
     }
     horoscope.Style = a.style;
     horoscope.LagnaAtTop = a.lagnaAtTop;
+    horoscope.Language = a.language;
     return WritePdf(a.printers->Horoscope(horoscope, a.paper), a, out, err);
 }
 
@@ -339,8 +340,9 @@ int WriteMatch(const Arguments& a, bool zoneGiven, std::ostream& out, std::ostre
         charts[i].Birth = ToBirthRecord(std::get<OpenedChartFile>(opened).entries);
         if (!ComputeMatchedChart(path, a.chart, charts[i], err)) return ExitBadBirthData;
     }
-    if (!a.pdfPath.empty()) return WritePdf(a.printers->Match(charts[0], charts[1], a.paper), a, out, err);
-    const std::string text = a.json ? MatchJsonLine(charts[0], charts[1]) : MatchTextReport(charts[0], charts[1]);
+    if (!a.pdfPath.empty()) return WritePdf(a.printers->Match(charts[0], charts[1], a.paper, a.language), a, out, err);
+    const std::string text = a.json ? MatchJsonLine(charts[0], charts[1], a.language)
+                                    : MatchTextReport(charts[0], charts[1], a.language);
     return WriteResult(a, out, err, [&](std::ostream& s) { s << text; });
 }
 
@@ -561,10 +563,10 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
     app.add_flag("--vargas", a.vargas.Vargas, "Batch lines also write the sixteen divisional charts (--json always does)");
     app.add_flag("--ashtakavarga", a.vargas.Ashtakavarga, "Batch lines also write the ashtakavarga (--json always does)");
     app.add_flag("--shadbala", a.vargas.Shadbala, "Batch lines also write the shadbala (--json always does)");
-    auto* language = app.add_option("--language", a.language,
-                                    "Language of the report and of the JSON's texts for a reader: en (the "
-                                    "default), hi (Hindi) or ta (Tamil); messages stay English")
-                         ->transform(OneOfWords(WordsOf<Language>(LanguageCodes)));
+    app.add_option("--language", a.language,
+                   "Language of the report, the PDF, the matching and the JSON's texts for a reader: en (the "
+                   "default), hi (Hindi) or ta (Tamil); messages stay English")
+        ->transform(OneOfWords(WordsOf<Language>(LanguageCodes)));
     const CLI::Validator plainText(
         [](const std::string& text) {
             return HoldsControlCharacter(text) ? std::string(ControlCharacterRefusal) : std::string();
@@ -592,8 +594,6 @@ int RunChartCommand(int argc, const char* const* argv, std::ostream& out, std::o
                          fold, saveChart, findPlace, style, lagnaTop}) {
         match->excludes(option);
     }
-    // The horoscope and the matching are written in English for now.
-    language->excludes(pdf)->excludes(match);
 
     try {
         app.parse(argc, argv);

@@ -7,8 +7,10 @@
 #include "engines/precise/birth_instant.h"
 #include "engines/precise/ephemeris_failure.h"
 #include "matching/chart_match.h"
+#include "matching/match_notes.h"
 #include "model/name_tables.h"
 #include "model/vedic_names.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 namespace {
@@ -30,7 +32,9 @@ Json MoonJson(const MatchedChart& matched, const MoonPlacement& moon) {
             {"SignLord", BodyNames[moon.SignLord]}};
 }
 
-Json AshtakootaJson(const Ashtakoota& kootas) {
+// The verdict and the notes are for a reader, in `language`; the rest are codes.
+Json AshtakootaJson(const ChartMatch& match, Language language) {
+    const Ashtakoota& kootas = match.Kootas;
     Json json = Json::object();
     for (std::size_t i = 0; i < kootas.Kootas.size(); ++i) {
         const Koota& koota = kootas.Kootas[i];
@@ -47,8 +51,10 @@ Json AshtakootaJson(const Ashtakoota& kootas) {
     }
     json["Total"] = Points(kootas.Total);
     json["Maximum"] = Points(AshtakootaMaximum);
-    json["Verdict"] = kootas.Verdict;
-    json["Notes"] = kootas.Notes;
+    json["Verdict"] = Translated(language, "matching/ashtakoota.cpp AshtakootaVerdict", kootas.Verdict);
+    json["Notes"] = language == Language::English ? kootas.Notes
+                                                  : MatchNotes(match.BoyMoon, match.GirlMoon, kootas,
+                                                               match.BoyManglik, match.GirlManglik, language);
     return json;
 }
 
@@ -84,7 +90,7 @@ bool ComputeMatchedChart(const std::string& path, const ChartOptions& options, M
     return true;
 }
 
-std::string MatchJsonLine(const MatchedChart& boy, const MatchedChart& girl) {
+std::string MatchJsonLine(const MatchedChart& boy, const MatchedChart& girl, Language language) {
     const ChartMatch match = MatchCharts(boy.Chart.Longitudes, girl.Chart.Longitudes);
     Json poruthams = Json::object();
     for (std::size_t i = 0; i < PoruthamKeys.size(); ++i) {
@@ -92,7 +98,7 @@ std::string MatchJsonLine(const MatchedChart& boy, const MatchedChart& girl) {
     }
     const Json line = {{"Boy", MoonJson(boy, match.BoyMoon)},
                        {"Girl", MoonJson(girl, match.GirlMoon)},
-                       {"Ashtakoota", AshtakootaJson(match.Kootas)},
+                       {"Ashtakoota", AshtakootaJson(match, language)},
                        {"Manglik", {{"Boy", ManglikJson(match.BoyManglik)}, {"Girl", ManglikJson(match.GirlManglik)}}},
                        {"Porutham", std::move(poruthams)}};
     return line.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -7,6 +7,7 @@
 
 #include "matching/match_report.h"
 #include "model/chart_options.h"
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -14,7 +15,7 @@ namespace grahavani {
 bool ComputeMatchedChart(const std::string& path, const ChartOptions& options, MatchedChart& matched,
                          std::ostream& err);
 
-// One JSON line, ending in LF.
-std::string MatchJsonLine(const MatchedChart& boy, const MatchedChart& girl);
+// One JSON line, ending in LF: its keys and codes English, its verdict and notes in `language`.
+std::string MatchJsonLine(const MatchedChart& boy, const MatchedChart& girl, Language language = Language::English);
 
 }  // namespace grahavani

@@ -15,9 +15,10 @@ int main(int argc, char** argv) {
             grahavani::EnsureOffscreenGui();
             return grahavani::HoroscopePdf(horoscope, paper);
         },
-        [](const grahavani::MatchedChart& boy, const grahavani::MatchedChart& girl, grahavani::Paper paper) {
+        [](const grahavani::MatchedChart& boy, const grahavani::MatchedChart& girl, grahavani::Paper paper,
+           grahavani::Language language) {
             grahavani::EnsureOffscreenGui();
-            return grahavani::MatchPdf(boy, girl, paper);
+            return grahavani::MatchPdf(boy, girl, paper, language);
         }};
     return grahavani::RunChartCommand(argc, argv, std::cout, std::cerr, printers);
 }

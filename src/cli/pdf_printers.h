@@ -7,13 +7,14 @@
 
 #include "chart/horoscope.h"
 #include "matching/match_report.h"
+#include "model/language.h"
 
 namespace grahavani {
 
 struct PdfPrinters {
-    // Each gives the PDF file's bytes.
+    // Each gives the PDF file's bytes; the horoscope's language is its own.
     std::function<std::string(const Horoscope&, Paper)> Horoscope;
-    std::function<std::string(const MatchedChart& boy, const MatchedChart& girl, Paper)> Match;
+    std::function<std::string(const MatchedChart& boy, const MatchedChart& girl, Paper, Language)> Match;
 };
 
 }  // namespace grahavani

@@ -6,63 +6,85 @@
 #include "vargas/planet_relations.h"
 #include "model/name_tables.h"
 #include "model/vedic_names.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 namespace {
 
-std::string StarName(int nakshatra) { return std::string(NakshatraNames[static_cast<std::size_t>(nakshatra)]); }
+// The notes' words and names in one language.
+class NoteWords {
+public:
+    explicit NoteWords(Language language) : language_(language) {}
+    std::string operator()(std::string_view english) const {
+        return std::string(Translated(language_, "matching/match_notes.cpp MatchNotes", english));
+    }
+    std::string Star(int nakshatra) const {
+        return Name("model/vedic_names.h NakshatraNames", NakshatraNames[static_cast<std::size_t>(nakshatra)]);
+    }
+    std::string Sign(int sign) const {
+        return Name("interpretation/sign_summary_table.h EnglishName",
+                    SignSummaryTable[static_cast<std::size_t>(sign)].englishName);
+    }
+    std::string Lord(std::size_t lord) const { return Name("model/name_tables.h BodyNames", BodyNames[lord]); }
 
-std::string SignName(int sign) { return std::string(SignSummaryTable[static_cast<std::size_t>(sign)].englishName); }
+private:
+    std::string Name(std::string_view context, std::string_view english) const {
+        return std::string(Translated(language_, context, english));
+    }
+    Language language_;
+};
 
-std::string LordName(std::size_t lord) { return std::string(BodyNames[lord]); }
-
-void AddNadiNotes(const MoonPlacement& boy, const MoonPlacement& girl, std::vector<std::string>& notes) {
+void AddNadiNotes(const MoonPlacement& boy, const MoonPlacement& girl, const NoteWords& w,
+                  std::vector<std::string>& notes) {
     if (boy.Nakshatra == girl.Nakshatra && boy.Pada == girl.Pada) {
-        notes.push_back("Nadi dosha at its strongest: both Moons in " + StarName(boy.Nakshatra) + ", pada " +
+        notes.push_back(w("Nadi dosha at its strongest: both Moons in ") + w.Star(boy.Nakshatra) + w(", pada ") +
                         std::to_string(boy.Pada));
         return;
     }
     if (boy.Nakshatra == girl.Nakshatra) {
-        notes.push_back("Nadi dosha cancelled: both Moons in " + StarName(boy.Nakshatra) + ", padas " +
-                        std::to_string(boy.Pada) + " and " + std::to_string(girl.Pada));
+        notes.push_back(w("Nadi dosha cancelled: both Moons in ") + w.Star(boy.Nakshatra) + w(", padas ") +
+                        std::to_string(boy.Pada) + w(" and ") + std::to_string(girl.Pada));
         if (boy.Sign != girl.Sign) {
-            notes.push_back("Nadi dosha cancelled: both Moons in " + StarName(boy.Nakshatra) + ", in " +
-                            SignName(std::min(boy.Sign, girl.Sign)) + " and " +
-                            SignName(std::max(boy.Sign, girl.Sign)));
+            notes.push_back(w("Nadi dosha cancelled: both Moons in ") + w.Star(boy.Nakshatra) + w(", in ") +
+                            w.Sign(std::min(boy.Sign, girl.Sign)) + w(" and ") +
+                            w.Sign(std::max(boy.Sign, girl.Sign)));
         }
     } else if (boy.Sign == girl.Sign) {
-        notes.push_back("Nadi dosha cancelled: both Moons in " + SignName(boy.Sign) + ", in " +
-                        StarName(std::min(boy.Nakshatra, girl.Nakshatra)) + " and " +
-                        StarName(std::max(boy.Nakshatra, girl.Nakshatra)));
+        notes.push_back(w("Nadi dosha cancelled: both Moons in ") + w.Sign(boy.Sign) + w(", in ") +
+                        w.Star(std::min(boy.Nakshatra, girl.Nakshatra)) + w(" and ") +
+                        w.Star(std::max(boy.Nakshatra, girl.Nakshatra)));
     }
 }
 
-void AddBhakootNotes(const MoonPlacement& boy, const MoonPlacement& girl, std::vector<std::string>& notes) {
+void AddBhakootNotes(const MoonPlacement& boy, const MoonPlacement& girl, const NoteWords& w,
+                     std::vector<std::string>& notes) {
     const int first = std::min(boy.Sign, girl.Sign);
     const int second = std::max(boy.Sign, girl.Sign);
     if (boy.SignLord == girl.SignLord) {
-        notes.push_back("Bhakoot dosha cancelled: " + SignName(first) + " and " + SignName(second) +
-                        " are both ruled by " + LordName(boy.SignLord));
+        notes.push_back(w("Bhakoot dosha cancelled: ") + w.Sign(first) + w(" and ") + w.Sign(second) +
+                        w(" are both ruled by ") + w.Lord(boy.SignLord));
     } else if (NaturalRelation(boy.SignLord, girl.SignLord) > 0 && NaturalRelation(girl.SignLord, boy.SignLord) > 0) {
         const MoonPlacement& lower = boy.Sign == first ? boy : girl;
         const MoonPlacement& higher = boy.Sign == first ? girl : boy;
-        notes.push_back("Bhakoot dosha eased: " + LordName(lower.SignLord) + " and " + LordName(higher.SignLord) +
-                        ", the lords of " + SignName(first) + " and " + SignName(second) + ", are mutual friends");
+        notes.push_back(w("Bhakoot dosha eased: ") + w.Lord(lower.SignLord) + w(" and ") + w.Lord(higher.SignLord) +
+                        w(", the lords of ") + w.Sign(first) + w(" and ") + w.Sign(second) +
+                        w(", are mutual friends"));
     }
 }
 
 }  // namespace
 
 std::vector<std::string> MatchNotes(const MoonPlacement& boy, const MoonPlacement& girl, const Ashtakoota& kootas,
-                                    const Manglik& boyManglik, const Manglik& girlManglik) {
+                                    const Manglik& boyManglik, const Manglik& girlManglik, Language language) {
+    const NoteWords w(language);
     std::vector<std::string> notes;
-    if (kootas[KootaName::Nadi].Score == 0) AddNadiNotes(boy, girl, notes);
-    if (kootas[KootaName::Bhakoot].Score == 0) AddBhakootNotes(boy, girl, notes);
+    if (kootas[KootaName::Nadi].Score == 0) AddNadiNotes(boy, girl, w, notes);
+    if (kootas[KootaName::Bhakoot].Score == 0) AddBhakootNotes(boy, girl, w, notes);
     if (boyManglik.Any && girlManglik.Any) {
-        notes.emplace_back("Both charts are Manglik: the Kuja dosha of one balances the other's");
+        notes.push_back(w("Both charts are Manglik: the Kuja dosha of one balances the other's"));
     } else if (boyManglik.Any != girlManglik.Any) {
-        notes.push_back(std::string("Only the ") + (boyManglik.Any ? "boy's" : "girl's") +
-                        " chart is Manglik: the Kuja dosha stands unbalanced");
+        notes.push_back(w("Only the ") + w(boyManglik.Any ? "boy's" : "girl's") +
+                        w(" chart is Manglik: the Kuja dosha stands unbalanced"));
     }
     return notes;
 }

@@ -8,10 +8,13 @@
 #include "matching/ashtakoota.h"
 #include "matching/manglik.h"
 #include "matching/moon_placement.h"
+#include "model/language.h"
 
 namespace grahavani {
 
+// In `language`, the names in it too.
 std::vector<std::string> MatchNotes(const MoonPlacement& boy, const MoonPlacement& girl, const Ashtakoota& kootas,
-                                    const Manglik& boyManglik, const Manglik& girlManglik);
+                                    const Manglik& boyManglik, const Manglik& girlManglik,
+                                    Language language = Language::English);
 
 }  // namespace grahavani

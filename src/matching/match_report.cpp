@@ -1,34 +1,66 @@
 #include "matching/match_report.h"
 
+#include <algorithm>
 #include <array>
 #include <sstream>
+#include <vector>
 
 #include "matching/chart_match.h"
+#include "matching/match_notes.h"
 #include "model/name_tables.h"
 #include "model/vedic_names.h"
+#include "texts/monospaced_width.h"
+#include "texts/position_text_in.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 namespace {
 
-std::string_view Star(const MoonPlacement& moon) { return NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]; }
-
-std::string Ordinal(int number) {
-    const char* suffix = number == 1 ? "st" : number == 2 ? "nd" : number == 3 ? "rd" : "th";
-    return std::to_string(number) + suffix;
+std::string_view Star(const MoonPlacement& moon, Language language) {
+    return Translated(language, "model/vedic_names.h NakshatraNames",
+                      NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]);
 }
 
 std::string TwoDigits(int number) { return (number < 10 ? "0" : "") + std::to_string(number); }
 
-void WriteBirth(std::ostream& s, std::string_view side, const MatchedChart& matched, const MoonPlacement& moon) {
-    s << side << ": " << matched.Birth.Name << "\n"
-      << "  Born " << BirthSummary(matched.Birth) << "\n"
-      << "  Moon " << matched.Chart.MoonPositionText << ", " << Star(moon) << " pada " << moon.Pada << "\n";
+// `pattern` with its "%1" and "%2" replaced.
+std::string Filled(std::string_view pattern, std::string_view first, std::string_view second = {}) {
+    std::string text(pattern);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
+    if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
+    return text;
 }
 
+std::string Ordinal(int number, Language language) {
+    const char* pattern = number == 1 ? "%1st" : number == 2 ? "%1nd" : number == 3 ? "%1rd" : "%1th";
+    return Filled(Translated(language, "matching/match_report.cpp ManglikSummary", pattern), std::to_string(number));
+}
+
+// The text and spaces up to `width` columns as a monospaced reader shows them.
 std::string Padded(std::string_view text, std::size_t width) {
     std::string padded(text);
-    if (padded.size() < width) padded.append(width - padded.size(), ' ');
+    if (const std::size_t shown = MonospacedWidth(text); shown < width) padded.append(width - shown, ' ');
     return padded;
+}
+
+class ReportWords {
+public:
+    explicit ReportWords(Language language) : language_(language) {}
+    std::string_view operator()(std::string_view english) const {
+        return Translated(language_, "matching/match_report.cpp MatchTextReport", english);
+    }
+
+private:
+    Language language_;
+};
+
+void WriteBirth(std::ostream& s, std::string_view side, const MatchedChart& matched, const MoonPlacement& moon,
+                Language language) {
+    const ReportWords w(language);
+    s << w(side) << ": " << matched.Birth.Name << "\n"
+      << w("  Born ") << BirthSummary(matched.Birth, language) << "\n"
+      << w("  Moon ") << PositionTextIn(language, matched.Chart.MoonPositionText) << ", " << Star(moon, language)
+      << w(" pada ") << moon.Pada << "\n";
 }
 
 }  // namespace
@@ -39,55 +71,101 @@ std::string ScoreText(double score) {
     return text.str();
 }
 
-std::string BirthSummary(const BirthRecord& b) {
-    const std::string_view month =
+std::string BirthSummary(const BirthRecord& b, Language language) {
+    const std::string_view english =
         b.Month >= 1 && b.Month <= 12 ? MonthNames[static_cast<std::size_t>(b.Month - 1)] : std::string_view{};
+    const std::string_view month = Translated(language, "model/name_tables.h MonthNames", english);
+    const auto word = [language](std::string_view text) {
+        return Translated(language, "matching/match_report.cpp BirthSummary", text);
+    };
     std::ostringstream s;
-    s << month << ' ' << b.Day << ", " << b.Year << " at " << TwoDigits(b.Hour) << ':' << TwoDigits(b.Minute)
-      << " in " << b.City << ", " << b.State << ", " << b.Country;
+    if (language == Language::English) {
+        s << month << ' ' << b.Day << ", " << b.Year;
+    } else {
+        s << b.Day << ' ' << month << ' ' << b.Year;
+    }
+    s << word(" at ") << TwoDigits(b.Hour) << ':' << TwoDigits(b.Minute) << word(" in ") << b.City << ", " << b.State
+      << ", " << b.Country;
     return s.str();
 }
 
-std::string ManglikSummary(const Manglik& manglik) {
+std::string ManglikSummary(const Manglik& manglik, Language language) {
     constexpr std::array<std::string_view, 3> references = {"the lagna", "the Moon", "Venus"};
+    const auto word = [language](std::string_view text) {
+        return Translated(language, "matching/match_report.cpp ManglikSummary", text);
+    };
     std::string reasons;
     std::string houses;
     for (std::size_t i = 0; i < references.size(); ++i) {
-        const std::string from = Ordinal(manglik.MarsHouses[i]) + " from " + std::string(references[i]);
+        const std::string from = Filled(word("%1 from %2"), Ordinal(manglik.MarsHouses[i], language), word(references[i]));
         houses += (houses.empty() ? "" : ", ") + from;
         if (manglik.FromReference[i]) reasons += (reasons.empty() ? "" : ", ") + from;
     }
-    return (manglik.Any ? "Manglik, Mars " + reasons : "not Manglik") + " (Mars " + houses + ")";
+    return (manglik.Any ? std::string(word("Manglik, Mars ")) + reasons : std::string(word("not Manglik"))) +
+           std::string(word(" (Mars ")) + houses + ")";
 }
 
-std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl) {
+std::string_view KootaClassIn(Language language, std::size_t koota, std::string_view englishClass) {
+    constexpr std::array<std::string_view, 8> contexts = {
+        "matching/ashtakoota.cpp VarnaNames", "matching/ashtakoota.cpp VashyaNames", "",
+        "matching/star_classes.h YoniNames",  "model/name_tables.h BodyNames",       "matching/star_classes.h GanaNames",
+        "model/name_tables.h SignAbbreviationList", "matching/star_classes.h NadiNames"};
+    return koota < contexts.size() && !contexts[koota].empty() ? Translated(language, contexts[koota], englishClass)
+                                                               : englishClass;
+}
+
+std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl, Language language) {
     const ChartMatch match = MatchCharts(boy.Chart.Longitudes, girl.Chart.Longitudes);
     const Ashtakoota& kootas = match.Kootas;
+    const ReportWords w(language);
+    const std::string of(w(" of "));
     std::ostringstream s;
-    s << "Kundali Matching\n\n";
-    WriteBirth(s, "Boy", boy, match.BoyMoon);
-    WriteBirth(s, "Girl", girl, match.GirlMoon);
-    s << "\nAshtakoota\n" << Padded("Koota", 14) << Padded("Boy", 13) << Padded("Girl", 13) << "Score\n";
+    s << w("Kundali Matching\n\n");
+    WriteBirth(s, "Boy", boy, match.BoyMoon, language);
+    WriteBirth(s, "Girl", girl, match.GirlMoon, language);
+    // Each column as wide as designed for English, wider where a text of the language needs it.
+    std::vector<std::array<std::string, 4>> rows = {{std::string(w("Koota")), std::string(w("Boy")),
+                                                     std::string(w("Girl")), std::string(w("Score\n"))}};
     for (std::size_t i = 0; i < kootas.Kootas.size(); ++i) {
         const Koota& koota = kootas.Kootas[i];
-        const std::string boyClass = static_cast<KootaName>(i) == KootaName::Bhakoot
-                                         ? std::string(koota.Boy) + " (" + std::string(kootas.BhakootDistance) + ")"
-                                         : std::string(koota.Boy);
-        s << Padded(KootaLabels[i], 14) << Padded(boyClass, 13) << Padded(koota.Girl, 13) << ScoreText(koota.Score)
-          << " of " << ScoreText(koota.Maximum) << "\n";
+        std::string boyClass(KootaClassIn(language, i, koota.Boy));
+        if (static_cast<KootaName>(i) == KootaName::Bhakoot) boyClass += " (" + std::string(kootas.BhakootDistance) + ")";
+        rows.push_back({std::string(Translated(language, "matching/ashtakoota.h KootaLabels", KootaLabels[i])),
+                        boyClass, std::string(KootaClassIn(language, i, koota.Girl)),
+                        ScoreText(koota.Score) + of + ScoreText(koota.Maximum) + "\n"});
     }
-    s << "Total " << ScoreText(kootas.Total) << " of " << ScoreText(AshtakootaMaximum) << "\n"
-      << "Verdict: " << kootas.Verdict << "\n";
-    s << "Notes:" << (kootas.Notes.empty() ? " none" : "") << "\n";
-    for (const std::string& note : kootas.Notes) s << "  " << note << "\n";
-    s << "\nManglik\n";
-    s << "Boy: " << ManglikSummary(match.BoyManglik) << "\n"
-      << "Girl: " << ManglikSummary(match.GirlManglik) << "\n";
-    s << "\nPoruthams\n";
+    std::array<std::size_t, 3> widths = {14, 13, 13};
+    for (const auto& row : rows) {
+        for (std::size_t column = 0; column < widths.size(); ++column) {
+            widths[column] = std::max(widths[column], MonospacedWidth(row[column]) + 1);
+        }
+    }
+    s << w("\nAshtakoota\n");
+    for (const auto& row : rows) {
+        s << Padded(row[0], widths[0]) << Padded(row[1], widths[1]) << Padded(row[2], widths[2]) << row[3];
+    }
+    s << w("Total ") << ScoreText(kootas.Total) << of << ScoreText(AshtakootaMaximum) << "\n"
+      << w("Verdict: ") << Translated(language, "matching/ashtakoota.cpp AshtakootaVerdict", kootas.Verdict) << "\n";
+    const std::vector<std::string> notes = language == Language::English
+                                               ? kootas.Notes
+                                               : MatchNotes(match.BoyMoon, match.GirlMoon, kootas, match.BoyManglik,
+                                                            match.GirlManglik, language);
+    s << w("Notes:") << (notes.empty() ? w(" none") : "") << "\n";
+    for (const std::string& note : notes) s << "  " << note << "\n";
+    s << w("\nManglik\n");
+    s << w("Boy: ") << ManglikSummary(match.BoyManglik, language) << "\n"
+      << w("Girl: ") << ManglikSummary(match.GirlManglik, language) << "\n";
+    s << w("\nPoruthams\n");
+    std::array<std::string, PoruthamLabels.size()> labels;
+    std::size_t labelWidth = 14;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        labels[i] = Translated(language, "matching/porutham.h PoruthamLabels", PoruthamLabels[i]);
+        labelWidth = std::max(labelWidth, MonospacedWidth(labels[i]) + 1);
+    }
     for (std::size_t i = 0; i < match.Agreements.Agrees.size(); ++i) {
-        s << Padded(PoruthamLabels[i], 14) << (match.Agreements.Agrees[i] ? "agrees" : "does not agree") << "\n";
+        s << Padded(labels[i], labelWidth) << (match.Agreements.Agrees[i] ? w("agrees") : w("does not agree")) << "\n";
     }
-    s << match.Agreements.AgreeCount() << " of " << match.Agreements.Agrees.size() << " agree\n";
+    s << match.Agreements.AgreeCount() << of << match.Agreements.Agrees.size() << w(" agree\n");
     return s.str();
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 // The kundali matching of two computed charts as a text report: both births, the ashtakoota
 // table with its total, verdict and notes, each chart's Manglik and the poruthams. The command
-// line and the desktop write the same text.
+// line and the desktop write the same text. In Hindi and Tamil the labels, names and notes are
+// the language's and the columns line up by the characters a monospaced reader shows.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "matching/manglik.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -18,13 +22,17 @@ struct MatchedChart {
 
 // A score as the report writes it: "3", "0.5".
 std::string ScoreText(double score);
-// "August 15, 1947 at 00:00 in New Delhi, Delhi, India"
-std::string BirthSummary(const BirthRecord& birth);
+// "August 15, 1947 at 00:00 in New Delhi, Delhi, India"; in Hindi and Tamil the date reads
+// day, month, year.
+std::string BirthSummary(const BirthRecord& birth, Language language = Language::English);
 // "Manglik, Mars 7th from the Moon (Mars 1st from the lagna, 7th from the Moon, 4th from Venus)",
 // or "not Manglik (Mars …)".
-std::string ManglikSummary(const Manglik& manglik);
+std::string ManglikSummary(const Manglik& manglik, Language language = Language::English);
+// A koota's class of one side (a KootaName's Koota::Boy or Girl) in `language`: "वैश्य".
+std::string_view KootaClassIn(Language language, std::size_t koota, std::string_view englishClass);
 
 // The UTF-8 text report, lines ending in LF.
-std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl);
+std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl,
+                            Language language = Language::English);
 
 }  // namespace grahavani

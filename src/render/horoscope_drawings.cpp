@@ -31,8 +31,8 @@ struct TitledDrawing {
 };
 
 TitledDrawing VargaDrawing(const Horoscope& h, const QString& title, std::size_t varga) {
-    const SignBoxLines boxes = SignBoxTexts(ChartInVarga(h.Chart, VargaDivisions[varga]));
-    const std::size_t topSign = h.LagnaAtTop ? MarkedLagna(boxes).value_or(0) : 0;
+    const SignBoxLines boxes = SignBoxTexts(ChartInVarga(h.Chart, VargaDivisions[varga]), h.Language);
+    const std::size_t topSign = h.LagnaAtTop ? MarkedLagna(boxes, h.Language).value_or(0) : 0;
     return {title, SignTextsOf(boxes), RegionsOfSigns(h.Style, topSign)};
 }
 
@@ -74,14 +74,16 @@ double SideFilling(const PageFlow& flow, int rows, int columns) {
 }  // namespace
 
 void VargaDrawingPages(PageFlow& flow, const Horoscope& h) {
+    const auto title = [&h](std::string_view english) {
+        return DocumentText(h.Language, "render/horoscope_drawings.cpp VargaDrawingPages", english);
+    };
     flow.NewPage();
     DrawingRows(flow, h.Style,
-                {VargaDrawing(h, QStringLiteral("Rasi (D1)"), 0),
-                 VargaDrawing(h, QStringLiteral("Navamsa (D9)"), NavamsaVarga)},
-                1, SideFilling(flow, 2, 1));
+                {VargaDrawing(h, title("Rasi (D1)"), 0), VargaDrawing(h, title("Navamsa (D9)"), NavamsaVarga)}, 1,
+                SideFilling(flow, 2, 1));
     std::vector<TitledDrawing> vargas;
     for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) {
-        vargas.push_back(VargaDrawing(h, DocumentText(VargaTitle(varga)), varga));
+        vargas.push_back(VargaDrawing(h, DocumentText(VargaTitle(varga, h.Language)), varga));
     }
     for (std::size_t first = 0; first < vargas.size(); first += VargasToAPage) {
         flow.NewPage();
@@ -106,9 +108,10 @@ void AshtakavargaDrawings(PageFlow& flow, const Horoscope& h) {
         grids.push_back(drawing);
     };
     for (std::size_t planet = 0; planet < AshtakavargaPlanets.size(); ++planet) {
-        grid(DocumentText(BodyNames[AshtakavargaPlanets[planet]]), bindus.Bhinna[planet]);
+        grid(DocumentText(h.Language, "model/name_tables.h BodyNames", BodyNames[AshtakavargaPlanets[planet]]),
+             bindus.Bhinna[planet]);
     }
-    grid(QStringLiteral("Sarva"), bindus.Sarva);
+    grid(DocumentText(h.Language, "render/horoscope_drawings.cpp AshtakavargaDrawings", "Sarva"), bindus.Sarva);
     DrawingRows(flow, h.Style, grids, AshtakavargaColumns, flow.AreaWidth() / AshtakavargaColumns - RowGap);
 }
 

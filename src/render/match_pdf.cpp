@@ -1,79 +1,108 @@
 #include "render/match_pdf.h"
 
 #include "matching/chart_match.h"
+#include "matching/match_notes.h"
 #include "model/name_tables.h"
 #include "model/vedic_names.h"
 #include "render/pdf_document.h"
+#include "texts/position_text_in.h"
 
 namespace grahavani {
 namespace {
 
-const auto Q = &DocumentText;
+QString Q(std::string_view text) { return DocumentText(text); }
 
 QString Score(double score) { return Q(ScoreText(score)); }
 
-void BirthSection(PageFlow& flow, const QString& side, const MatchedChart& matched, const MoonPlacement& moon) {
+// The page's own words in `language`.
+class Words {
+public:
+    explicit Words(Language language) : language_(language) {}
+    QString operator()(std::string_view english) const {
+        return DocumentText(language_, "render/match_pdf.cpp MatchPdf", english);
+    }
+    Language In() const { return language_; }
+
+private:
+    Language language_;
+};
+
+void BirthSection(PageFlow& flow, const QString& side, const MatchedChart& matched, const MoonPlacement& moon,
+                  const Words& w) {
     flow.Heading(side);
-    flow.Field(QStringLiteral("Name"), Q(matched.Birth.Name));
-    flow.Field(QStringLiteral("Born"), Q(BirthSummary(matched.Birth)));
-    flow.Field(QStringLiteral("Moon"), QStringLiteral("%1, %2 pada %3")
-                                           .arg(Q(matched.Chart.MoonPositionText))
-                                           .arg(Q(NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]))
-                                           .arg(moon.Pada));
+    flow.Field(w("Name"), Q(matched.Birth.Name));
+    flow.Field(w("Born"), Q(BirthSummary(matched.Birth, w.In())));
+    flow.Field(w("Moon"), w("%1, %2 pada %3")
+                              .arg(Q(PositionTextIn(w.In(), matched.Chart.MoonPositionText)),
+                                   DocumentText(w.In(), "model/vedic_names.h NakshatraNames",
+                                                NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]))
+                              .arg(moon.Pada));
 }
 
-void AshtakootaSection(PageFlow& flow, const Ashtakoota& kootas) {
+void AshtakootaSection(PageFlow& flow, const ChartMatch& match, const Words& w) {
+    const Ashtakoota& kootas = match.Kootas;
+    const Language language = w.In();
     std::vector<PageFlow::TableRow> rows;
     for (std::size_t i = 0; i < kootas.Kootas.size(); ++i) {
         const Koota& koota = kootas.Kootas[i];
-        QString boy = Q(koota.Boy);
+        QString boy = Q(KootaClassIn(language, i, koota.Boy));
         if (static_cast<KootaName>(i) == KootaName::Bhakoot) boy += " (" + Q(kootas.BhakootDistance) + ")";
-        rows.push_back({{Q(KootaLabels[i]), boy, Q(koota.Girl), Score(koota.Score), Score(koota.Maximum)}});
+        rows.push_back({{DocumentText(language, "matching/ashtakoota.h KootaLabels", KootaLabels[i]), boy,
+                         Q(KootaClassIn(language, i, koota.Girl)), Score(koota.Score), Score(koota.Maximum)}});
     }
-    rows.push_back({{QStringLiteral("Total"), {}, {}, Score(kootas.Total), Score(AshtakootaMaximum)}, true});
-    flow.Heading(QStringLiteral("Ashtakoota"));
-    flow.Table({"Koota", "Boy", "Girl", "Score", "Maximum"}, rows);
-    flow.Field(QStringLiteral("Verdict"), Q(kootas.Verdict));
-    flow.Field(QStringLiteral("Notes"), kootas.Notes.empty() ? QStringLiteral("none") : QString());
-    for (const std::string& note : kootas.Notes) flow.Row({Q(note)}, {1.0});
+    rows.push_back({{w("Total"), {}, {}, Score(kootas.Total), Score(AshtakootaMaximum)}, true});
+    flow.Heading(w("Ashtakoota"));
+    flow.Table({w("Koota"), w("Boy"), w("Girl"), w("Score"), w("Maximum")}, rows);
+    flow.Field(w("Verdict"), DocumentText(language, "matching/ashtakoota.cpp AshtakootaVerdict", kootas.Verdict));
+    const std::vector<std::string> notes =
+        language == Language::English
+            ? kootas.Notes
+            : MatchNotes(match.BoyMoon, match.GirlMoon, kootas, match.BoyManglik, match.GirlManglik, language);
+    flow.Field(w("Notes"), notes.empty() ? w("none") : QString());
+    // The English notes keep their one line each; the longer translations wrap.
+    for (const std::string& note : notes) {
+        if (language == Language::English) {
+            flow.Row({Q(note)}, {1.0});
+        } else {
+            flow.Paragraph(Q(note));
+        }
+    }
 }
 
 // The house Mars is in from each reference, "(dosha)" where it makes the chart Manglik.
-void ManglikSection(PageFlow& flow, const Manglik& boy, const Manglik& girl) {
+void ManglikSection(PageFlow& flow, const Manglik& boy, const Manglik& girl, const Words& w) {
     std::vector<PageFlow::TableRow> rows;
     for (const auto& [side, manglik] : {std::pair{"Boy", &boy}, std::pair{"Girl", &girl}}) {
-        QStringList cells{side, manglik->Any ? QStringLiteral("yes") : QStringLiteral("no")};
+        QStringList cells{w(side), manglik->Any ? w("yes") : w("no")};
         for (std::size_t i = 0; i < manglik->MarsHouses.size(); ++i) {
-            cells << QString::number(manglik->MarsHouses[i]) + (manglik->FromReference[i] ? " (dosha)" : "");
+            cells << QString::number(manglik->MarsHouses[i]) + (manglik->FromReference[i] ? w(" (dosha)") : QString());
         }
         rows.push_back({cells});
     }
-    flow.Heading(QStringLiteral("Manglik"));
-    flow.Table({"", "Manglik", "Mars from the lagna", "From the Moon", "From Venus"}, rows);
+    flow.Heading(w("Manglik"));
+    flow.Table({"", w("Manglik"), w("Mars from the lagna"), w("From the Moon"), w("From Venus")}, rows);
 }
 
 }  // namespace
 
-std::string MatchPdf(const MatchedChart& boy, const MatchedChart& girl, Paper paper) {
+std::string MatchPdf(const MatchedChart& boy, const MatchedChart& girl, Paper paper, Language language) {
     const ChartMatch match = MatchCharts(boy.Chart.Longitudes, girl.Chart.Longitudes);
-    const QString names = QStringLiteral("%1 and %2").arg(Q(boy.Birth.Name), Q(girl.Birth.Name));
-    return PdfDocument(paper, QStringLiteral("Kundali Matching of %1").arg(names), names, [&](PageFlow& flow) {
-        flow.Title(QStringLiteral("Kundali Matching"));
-        BirthSection(flow, QStringLiteral("Boy"), boy, match.BoyMoon);
-        BirthSection(flow, QStringLiteral("Girl"), girl, match.GirlMoon);
-        AshtakootaSection(flow, match.Kootas);
-        ManglikSection(flow, match.BoyManglik, match.GirlManglik);
+    const Words w(language);
+    const QString names = w("%1 and %2").arg(Q(boy.Birth.Name), Q(girl.Birth.Name));
+    return PdfDocument(paper, language, w("Kundali Matching of %1").arg(names), names, [&](PageFlow& flow) {
+        flow.Title(w("Kundali Matching"));
+        BirthSection(flow, w("Boy"), boy, match.BoyMoon, w);
+        BirthSection(flow, w("Girl"), girl, match.GirlMoon, w);
+        AshtakootaSection(flow, match, w);
+        ManglikSection(flow, match.BoyManglik, match.GirlManglik, w);
         std::vector<PageFlow::TableRow> poruthams;
         for (std::size_t i = 0; i < match.Agreements.Agrees.size(); ++i) {
-            poruthams.push_back({{Q(PoruthamLabels[i]), match.Agreements.Agrees[i] ? QStringLiteral("agrees")
-                                                                                    : QStringLiteral("does not agree")}});
+            poruthams.push_back({{DocumentText(language, "matching/porutham.h PoruthamLabels", PoruthamLabels[i]),
+                                  match.Agreements.Agrees[i] ? w("agrees") : w("does not agree")}});
         }
-        flow.Heading(QStringLiteral("Poruthams"));
-        flow.Table({"Porutham", "Agreement"}, poruthams);
-        flow.Row({QStringLiteral("%1 of %2 agree")
-                      .arg(match.Agreements.AgreeCount())
-                      .arg(match.Agreements.Agrees.size())},
-                 {1.0});
+        flow.Heading(w("Poruthams"));
+        flow.Table({w("Porutham"), w("Agreement")}, poruthams);
+        flow.Row({w("%1 of %2 agree").arg(match.Agreements.AgreeCount()).arg(match.Agreements.Agrees.size())}, {1.0});
     });
 }
 

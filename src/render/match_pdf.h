@@ -6,10 +6,12 @@
 
 #include "chart/horoscope.h"
 #include "matching/match_report.h"
+#include "model/language.h"
 
 namespace grahavani {
 
-// The file's bytes.
-std::string MatchPdf(const MatchedChart& boy, const MatchedChart& girl, Paper paper);
+// The file's bytes, every text but the births' own data in `language`.
+std::string MatchPdf(const MatchedChart& boy, const MatchedChart& girl, Paper paper,
+                     Language language = Language::English);
 
 }  // namespace grahavani

@@ -8,6 +8,7 @@
 #include "interpretation/sign_profile_table.h"
 #include "render/pdf_document.h"
 #include "render/profile_pictures.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 namespace {
@@ -20,18 +21,25 @@ QString ReadingText(std::string_view text) {
     return DocumentText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed();
 }
 
-bool IsPlanetHeading(const TextRun& run) {
-    return run.bold && std::ranges::any_of(ReadingPlanets, [&run](const ReadingPlanet& planet) {
-               return run.text.starts_with(planet.headingWord);
+// `english` as the catalogue holds it under `context`, for the page.
+QString ReadingText(Language language, std::string_view context, std::string_view english) {
+    return ReadingText(Translated(language, context, english));
+}
+
+bool IsPlanetHeading(const TextRun& run, Language language) {
+    return run.bold && std::ranges::any_of(ReadingPlanets, [&run, language](const ReadingPlanet& planet) {
+               return run.text.starts_with(
+                   Translated(language, "interpretation/planets_in_signs.h ReadingPlanets headings", planet.headingWord));
            });
 }
 
-void PlanetSignReadings(PageFlow& flow, const ChartResult& chart) {
-    flow.Title(ReadingText(PlanetsInSignsHeading));
-    const std::vector<TextRun> runs = PlanetsInSignsReading(chart.PositionTexts);
+void PlanetSignReadings(PageFlow& flow, const ChartResult& chart, Language language) {
+    flow.Title(ReadingText(language, "interpretation/interpretation_view_texts.h PlanetsInSignsHeading",
+                           PlanetsInSignsHeading));
+    const std::vector<TextRun> runs = PlanetsInSignsReading(chart.PositionTexts, language);
     for (auto run = runs.begin(); run != runs.end(); ++run) {
         const QString text = ReadingText(run->text);
-        if (IsPlanetHeading(*run)) {
+        if (IsPlanetHeading(*run, language)) {
             flow.Heading(text);
         } else if (run->bold) {
             // Bold lines in a row stay with the first lines of the text under them.
@@ -95,20 +103,34 @@ void ProfileReading(PageFlow& flow, const Profile& profile) {
     }
 }
 
+constexpr std::string_view ViewTexts = "interpretation/interpretation_view_texts.h ";
+constexpr std::string_view ViewFields = "interpretation/interpretation_view_texts.cpp ";
+
 template <std::size_t N>
-std::vector<QString> Captions(const std::array<std::string_view, N>& captions) {
+std::vector<QString> Captions(const std::array<std::string_view, N>& captions, Language language,
+                              std::string_view table) {
     std::vector<QString> shown;
-    for (const std::string_view caption : captions) shown.push_back(ReadingText(caption));
+    for (const std::string_view caption : captions) {
+        shown.push_back(ReadingText(language, std::string(ViewTexts) + std::string(table), caption));
+    }
     return shown;
 }
 
-Profile NakshatraProfileOf(const NakshatraProfile& nakshatra) {
-    Profile profile{ReadingText(InterpretationTabCaptions[1]), ReadingText(nakshatra.name),
-                    PicturePath(ImageList::Nakshatra, nakshatra.name), Captions(NakshatraPageCaptions), {}};
-    profile.tabCaptions.front() = ReadingText(NakshatraFirstPageCaption(nakshatra.name));
+QString TabCaption(std::size_t tab, Language language) {
+    return ReadingText(language, std::string(ViewTexts) + "InterpretationTabCaptions", InterpretationTabCaptions[tab]);
+}
+
+Profile NakshatraProfileOf(const NakshatraProfile& nakshatra, Language language) {
+    Profile profile{TabCaption(1, language),
+                    ReadingText(language, "model/vedic_names.h NakshatraNames", nakshatra.name),
+                    PicturePath(ImageList::Nakshatra, nakshatra.name),
+                    Captions(NakshatraPageCaptions, language, "NakshatraPageCaptions"),
+                    {}};
+    profile.tabCaptions.front() = ReadingText(NakshatraFirstPageCaption(nakshatra.name, language));
+    const std::string captions = std::string(ViewFields) + "NakshatraFields captions";
     for (const NakshatraField& field : NakshatraFields) {
-        profile.entries.push_back({field.page, ReadingText(field.caption),
-                                   ReadingText(NakshatraProfileColumn(nakshatra, field.column)),
+        profile.entries.push_back({field.page, ReadingText(language, captions, field.caption),
+                                   ReadingText(NakshatraProfileColumn(nakshatra, field.column, language)),
                                    IsNakshatraProseColumn(field.column)});
     }
     return profile;
@@ -116,21 +138,25 @@ Profile NakshatraProfileOf(const NakshatraProfile& nakshatra) {
 
 enum class SignRole { Lagna, Rashi };
 
-Profile SignProfileOf(const SignProfile& sign, SignRole role) {
+Profile SignProfileOf(const SignProfile& sign, SignRole role, Language language) {
     const bool lagna = role == SignRole::Lagna;
-    Profile profile{ReadingText(InterpretationTabCaptions[lagna ? 2 : 3]), ReadingText(sign.sanskritName),
+    const QString signName =
+        ReadingText(language, "interpretation/sign_profile_table.cpp SanskritName", sign.sanskritName);
+    Profile profile{TabCaption(lagna ? 2 : 3, language), signName,
                     PicturePath(lagna ? ImageList::Lagna : ImageList::Rashi, sign.englishName),
-                    Captions(SignPageCaptions), {}};
-    profile.tabCaptions[SignLuckyPage - 1] = ReadingText(LuckyPageCaption(sign.sanskritName));
+                    Captions(SignPageCaptions, language, "SignPageCaptions"), {}};
+    profile.tabCaptions[SignLuckyPage - 1] = ReadingText(LuckyPageCaption(sign.sanskritName, language));
     // The lagna names its sign in the lucky tab's captions, in field order; the rashi keeps them.
+    const std::string captions = std::string(ViewFields) + "SignFields captions";
+    const std::string prefixes = std::string(ViewFields) + "LagnaLuckyLabels";
     std::size_t luckyLabel = 0;
     for (const SignField& field : SignFields) {
-        QString caption = ReadingText(field.caption);
+        QString caption = ReadingText(language, captions, field.caption);
         if (lagna && field.page == SignLuckyPage && luckyLabel < LagnaLuckyLabels.size()) {
-            caption = ReadingText(LagnaLuckyLabels[luckyLabel++].captionPrefix) + QLatin1Char(' ') +
-                      ReadingText(sign.sanskritName);
+            caption = ReadingText(language, prefixes, LagnaLuckyLabels[luckyLabel++].captionPrefix) +
+                      QLatin1Char(' ') + signName;
         }
-        profile.entries.push_back({field.page, caption, ReadingText(SignProfileColumn(sign, field.column)),
+        profile.entries.push_back({field.page, caption, ReadingText(SignProfileColumn(sign, field.column, language)),
                                    IsSignProseColumn(field.column)});
     }
     return profile;
@@ -140,16 +166,17 @@ Profile SignProfileOf(const SignProfile& sign, SignRole role) {
 
 void ReadingsSection(PageFlow& flow, const Horoscope& horoscope) {
     const ChartResult& chart = horoscope.Chart;
+    const Language language = horoscope.Language;
     flow.NewPage();
-    PlanetSignReadings(flow, chart);
+    PlanetSignReadings(flow, chart, language);
     if (const NakshatraProfile* nakshatra = NakshatraProfileFor(chart.MoonNakshatra)) {
-        ProfileReading(flow, NakshatraProfileOf(*nakshatra));
+        ProfileReading(flow, NakshatraProfileOf(*nakshatra, language));
     }
     if (const SignProfile* lagna = LagnaProfileFor(chart.LagnaSign)) {
-        ProfileReading(flow, SignProfileOf(*lagna, SignRole::Lagna));
+        ProfileReading(flow, SignProfileOf(*lagna, SignRole::Lagna, language));
     }
     if (const SignProfile* rashi = RashiProfileFor(chart.MoonRashi)) {
-        ProfileReading(flow, SignProfileOf(*rashi, SignRole::Rashi));
+        ProfileReading(flow, SignProfileOf(*rashi, SignRole::Rashi, language));
     }
 }
 

@@ -980,7 +980,7 @@ TEST_F(ChartCommand, LanguageWritesTheTextsForAReaderAndKeepsTheCodes) {
     }
     for (const std::vector<std::string>& refused : {std::vector<std::string>{"--language", "xx"},
                                                    {"--language", "HI"},
-                                                   {"--language", "hi", "--pdf", "x.pdf"}}) {
+                                                   {"--language", "hi", "--pdf", "x.pdf", "--json"}}) {
         auto args = Delhi;
         args.insert(args.end(), refused.begin(), refused.end());
         const auto run = RunCommand(args);

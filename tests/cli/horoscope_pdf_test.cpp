@@ -16,6 +16,7 @@
 #include "interpretation/planets_in_signs.h"
 #include "interpretation/sign_profile_table.h"
 #include "run_command.h"
+#include "tests/translation/latin_words.h"
 #include "vargas/varga.h"
 
 namespace grahavani {
@@ -189,6 +190,56 @@ TEST(HoroscopePdf, TheMatchingOfTwoChartFilesOnOnePage) {
     EXPECT_TRUE(std::regex_search(fonts, std::regex("NotoSansTamil[-A-Za-z]* .* yes "))) << fonts;
     fs::remove(boy);
     fs::remove(girl);
+}
+
+// The Latin words a PDF's text holds beyond the program's name and the ephemeris's.
+std::vector<std::string> ForeignLatinWords(const std::string& text) {
+    std::vector<std::string> words = test::LatinWords(text);
+    std::erase_if(words, [](const std::string& word) {
+        return word == "Grahavani" || word == "JPL" || word == "Moshier" || word == "PDF";
+    });
+    return words;
+}
+
+TEST(HoroscopePdf, InHindiAndTamilEveryTextButThePersonsDataIsTheLanguages) {
+    const fs::path folder = fs::temp_directory_path();
+    const struct {
+        std::string language, person, font;
+        std::vector<std::string> words;  // that read back whole: Tamil's ligatures do not
+    } rows[] = {
+        {"hi", "--name 'आशा राव' --city 'नई दिल्ली' --state 'दिल्ली' --country 'भारत'", "Lohit-Devanagari",
+         {"नाम", "समय", "चरण", "दशा शेष", "अयनांश", "राहु"}},
+        {"ta", "--name 'ஆஷா' --city 'சென்னை' --state 'தமிழ்நாடு' --country 'இந்தியா'", "NotoSansTamil",
+         {"ஜாதக", "கணி", "அயனா", "1947-08-14 18:30:00"}},
+    };
+    const std::string chart = std::string("env -u DISPLAY ") + GRAHAVANI_CHART +
+                              " --time 00:00 --lat 28N39 --lon 77E13 --zone 34 --engine precise ";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.language);
+        const std::string horoscope = chart + row.person + " --date 1947-08-15 --language " + row.language + " --pdf - ";
+        const auto [text, status] = Shell(horoscope + "| pdftotext - -");
+        ASSERT_EQ(status, 0);
+        EXPECT_EQ(ForeignLatinWords(text), std::vector<std::string>{});
+        for (const std::string& word : row.words) EXPECT_NE(text.find(word), std::string::npos) << word;
+        const std::string fonts = Shell(horoscope + "| pdffonts - | tail -n +3").first;
+        EXPECT_NE(fonts.find(row.font), std::string::npos) << fonts;
+        std::istringstream fontLines(fonts);
+        for (std::string line; std::getline(fontLines, line);) {
+            EXPECT_NE(line.find(" yes "), std::string::npos) << "not embedded: " << line;
+        }
+
+        const std::string boy = (folder / ("grahavani-pdf-boy-" + row.language + ".gvc")).string();
+        const std::string girl = (folder / ("grahavani-pdf-girl-" + row.language + ".gvc")).string();
+        ASSERT_EQ(Shell(chart + row.person + " --save-chart " + boy + " --date 1947-08-15").second, 0);
+        ASSERT_EQ(Shell(chart + row.person + " --save-chart " + girl + " --date 1950-03-01").second, 0);
+        const std::string match = std::string("env -u DISPLAY ") + GRAHAVANI_CHART + " --match " + boy + " " + girl +
+                                  " --language " + row.language + " --pdf - | pdftotext - -";
+        EXPECT_EQ(ForeignLatinWords(Shell(match).first), std::vector<std::string>{});
+        fs::remove(boy);
+        fs::remove(girl);
+    }
+    // English stays as it was.
+    EXPECT_EQ(Shell(Chart("--language en --pdf - | pdftotext - -")).first, Shell(Chart("--pdf - | pdftotext - -")).first);
 }
 
 TEST(HoroscopePdf, RefusesWhatItCannotJoin) {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <sstream>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
@@ -9,6 +11,8 @@
 #include "model/reference_tables.h"
 #include "run_command.h"
 #include "tests/chart/test_births.h"
+#include "tests/translation/latin_words.h"
+#include "texts/monospaced_width.h"
 
 namespace grahavani {
 namespace {
@@ -61,6 +65,7 @@ TEST_F(MatchCommand, RefusesWhatIsNoPairOfChartFiles) {
         {{"--match", boy_, girl_, "--name", "x"}, 2, "excludes"},
         {{"--match", boy_, girl_, "--open", boy_}, 2, "excludes"},
         {{"--match", boy_, girl_, "--dst"}, 2, "--dst: give --zone with it"},
+        {{"--match", boy_, girl_, "--language", "xx"}, 2, "en, hi, ta"},
     };
     for (const auto& row : rows) {
         const auto run = RunCommand(row.args);
@@ -115,6 +120,60 @@ TEST_F(MatchCommand, JsonHoldsTheKeysAndTheMoonsOfTheOpenedCharts) {
     EXPECT_NE(report.find("Total " + match["Ashtakoota"]["Total"].dump() + " of 36\nVerdict: " +
                           match["Ashtakoota"]["Verdict"].get<std::string>() + "\n"),
               std::string::npos);
+}
+
+// The columns (as a monospaced reader counts them) where a word follows a space.
+std::set<std::size_t> WordStarts(const std::string& line) {
+    std::set<std::size_t> starts;
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        if (line[i - 1] == ' ' && line[i] != ' ') starts.insert(MonospacedWidth(line.substr(0, i)));
+    }
+    return starts;
+}
+
+// The columns where a word starts on every one of `count` lines after the line `heading`.
+std::set<std::size_t> CommonWordStarts(const std::string& report, const std::string& heading, int count) {
+    std::istringstream lines(report.substr(report.find("\n" + heading + "\n") + heading.size() + 2));
+    std::set<std::size_t> common;
+    std::string line;
+    for (int i = 0; i < count && std::getline(lines, line); ++i) {
+        std::set<std::size_t> starts = WordStarts(line);
+        if (i > 0) std::erase_if(starts, [&](std::size_t start) { return !common.contains(start); });
+        common = starts;
+    }
+    return common;
+}
+
+TEST_F(MatchCommand, InHindiAndTamilTheReportHoldsNoLatinAndItsColumnsLineUp) {
+    BirthEntries boy = test::DelhiEntries();
+    boy.Name = "आशा राव";
+    boy.City = "नई दिल्ली";
+    boy.State = "दिल्ली";
+    boy.Country = "भारत";
+    BirthEntries girl = boy;
+    girl.Name = "மீரா";
+    girl.Year = "1950";
+    girl.Hour = "14";
+    girl.City = "சென்னை";
+    const std::string boyFile = Write("boy-script.gvc", boy), girlFile = Write("girl-script.gvc", girl);
+    const auto keys = KeyTree(nlohmann::ordered_json::parse(RunCommand({"--match", boyFile, girlFile, "--json"}).out));
+    const struct {
+        std::string language, kootas, poruthams;
+    } rows[] = {{"hi", "अष्टकूट", "पोरुत्तम"}, {"ta", "அஷ்டகூடம்", "பொருத்தங்கள்"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.language);
+        const auto run = RunCommand({"--match", boyFile, girlFile, "--language", row.language});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(test::LatinWords(run.out), std::vector<std::string>{}) << run.out;
+        // The header and the eight kootas: the boy's, the girl's and the score columns.
+        EXPECT_GE(CommonWordStarts(run.out, row.kootas, 9).size(), 3u) << run.out;
+        EXPECT_GE(CommonWordStarts(run.out, row.poruthams, 10).size(), 1u) << run.out;
+        const auto json = nlohmann::ordered_json::parse(
+            RunCommand({"--match", boyFile, girlFile, "--json", "--language", row.language}).out);
+        EXPECT_EQ(KeyTree(json), keys);
+        EXPECT_NE(run.out.find(json["Ashtakoota"]["Verdict"].get<std::string>()), std::string::npos);
+        EXPECT_TRUE(test::LatinWords(json["Ashtakoota"]["Verdict"].get<std::string>()).empty());
+    }
 }
 
 }  // namespace
