@@ -90,6 +90,7 @@ void FileCommands::ExportPdf() {
     if (!ChooseSavePath({tr("Export PDF"), tr("PDF (*.pdf)"), "pdf", NamedAfterTheChart("pdf")}, path)) return;
     Horoscope horoscope{session_.Birth(), ZoneTextOf(session_.Entries()), session_.Options(), session_.Chart(),
                         session_.Timing(), {}};
+    horoscope.Language = DesktopLanguage();
     if (const MDI* window = session_.MainWindow()) {  // drawn as the chart window draws it
         horoscope.Style = window->Style();
         horoscope.LagnaAtTop = window->LagnaAtTop();

@@ -1,4 +1,6 @@
 #include "desktop/ui/matching/frm_matching.h"
+#include "translation/translated.h"
+#include "matching/match_notes.h"
 #include "translation/chart_names_in.h"
 #include "desktop/ui/language/desktop_translator.h"
 
@@ -73,7 +75,9 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
     lblTotal = MakeResultLabel(this, "lblTotal", tr("Total"));
     lblVerdict = MakeResultLabel(this, "lblVerdict", tr("Verdict"));
     QStringList kootas;
-    for (const std::string_view label : KootaLabels) kootas << Words(label);
+    for (const std::string_view label : KootaLabels) {
+        kootas << Words(Translated(DesktopLanguage(), "matching/ashtakoota.h KootaLabels", label));
+    }
     tblKootas = MakeReadOnlyTable(this, "tblKootas", tr("Ashtakoota"),
                                   {tr("Koota"), tr("Boy"), tr("Girl"), tr("Score"), tr("Maximum")},
                                   static_cast<int>(kootas.size()));
@@ -84,7 +88,8 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
     tblPoruthams = MakeReadOnlyTable(this, "tblPoruthams", tr("Poruthams"), {tr("Porutham"), tr("Agreement")},
                                      static_cast<int>(PoruthamLabels.size()));
     for (std::size_t row = 0; row < PoruthamLabels.size(); ++row) {
-        tblPoruthams->item(static_cast<int>(row), 0)->setText(Words(PoruthamLabels[row]));
+        tblPoruthams->item(static_cast<int>(row), 0)
+            ->setText(Words(Translated(DesktopLanguage(), "matching/porutham.h PoruthamLabels", PoruthamLabels[row])));
     }
     lblPoruthamCount = MakeResultLabel(this, "lblPoruthamCount", tr("Poruthams agreeing"));
     ShowResult(lblTotal, tr("Choose the two charts and press Match."));
@@ -179,23 +184,28 @@ void frmMatching::Match() {
 void frmMatching::ShowMatch(const MatchedChart& boy, const MatchedChart& girl) {
     const ChartMatch match = MatchCharts(boy.Chart.Longitudes, girl.Chart.Longitudes);
     const Ashtakoota& kootas = match.Kootas;
+    const Language language = DesktopLanguage();
     for (std::size_t index = 0; index < kootas.Kootas.size(); ++index) {
         const Koota& koota = kootas.Kootas[index];
         const int row = static_cast<int>(index);
-        QString boyClass = Words(koota.Boy);
+        QString boyClass = Words(KootaClassIn(language, index, koota.Boy));
         if (static_cast<KootaName>(index) == KootaName::Bhakoot) boyClass += " (" + Words(kootas.BhakootDistance) + ")";
         tblKootas->item(row, 1)->setText(boyClass);
-        tblKootas->item(row, 2)->setText(Words(koota.Girl));
+        tblKootas->item(row, 2)->setText(Words(KootaClassIn(language, index, koota.Girl)));
         tblKootas->item(row, 3)->setText(Score(koota.Score));
         tblKootas->item(row, 4)->setText(Score(koota.Maximum));
     }
     ShowResult(lblTotal, tr("Total %1 of %2").arg(Score(kootas.Total), Score(AshtakootaMaximum)));
-    ShowResult(lblVerdict, tr("Verdict: %1").arg(Words(kootas.Verdict)));
+    ShowResult(lblVerdict, tr("Verdict: %1")
+                               .arg(Words(Translated(language, "matching/ashtakoota.cpp AshtakootaVerdict", kootas.Verdict))));
     QStringList notes;
-    for (const std::string& note : kootas.Notes) notes << QString::fromStdString(note);
+    for (const std::string& note :
+         MatchNotes(match.BoyMoon, match.GirlMoon, kootas, match.BoyManglik, match.GirlManglik, language)) {
+        notes << QString::fromStdString(note);
+    }
     ShowResult(lblNotes, notes.isEmpty() ? tr("Notes: none") : tr("Notes:") + '\n' + notes.join('\n'));
-    ShowResult(lblBoyManglik, tr("Boy: %1").arg(QString::fromStdString(ManglikSummary(match.BoyManglik))));
-    ShowResult(lblGirlManglik, tr("Girl: %1").arg(QString::fromStdString(ManglikSummary(match.GirlManglik))));
+    ShowResult(lblBoyManglik, tr("Boy: %1").arg(QString::fromStdString(ManglikSummary(match.BoyManglik, language))));
+    ShowResult(lblGirlManglik, tr("Girl: %1").arg(QString::fromStdString(ManglikSummary(match.GirlManglik, language))));
     for (std::size_t index = 0; index < match.Agreements.Agrees.size(); ++index) {
         tblPoruthams->item(static_cast<int>(index), 1)
             ->setText(match.Agreements.Agrees[index] ? tr("agrees") : tr("does not agree"));
@@ -217,13 +227,15 @@ void frmMatching::FitTables() {
 void frmMatching::SaveAsText() {
     if (!matched_) return;
     SaveMatch({tr("Save the matching as text"), tr("Text (*.txt)"), "txt", "Kundali Matching.txt"},
-              [this] { return MatchTextReport((*matched_)[0], (*matched_)[1]); });
+              [this] { return MatchTextReport((*matched_)[0], (*matched_)[1], DesktopLanguage()); });
 }
 
 void frmMatching::ExportPdf() {
     if (!matched_) return;
     SaveMatch({tr("Export the matching as PDF"), tr("PDF (*.pdf)"), "pdf", "Kundali Matching.pdf"},
-              [this] { return MatchPdf((*matched_)[0], (*matched_)[1], ReadPaper(session_.Settings())); });
+              [this] {
+                  return MatchPdf((*matched_)[0], (*matched_)[1], ReadPaper(session_.Settings()), DesktopLanguage());
+              });
 }
 
 void frmMatching::SaveMatch(FileDialogSettings dialog, const std::function<std::string()>& bytes) {

@@ -138,7 +138,7 @@ void MatchPartner::ChooseFile() {
     QString birth = QString::fromStdString(entries.Name);
     if (!CheckBirthEntries(entries)) {
         //: The name, then the birth as the chart file states it.
-        birth = tr("%1, born %2").arg(birth, QString::fromStdString(BirthSummary(ToBirthRecord(entries))));
+        birth = tr("%1, born %2").arg(birth, QString::fromStdString(BirthSummary(ToBirthRecord(entries), DesktopLanguage())));
     }
     lblFile->setText(QFileInfo(*chosen).fileName() + ": " + birth +
                      (fileStatesZone_ ? QString() : "\n" + tr("The file does not say its time zone: choose it.")));
