@@ -21,7 +21,7 @@
 #include "interpretation/sign_summary_table.h"
 #include "model/language.h"
 #include "model/vedic_names.h"
-#include "translation/tools/text_marks.h"
+#include "translation/tools/embedding_step.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <string_view>
 
-#include "translation/tools/text_marks.h"
+#include "translation/tools/embedding_step.h"
 
 namespace {
 
