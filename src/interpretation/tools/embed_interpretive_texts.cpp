@@ -30,9 +30,7 @@ using grahavani::build_step::TextMarks;
 using nlohmann::json;
 namespace fs = std::filesystem;
 
-struct ShapeError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using grahavani::build_step::ShapeError;
 
 json Load(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -257,18 +255,5 @@ std::string GeneratedSource(const fs::path& dataFolder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: embed_interpretive_texts <data folder> <generated .cpp>\n";
-        return 2;
-    }
-    try {
-        const std::string source = GeneratedSource(argv[1]);
-        std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-        out << source;
-        if (!out.flush()) throw ShapeError(std::string(argv[2]) + ": cannot be written");
-    } catch (const ShapeError& error) {
-        std::cerr << "embed_interpretive_texts: " << error.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return grahavani::build_step::RunEmbeddingStep(argc, argv, "embed_interpretive_texts", "data folder", GeneratedSource);
 }

@@ -28,9 +28,7 @@ using grahavani::build_step::TextMarks;
 using nlohmann::json;
 namespace fs = std::filesystem;
 
-struct ShapeError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using grahavani::build_step::ShapeError;
 
 // A translation may put the placeholders in another order ("%2 %1"), never leave one out.
 std::multiset<std::string> MarksInAnyOrder(std::string_view text) {
@@ -124,18 +122,5 @@ std::string GeneratedSource(const fs::path& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: embed_core_catalogue <catalogue folder> <generated .cpp>\n";
-        return 2;
-    }
-    try {
-        const std::string source = GeneratedSource(argv[1]);
-        std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-        out << source;
-        if (!out.flush()) throw ShapeError(std::string(argv[2]) + ": cannot be written");
-    } catch (const ShapeError& error) {
-        std::cerr << "embed_core_catalogue: " << error.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return grahavani::build_step::RunEmbeddingStep(argc, argv, "embed_core_catalogue", "catalogue folder", GeneratedSource);
 }
