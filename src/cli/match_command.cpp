@@ -7,10 +7,9 @@
 #include "engines/precise/birth_instant.h"
 #include "engines/precise/ephemeris_failure.h"
 #include "matching/chart_match.h"
-#include "matching/match_notes.h"
+#include "matching/match_report.h"
 #include "model/name_tables.h"
 #include "model/vedic_names.h"
-#include "translation/translated.h"
 
 namespace grahavani {
 namespace {
@@ -51,10 +50,8 @@ Json AshtakootaJson(const ChartMatch& match, Language language) {
     }
     json["Total"] = Points(kootas.Total);
     json["Maximum"] = Points(AshtakootaMaximum);
-    json["Verdict"] = Translated(language, "matching/ashtakoota.cpp AshtakootaVerdict", kootas.Verdict);
-    json["Notes"] = language == Language::English ? kootas.Notes
-                                                  : MatchNotes(match.BoyMoon, match.GirlMoon, kootas,
-                                                               match.BoyManglik, match.GirlManglik, language);
+    json["Verdict"] = VerdictIn(kootas.Verdict, language);
+    json["Notes"] = MatchNotesIn(match, language);
     return json;
 }
 

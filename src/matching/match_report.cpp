@@ -114,6 +114,24 @@ std::string_view KootaClassIn(Language language, std::size_t koota, std::string_
                                                                : englishClass;
 }
 
+std::string_view KootaLabelIn(std::size_t koota, Language language) {
+    return Translated(language, "matching/ashtakoota.h KootaLabels", KootaLabels[koota]);
+}
+
+std::string_view PoruthamLabelIn(std::size_t porutham, Language language) {
+    return Translated(language, "matching/porutham.h PoruthamLabels", PoruthamLabels[porutham]);
+}
+
+std::string_view VerdictIn(std::string_view verdict, Language language) {
+    return Translated(language, "matching/ashtakoota.cpp AshtakootaVerdict", verdict);
+}
+
+std::vector<std::string> MatchNotesIn(const ChartMatch& match, Language language) {
+    return language == Language::English ? match.Kootas.Notes
+                                         : MatchNotes(match.BoyMoon, match.GirlMoon, match.Kootas, match.BoyManglik,
+                                                      match.GirlManglik, language);
+}
+
 std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl, Language language) {
     const ChartMatch match = MatchCharts(boy.Chart.Longitudes, girl.Chart.Longitudes);
     const Ashtakoota& kootas = match.Kootas;
@@ -130,7 +148,7 @@ std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl, L
         const Koota& koota = kootas.Kootas[i];
         std::string boyClass(KootaClassIn(language, i, koota.Boy));
         if (static_cast<KootaName>(i) == KootaName::Bhakoot) boyClass += " (" + std::string(kootas.BhakootDistance) + ")";
-        rows.push_back({std::string(Translated(language, "matching/ashtakoota.h KootaLabels", KootaLabels[i])),
+        rows.push_back({std::string(KootaLabelIn(i, language)),
                         boyClass, std::string(KootaClassIn(language, i, koota.Girl)),
                         ScoreText(koota.Score) + of + ScoreText(koota.Maximum) + "\n"});
     }
@@ -145,11 +163,8 @@ std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl, L
         s << Padded(row[0], widths[0]) << Padded(row[1], widths[1]) << Padded(row[2], widths[2]) << row[3];
     }
     s << w("Total ") << ScoreText(kootas.Total) << of << ScoreText(AshtakootaMaximum) << "\n"
-      << w("Verdict: ") << Translated(language, "matching/ashtakoota.cpp AshtakootaVerdict", kootas.Verdict) << "\n";
-    const std::vector<std::string> notes = language == Language::English
-                                               ? kootas.Notes
-                                               : MatchNotes(match.BoyMoon, match.GirlMoon, kootas, match.BoyManglik,
-                                                            match.GirlManglik, language);
+      << w("Verdict: ") << VerdictIn(kootas.Verdict, language) << "\n";
+    const std::vector<std::string> notes = MatchNotesIn(match, language);
     s << w("Notes:") << (notes.empty() ? w(" none") : "") << "\n";
     for (const std::string& note : notes) s << "  " << note << "\n";
     s << w("\nManglik\n");
@@ -159,7 +174,7 @@ std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl, L
     std::array<std::string, PoruthamLabels.size()> labels;
     std::size_t labelWidth = 14;
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        labels[i] = Translated(language, "matching/porutham.h PoruthamLabels", PoruthamLabels[i]);
+        labels[i] = PoruthamLabelIn(i, language);
         labelWidth = std::max(labelWidth, MonospacedWidth(labels[i]) + 1);
     }
     for (std::size_t i = 0; i < match.Agreements.Agrees.size(); ++i) {

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "matching/chart_match.h"
 #include "matching/manglik.h"
 #include "model/birth_record.h"
 #include "model/chart_result.h"
@@ -30,6 +32,14 @@ std::string BirthSummary(const BirthRecord& birth, Language language = Language:
 std::string ManglikSummary(const Manglik& manglik, Language language = Language::English);
 // A koota's class of one side (a KootaName's Koota::Boy or Girl) in `language`: "वैश्य".
 std::string_view KootaClassIn(Language language, std::size_t koota, std::string_view englishClass);
+
+// A koota's label (KootaLabels), a porutham's (PoruthamLabels) and a verdict (AshtakootaVerdict)
+// in `language`.
+std::string_view KootaLabelIn(std::size_t koota, Language language);
+std::string_view PoruthamLabelIn(std::size_t porutham, Language language);
+std::string_view VerdictIn(std::string_view verdict, Language language);
+// The match's notes in `language`; in English, those it holds.
+std::vector<std::string> MatchNotesIn(const ChartMatch& match, Language language);
 
 // The UTF-8 text report, lines ending in LF.
 std::string MatchTextReport(const MatchedChart& boy, const MatchedChart& girl,

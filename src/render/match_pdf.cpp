@@ -1,7 +1,7 @@
 #include "render/match_pdf.h"
 
 #include "matching/chart_match.h"
-#include "matching/match_notes.h"
+#include "matching/match_report.h"
 #include "model/name_tables.h"
 #include "model/vedic_names.h"
 #include "render/pdf_document.h"
@@ -47,17 +47,14 @@ void AshtakootaSection(PageFlow& flow, const ChartMatch& match, const Words& w) 
         const Koota& koota = kootas.Kootas[i];
         QString boy = Q(KootaClassIn(language, i, koota.Boy));
         if (static_cast<KootaName>(i) == KootaName::Bhakoot) boy += " (" + Q(kootas.BhakootDistance) + ")";
-        rows.push_back({{DocumentText(language, "matching/ashtakoota.h KootaLabels", KootaLabels[i]), boy,
+        rows.push_back({{DocumentText(KootaLabelIn(i, language)), boy,
                          Q(KootaClassIn(language, i, koota.Girl)), Score(koota.Score), Score(koota.Maximum)}});
     }
     rows.push_back({{w("Total"), {}, {}, Score(kootas.Total), Score(AshtakootaMaximum)}, true});
     flow.Heading(w("Ashtakoota"));
     flow.Table({w("Koota"), w("Boy"), w("Girl"), w("Score"), w("Maximum")}, rows);
-    flow.Field(w("Verdict"), DocumentText(language, "matching/ashtakoota.cpp AshtakootaVerdict", kootas.Verdict));
-    const std::vector<std::string> notes =
-        language == Language::English
-            ? kootas.Notes
-            : MatchNotes(match.BoyMoon, match.GirlMoon, kootas, match.BoyManglik, match.GirlManglik, language);
+    flow.Field(w("Verdict"), DocumentText(VerdictIn(kootas.Verdict, language)));
+    const std::vector<std::string> notes = MatchNotesIn(match, language);
     flow.Field(w("Notes"), notes.empty() ? w("none") : QString());
     // The English notes keep their one line each; the longer translations wrap.
     for (const std::string& note : notes) {
@@ -97,7 +94,7 @@ std::string MatchPdf(const MatchedChart& boy, const MatchedChart& girl, Paper pa
         ManglikSection(flow, match.BoyManglik, match.GirlManglik, w);
         std::vector<PageFlow::TableRow> poruthams;
         for (std::size_t i = 0; i < match.Agreements.Agrees.size(); ++i) {
-            poruthams.push_back({{DocumentText(language, "matching/porutham.h PoruthamLabels", PoruthamLabels[i]),
+            poruthams.push_back({{DocumentText(PoruthamLabelIn(i, language)),
                                   match.Agreements.Agrees[i] ? w("agrees") : w("does not agree")}});
         }
         flow.Heading(w("Poruthams"));

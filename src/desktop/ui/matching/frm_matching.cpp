@@ -1,6 +1,4 @@
 #include "desktop/ui/matching/frm_matching.h"
-#include "translation/translated.h"
-#include "matching/match_notes.h"
 #include "translation/chart_names_in.h"
 #include "desktop/ui/language/desktop_translator.h"
 
@@ -25,6 +23,7 @@
 #include "engines/precise/birth_instant.h"
 #include "engines/precise/ephemeris_failure.h"
 #include "matching/chart_match.h"
+#include "matching/match_report.h"
 #include "render/match_pdf.h"
 
 namespace grahavani {
@@ -75,9 +74,7 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
     lblTotal = MakeResultLabel(this, "lblTotal", tr("Total"));
     lblVerdict = MakeResultLabel(this, "lblVerdict", tr("Verdict"));
     QStringList kootas;
-    for (const std::string_view label : KootaLabels) {
-        kootas << Words(Translated(DesktopLanguage(), "matching/ashtakoota.h KootaLabels", label));
-    }
+    for (std::size_t koota = 0; koota < KootaLabels.size(); ++koota) kootas << Words(KootaLabelIn(koota, DesktopLanguage()));
     tblKootas = MakeReadOnlyTable(this, "tblKootas", tr("Ashtakoota"),
                                   {tr("Koota"), tr("Boy"), tr("Girl"), tr("Score"), tr("Maximum")},
                                   static_cast<int>(kootas.size()));
@@ -89,7 +86,7 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
                                      static_cast<int>(PoruthamLabels.size()));
     for (std::size_t row = 0; row < PoruthamLabels.size(); ++row) {
         tblPoruthams->item(static_cast<int>(row), 0)
-            ->setText(Words(Translated(DesktopLanguage(), "matching/porutham.h PoruthamLabels", PoruthamLabels[row])));
+            ->setText(Words(PoruthamLabelIn(row, DesktopLanguage())));
     }
     lblPoruthamCount = MakeResultLabel(this, "lblPoruthamCount", tr("Poruthams agreeing"));
     ShowResult(lblTotal, tr("Choose the two charts and press Match."));
@@ -197,12 +194,9 @@ void frmMatching::ShowMatch(const MatchedChart& boy, const MatchedChart& girl) {
     }
     ShowResult(lblTotal, tr("Total %1 of %2").arg(Score(kootas.Total), Score(AshtakootaMaximum)));
     ShowResult(lblVerdict, tr("Verdict: %1")
-                               .arg(Words(Translated(language, "matching/ashtakoota.cpp AshtakootaVerdict", kootas.Verdict))));
+                               .arg(Words(VerdictIn(kootas.Verdict, language))));
     QStringList notes;
-    for (const std::string& note :
-         MatchNotes(match.BoyMoon, match.GirlMoon, kootas, match.BoyManglik, match.GirlManglik, language)) {
-        notes << QString::fromStdString(note);
-    }
+    for (const std::string& note : MatchNotesIn(match, language)) notes << QString::fromStdString(note);
     ShowResult(lblNotes, notes.isEmpty() ? tr("Notes: none") : tr("Notes:") + '\n' + notes.join('\n'));
     ShowResult(lblBoyManglik, tr("Boy: %1").arg(QString::fromStdString(ManglikSummary(match.BoyManglik, language))));
     ShowResult(lblGirlManglik, tr("Girl: %1").arg(QString::fromStdString(ManglikSummary(match.GirlManglik, language))));
