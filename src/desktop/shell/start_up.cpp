@@ -18,6 +18,7 @@
 #include "desktop/shell/web_links.h"
 #include "desktop/ui/chart/chart_session.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/language_setting.h"
 #include "render/fonts.h"
 #include "desktop/ui/widgets/message_box_sink.h"
 
@@ -26,7 +27,7 @@ namespace grahavani {
 namespace {
 
 Language ChosenStartLanguage(const QSettings& settings) {
-    const std::string setting = settings.value(QStringLiteral("View/Language")).toString().toStdString();
+    const std::string setting = ReadLanguageSetting(settings);
     const QByteArray language = qgetenv("LANGUAGE");
     const QByteArray lcAll = qgetenv("LC_ALL");
     const QByteArray lcMessages = qgetenv("LC_MESSAGES");
