@@ -1065,6 +1065,14 @@ Calculate the chart with them?</source>
     </message>
 </context>
 <context>
+    <name>grahavani::LanguageMenu</name>
+    <message>
+        <source>Lan&amp;guage</source>
+        <extracomment>The View menu&apos;s choice of the language every window is shown in.</extracomment>
+        <translation>भाषा</translation>
+    </message>
+</context>
+<context>
     <name>grahavani::MDI</name>
     <message>
         <source>Grahavani 2.05</source>
@@ -1975,6 +1983,10 @@ Thus, Grahavani Software creates ready made birth charts which can be used for f
     <message>
         <source>Visit the Grahavani web site</source>
         <translation>Grahavani की वेबसाइट पर जाएँ</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>दृश्य</translation>
     </message>
 </context>
 <context>

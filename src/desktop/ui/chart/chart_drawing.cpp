@@ -1,5 +1,6 @@
 #include "desktop/ui/chart/chart_drawing.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
 #include "model/name_tables.h"
 #include "translation/chart_names_in.h"
 
@@ -42,8 +43,6 @@ ChartDrawing::ChartDrawing(QWidget* parent, const QString& objectName, QPoint po
     for (std::size_t sign = 0; sign < signBoxes_.size(); ++sign) {
         auto* box = new SignBox(this, IndexedName(boxName, sign), figure_.boxLinesCentred);
         SetChartColours(*box, ChartGround, ChartText);
-        // A screen reader names the box by its sign and reads the bodies as its description.
-        box->setAccessibleName(SignWords(sign));
         signBoxes_[sign] = box;
     }
     if (figure_.numberAnchors) {
@@ -56,7 +55,7 @@ ChartDrawing::ChartDrawing(QWidget* parent, const QString& objectName, QPoint po
             numbers_[region] = number;
         }
     }
-    for (std::size_t sign = 0; sign < signBoxes_.size(); ++sign) PlaceSign(sign, regionOfSign_[sign]);
+    KeepTranslated(*this, [this] { NameSigns(); });
 }
 
 void ChartDrawing::PlaceSign(std::size_t sign, std::size_t region) {
@@ -76,10 +75,19 @@ void ChartDrawing::NameApart(const QString& objectPrefix, const QString& readerP
     for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         part->setObjectName(objectPrefix + part->objectName());
     }
+    SetReaderPrefix(readerPrefix);
+}
+
+void ChartDrawing::SetReaderPrefix(const QString& readerPrefix) {
     readerPrefix_ = readerPrefix;
+    NameSigns();
+}
+
+void ChartDrawing::NameSigns() {
     for (std::size_t sign = 0; sign < signBoxes_.size(); ++sign) {
+        // A screen reader names the box by its sign and reads the bodies as its description.
         signBoxes_[sign]->setAccessibleName(SignWords(sign));
-        PlaceSign(sign, regionOfSign_[sign]);  // names the number of the sign's region again
+        PlaceSign(sign, regionOfSign_[sign]);  // names the number of the sign's region
     }
 }
 

@@ -25,6 +25,8 @@ public:
     // its boxes and numbers get objectPrefix; a screen reader reads each sign after
     // readerPrefix ("Sun Aries").
     void NameApart(const QString& objectPrefix, const QString& readerPrefix);
+    // The words a screen reader reads before each sign, as after a change of language.
+    void SetReaderPrefix(const QString& readerPrefix);
 
 protected:
     // At `positionTwips` in its parent, the style's size; boxes are named boxName(s), numbers
@@ -38,6 +40,8 @@ protected:
 
 private:
     QString SignWords(std::size_t sign) const;
+    // Each box's name and each number's description, in the language shown.
+    void NameSigns();
 
     ChartStyle style_;
     const ChartFigure& figure_;

@@ -1,6 +1,8 @@
 #include "desktop/ui/chart/chart_session.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -26,6 +28,8 @@
 #include "desktop/ui/reading/shadbala_tab.h"
 #include "desktop/ui/reading/planets_tab.h"
 #include "desktop/ui/chart/mdi.h"
+#include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/language_setting.h"
 #include "desktop/ui/widgets/message_sink.h"
 
 namespace grahavani {
@@ -48,6 +52,7 @@ ChartSession::ChartSession(MessageSink& messages, CommonDialog& dialogs, QSettin
     connect(entryForm_.get(), &frmMain::calculateRequested, this, &ChartSession::CalculateChart);
     connect(entryForm_.get(), &frmMain::openRequested, this, [this] { fileCommands_->Open(); });
     connect(entryForm_.get(), &frmMain::matchingRequested, this, &ChartSession::ShowMatching);
+    connect(entryForm_.get(), &frmMain::languageChosen, this, &ChartSession::SwitchLanguage);
     connect(entryForm_.get(), &frmMain::exitRequested, this, &ChartSession::RequestExit);
     connect(entryForm_.get(), &frmMain::vendorPageRequested, this,
             &ChartSession::vendorPageRequested);
@@ -64,6 +69,14 @@ MDI* ChartSession::MainWindow() const { return mainWindow_; }
 void ChartSession::ShowMatching() {
     if (!matching_) matching_ = std::make_unique<frmMatching>(*this, dialogs_, messages_);
     matching_->ShowFor(mainWindow_ ? static_cast<QWidget*>(mainWindow_) : entryForm_.get());
+}
+
+void ChartSession::SwitchLanguage(Language language) {
+    if (!InstallDesktopTranslator(language)) return;  // the texts stay as they are
+    WriteLanguageSetting(settings_, language);
+    // The windows set their own texts first, so that the chart's below are the last word.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    if (mainWindow_) ShowChartTextsAgain(*mainWindow_);
 }
 
 void ChartSession::ShowEntryForm() { entryForm_->show(); }
@@ -155,12 +168,21 @@ void ChartSession::ShowChart(MDI& window, const ChartTiming& timing) {
     interpretation.ShadbalaPage().Fill(birth_, chart_, timing.Sunrise);
 }
 
+void ChartSession::ShowChartTextsAgain(MDI& window) {
+    InterpretationView& interpretation = window.Display().Interpretation();
+    const InterpretationView::ReadingPlace place = interpretation.Place();
+    ShowChart(window, timing_);
+    interpretation.ReturnTo(place);
+    window.ShowStyleCaption();
+}
+
 MDI& ChartSession::EnsureMainWindow() {
     if (!mainWindow_) {
         mainWindow_ = new MDI(settings_);
         mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
         connect(mainWindow_, &MDI::backRequested, this, &ChartSession::Back);
         connect(mainWindow_, &MDI::matchingRequested, this, &ChartSession::ShowMatching);
+        connect(mainWindow_, &MDI::languageChosen, this, &ChartSession::SwitchLanguage);
         connect(mainWindow_, &MDI::chartSettingsChanged, this, &ChartSession::RecomputeChart);
         connect(mainWindow_, &MDI::exitRequested, this, &ChartSession::RequestExit);
         connect(mainWindow_, &MDI::vendorPageRequested, this, &ChartSession::vendorPageRequested);

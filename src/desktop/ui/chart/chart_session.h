@@ -15,6 +15,7 @@ class QSettings;
 #include "model/birth_record.h"
 #include "model/chart_options.h"
 #include "model/chart_result.h"
+#include "model/language.h"
 #include "desktop/ui/chart/chart_style.h"
 #include "desktop/ui/widgets/vendor_page.h"
 
@@ -63,6 +64,9 @@ public:
     void UnloadForms();
     // Shows the kundali matching window, made once and kept while the program runs.
     void ShowMatching();
+    // Every window in `language` at once, the chart's own texts too, and the choice kept in the
+    // settings for later starts. Entries, chart, style and the views shown stay as they are.
+    void SwitchLanguage(Language language);
 
 signals:
     // An exit command or a close box: the program should end.
@@ -84,6 +88,8 @@ private:
                          QWidget* parent);
     // Fills every view of the main window from the records and the settings.
     void ShowChart(MDI& window, const ChartTiming& timing);
+    // The texts ShowChart wrote, again in the language now installed.
+    void ShowChartTextsAgain(MDI& window);
     void RequestExit();
 
     MessageSink& messages_;

@@ -10,6 +10,7 @@
 #include "render/fonts.h"
 #include "chart/header_lines.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
 #include "texts/position_text_in.h"
 #include "translation/chart_names_in.h"
 #include "desktop/ui/reading/ashtakavarga_tab.h"
@@ -46,9 +47,10 @@ QFrame* MakeFrame(QWidget* parent, const QString& name) {
     return frame;
 }
 
-QGroupBox* MakePanel(QWidget* parent, const QString& name, const QString& caption,
+QGroupBox* MakePanel(QWidget* parent, const QString& name, const char* caption,
                      const QRect& twips) {
-    auto* panel = new QGroupBox(caption, parent);
+    auto* panel = new QGroupBox(parent);
+    KeepTranslated(*panel, [panel, caption] { panel->setTitle(frmDisplay::tr(caption)); });
     panel->setObjectName(name);
     panel->setFont(VerdanaFont(8.25, true));
     panel->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
@@ -83,6 +85,17 @@ void ShowValue(QLabel* cell, const QString& value) {
     FitFontToWidth(*cell, value, CellPointSize, CellMarginPixels);
     cell->setText(value);
     cell->setAccessibleDescription(value);
+}
+
+// The caption cell shows the English source in the reader's language and names its value cell.
+void NameCells(QLabel& caption, QLabel& value, const char* source) {
+    caption.setBuddy(&value);
+    KeepTranslated(caption, [&caption, &value, source] {
+        const QString text = frmDisplay::tr(source);
+        FitFontToWidth(caption, text, CellPointSize, CellMarginPixels);
+        caption.setText(text);
+        value.setAccessibleName(text);
+    });
 }
 
 }  // namespace
@@ -138,12 +151,11 @@ void frmDisplay::BuildDetailsPanel() {
         "lblAyanamsha", "lblLagna", "lblNakshatra", "lblRashi", "lblPada", "lblLord"};
     static constexpr std::array<int, 6> Tops = {300, 670, 1050, 1425, 1785, 2160};
     QGroupBox* panel =
-        MakePanel(fraChart, "fraVedic", tr("Other Vedic Details"), {6000, 3870, 3705, 2565});
+        MakePanel(fraChart, "fraVedic", QT_TR_NOOP("Other Vedic Details"), {6000, 3870, 3705, 2565});
     for (std::size_t row = 0; row < detailValues_.size(); ++row) {
-        QLabel* caption = MakeCell(panel, QString(), tr(Captions[row]), {120, Tops[row], 1740, 270});
+        QLabel* caption = MakeCell(panel, QString(), QString(), {120, Tops[row], 1740, 270});
         detailValues_[row] = MakeCell(panel, Names[row], QString(), {1860, Tops[row], 1740, 270});
-        detailValues_[row]->setAccessibleName(tr(Captions[row]));
-        caption->setBuddy(detailValues_[row]);
+        NameCells(*caption, *detailValues_[row], Captions[row]);
     }
 }
 
@@ -154,14 +166,13 @@ void frmDisplay::BuildPositionTable() {
         QT_TR_NOOP("Shani / Saturn"),    QT_TR_NOOP("Rahu / North Node"), QT_TR_NOOP("Ketu / South Node")};
     static constexpr std::array<int, 9> Tops = {300, 615, 945, 1275, 1590, 1920, 2250, 2565, 2895};
     QGroupBox* table =
-        MakePanel(fraChart, "fraWestern", tr("Vedic Planetary Position"), {9840, 3150, 3600, 3285});
+        MakePanel(fraChart, "fraWestern", QT_TR_NOOP("Vedic Planetary Position"), {9840, 3150, 3600, 3285});
     for (std::size_t body = 0; body < positionCells_.size(); ++body) {
-        QLabel* caption = MakeCell(table, QStringLiteral("PlanetName(%1)").arg(body),
-                                   tr(BodyCaptions[body]), {150, Tops[body], 1935, 285});
+        QLabel* caption = MakeCell(table, QStringLiteral("PlanetName(%1)").arg(body), QString(),
+                                   {150, Tops[body], 1935, 285});
         positionCells_[body] = MakeCell(table, QStringLiteral("Planet(%1)").arg(body), QString(),
                                         {2070, Tops[body], 1365, 285});
-        positionCells_[body]->setAccessibleName(tr(BodyCaptions[body]));
-        caption->setBuddy(positionCells_[body]);
+        NameCells(*caption, *positionCells_[body], BodyCaptions[body]);
     }
 }
 

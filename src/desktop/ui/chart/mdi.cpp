@@ -1,6 +1,8 @@
 #include "desktop/ui/chart/mdi.h"
 #include "desktop/ui/widgets/fitted_font.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
+#include "desktop/ui/language/language_menu.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -38,13 +40,18 @@ QWidget* MakeStrip(QWidget* parent, const QString& name, int heightTwips) {
     return strip;
 }
 
-QPushButton* MakeStripButton(QWidget* strip, const QString& name, const QString& caption,
+// The caption is an English source, shown in the reader's language now and at every change.
+QPushButton* MakeStripButton(QWidget* strip, const QString& name, const char* caption,
                              const QFont& font, int topTwips, float widthTwips) {
-    auto* button = new QPushButton(caption, strip);
+    auto* button = new QPushButton(strip);
     button->setObjectName(name);
     button->setFont(font);
     button->setGeometry(TwipsRect(0, topTwips, widthTwips, 400));
-    FitFontToWidth(*button, caption, font.pointSizeF(), 12);  // within the button's bevel
+    KeepTranslated(*button, [button, caption, pointSize = font.pointSizeF()] {
+        const QString text = MDI::tr(caption);
+        FitFontToWidth(*button, text, pointSize, 12);  // within the button's bevel
+        button->setText(text);
+    });
     return button;
 }
 
@@ -62,7 +69,7 @@ void MoveLeft(QWidget* widget, float leftTwips) {
 
 MDI::MDI(QSettings& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName("MDI");
-    setWindowTitle(tr("Grahavani 2.05"));
+    KeepTranslated(*this, [this] { setWindowTitle(tr("Grahavani 2.05")); });
     setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar is shown or hidden from View only
 
     auto* client = new QWidget(this);
@@ -90,7 +97,8 @@ MDI::MDI(QSettings& settings, QWidget* parent) : QMainWindow(parent), settings_(
 
 QWidget* MDI::BuildHeadingStrip() {
     QWidget* picTop = MakeStrip(this, "picTop", 1155);
-    lblHeading = new QLabel(tr("Grahavani"), picTop);
+    lblHeading = new QLabel(picTop);
+    KeepTranslated(*lblHeading, [this] { lblHeading->setText(tr("Grahavani")); });
     lblHeading->setObjectName("lblHeading");
     lblHeading->setFont(VerdanaFont(18, true));
     lblHeading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -106,20 +114,24 @@ QWidget* MDI::BuildHeadingStrip() {
 QWidget* MDI::BuildStyleStrip() {
     QWidget* Picture2 = MakeStrip(this, "Picture2", 960);
     const QFont bold = VerdanaFont(8.25, true);
-    cmdNorth = MakeStripButton(Picture2, "cmdNorth", tr("North Indian Style"), bold, 30,
+    cmdNorth = MakeStripButton(Picture2, "cmdNorth", QT_TR_NOOP("North Indian Style"), bold, 30,
                                StyleButtonWidth);
-    cmdSouth = MakeStripButton(Picture2, "cmdSouth", tr("South Indian Style"), bold, 30,
+    cmdSouth = MakeStripButton(Picture2, "cmdSouth", QT_TR_NOOP("South Indian Style"), bold, 30,
                                StyleButtonWidth);
-    cmdEast = MakeStripButton(Picture2, "cmdEast", tr("East Indian Style"), bold, 0, StyleButtonWidth);
+    cmdEast = MakeStripButton(Picture2, "cmdEast", QT_TR_NOOP("East Indian Style"), bold, 0, StyleButtonWidth);
     // Made after the style buttons, so that it follows them in the tab order.
-    cboVarga = new FieldList(Picture2, "cboVarga", tr("Divisional chart"));
+    cboVarga = new FieldList(Picture2, "cboVarga", QString());
     cboVarga->setFont(bold);
     cboVarga->setGeometry(TwipsRect(0, 30, VargaChooserWidth, 400));
-    for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) {
-        cboVarga->addItem(VargaWords(varga));
-    }
+    for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) cboVarga->addItem(QString());
+    KeepTranslated(*cboVarga, [this] {
+        cboVarga->setAccessibleName(tr("Divisional chart"));
+        for (std::size_t varga = 0; varga < VargaDivisions.size(); ++varga) {
+            cboVarga->setItemText(static_cast<int>(varga), VargaWords(varga));
+        }
+    });
     connect(cboVarga, &QComboBox::currentIndexChanged, this, &MDI::ShowVarga);
-    cmdInterpration = MakeStripButton(Picture2, "cmdInterpration", tr("Show Interpretation"), bold,
+    cmdInterpration = MakeStripButton(Picture2, "cmdInterpration", QT_TR_NOOP("Show Interpretation"), bold,
                                       480, InterpretationWidth);
     connect(cmdNorth, &QPushButton::clicked, this, [this] { ApplyChartStyle(ChartStyle::North); });
     connect(cmdSouth, &QPushButton::clicked, this, [this] { ApplyChartStyle(ChartStyle::South); });
@@ -131,10 +143,10 @@ QWidget* MDI::BuildStyleStrip() {
 
 QWidget* MDI::BuildBottomStrip() {
     QWidget* Picture1 = MakeStrip(this, "Picture1", 700);
-    cmdSaveAsJPG = MakeStripButton(Picture1, "cmdSaveAsJPG", tr("Save As &JPG"), VerdanaFont(8.25),
+    cmdSaveAsJPG = MakeStripButton(Picture1, "cmdSaveAsJPG", QT_TR_NOOP("Save As &JPG"), VerdanaFont(8.25),
                                    120, SaveAsJpgWidth);
-    cmdBack = MakeStripButton(Picture1, "cmdBack", tr("&Back"), SansSerifFont(), 120, BackWidth);
-    cmdExit = MakeStripButton(Picture1, "cmdExit", tr("E&xit"), VerdanaFont(8.25), 120, ExitWidth);
+    cmdBack = MakeStripButton(Picture1, "cmdBack", QT_TR_NOOP("&Back"), SansSerifFont(), 120, BackWidth);
+    cmdExit = MakeStripButton(Picture1, "cmdExit", QT_TR_NOOP("E&xit"), VerdanaFont(8.25), 120, ExitWidth);
     connect(cmdSaveAsJPG, &QPushButton::clicked, this, &MDI::saveAsJpgRequested);
     connect(cmdBack, &QPushButton::clicked, this, &MDI::backRequested);
     connect(cmdExit, &QPushButton::clicked, this, &MDI::exitRequested);
@@ -142,44 +154,32 @@ QWidget* MDI::BuildBottomStrip() {
 }
 
 void MDI::BuildMenus() {
-    const auto item = [](QMenu* menu, const QString& name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    const auto submenu = [](QMenu* parentMenu, const QString& name, const QString& caption) {
-        QMenu* menu = parentMenu->addMenu(caption);
-        menu->setObjectName(name);
-        return menu;
-    };
-    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName("mnuFile");
-    mnuNew = item(mnuFile, "mnuNew", tr("&New"));
-    mnuOpen = item(mnuFile, "mnuOpen", tr("&Open"));
-    QMenu* mnuSaveAsText = submenu(mnuFile, "mnuSaveAsText", tr("Save As &Text File"));
-    mnuSave = item(mnuSaveAsText, "mnuSave", tr("&Save"));
-    mnuSaveAs = item(mnuSaveAsText, "mnuSaveAs", tr("Save &As"));
+    QMenu* mnuFile = Submenu(menuBar(), "mnuFile", QT_TR_NOOP("&File"));
+    mnuNew = Item(mnuFile, "mnuNew", QT_TR_NOOP("&New"));
+    mnuOpen = Item(mnuFile, "mnuOpen", QT_TR_NOOP("&Open"));
+    QMenu* mnuSaveAsText = Submenu(mnuFile, "mnuSaveAsText", QT_TR_NOOP("Save As &Text File"));
+    mnuSave = Item(mnuSaveAsText, "mnuSave", QT_TR_NOOP("&Save"));
+    mnuSaveAs = Item(mnuSaveAsText, "mnuSaveAs", QT_TR_NOOP("Save &As"));
     mnuFile->addSeparator();
-    mnuExport = item(mnuFile, "mnuExport", tr("&Export Chart As Text"));
-    mnuExportPdf = item(mnuFile, "mnuExportPdf", tr("Export &PDF..."));
+    mnuExport = Item(mnuFile, "mnuExport", QT_TR_NOOP("&Export Chart As Text"));
+    mnuExportPdf = Item(mnuFile, "mnuExportPdf", QT_TR_NOOP("Export &PDF..."));
     mnuFile->addSeparator();
-    mnuMatching = item(mnuFile, "mnuMatching", tr("Kundali &Matching..."));
+    mnuMatching = Item(mnuFile, "mnuMatching", QT_TR_NOOP("Kundali &Matching..."));
     mnuFile->addSeparator();
-    mnuPrint = item(mnuFile, "mnuPrint", tr("&Print"));
+    mnuPrint = Item(mnuFile, "mnuPrint", QT_TR_NOOP("&Print"));
     mnuFile->addSeparator();
-    QAction* mnuBack = item(mnuFile, "mnuBack", tr("&Back"));
+    QAction* mnuBack = Item(mnuFile, "mnuBack", QT_TR_NOOP("&Back"));
     mnuFile->addSeparator();
-    QAction* mnuExit = item(mnuFile, "mnuExit", tr("E&xit"));
+    QAction* mnuExit = Item(mnuFile, "mnuExit", QT_TR_NOOP("E&xit"));
 
-    QMenu* mnuView = menuBar()->addMenu(tr("&View"));
-    mnuView->setObjectName("mnuView");
-    mnuToolBar = item(mnuView, "mnuToolBar", tr("&Toolbar"));
+    QMenu* mnuView = Submenu(menuBar(), "mnuView", QT_TR_NOOP("&View"));
+    mnuToolBar = Item(mnuView, "mnuToolBar", QT_TR_NOOP("&Toolbar"));
     mnuToolBar->setCheckable(true);
     mnuView->addSeparator();
-    QMenu* mnuChartStyle = submenu(mnuView, "mnuChartStyle", tr("&Chart Style"));
-    styleItems_ = {item(mnuChartStyle, "mnuNorth", tr("&North Indian Style")),
-                   item(mnuChartStyle, "mnuSouth", tr("&South Indian Style")),
-                   item(mnuChartStyle, "mnuEast", tr("&East Indian Style"))};
+    QMenu* mnuChartStyle = Submenu(mnuView, "mnuChartStyle", QT_TR_NOOP("&Chart Style"));
+    styleItems_ = {Item(mnuChartStyle, "mnuNorth", QT_TR_NOOP("&North Indian Style")),
+                   Item(mnuChartStyle, "mnuSouth", QT_TR_NOOP("&South Indian Style")),
+                   Item(mnuChartStyle, "mnuEast", QT_TR_NOOP("&East Indian Style"))};
     for (std::size_t index = 0; index < styleItems_.size(); ++index) {
         styleItems_[index]->setCheckable(true);
         connect(styleItems_[index], &QAction::triggered, this,
@@ -187,6 +187,10 @@ void MDI::BuildMenus() {
     }
 
     BuildChartChoices(mnuView);
+    mnuView->addSeparator();
+    auto* mnuLanguage = new LanguageMenu(mnuView);
+    mnuView->addMenu(mnuLanguage);
+    connect(mnuLanguage, &LanguageMenu::languageChosen, this, &MDI::languageChosen);
 
     mnuOnline = AddHelpMenu(
         menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
@@ -215,17 +219,15 @@ void MDI::BuildMenus() {
 }
 
 void MDI::BuildChartChoices(QMenu* mnuView) {
-    const auto checkable = [](QMenu* menu, const QString& name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
+    const auto checkable = [this](QMenu* menu, const QString& name, const char* caption) {
+        QAction* action = Item(menu, name, caption);
         action->setCheckable(true);
         return action;
     };
     mnuView->addSeparator();
-    QMenu* mnuEphemeris = mnuView->addMenu(tr("E&phemeris"));
-    mnuEphemeris->setObjectName("mnuEphemeris");
-    engineItems_ = {checkable(mnuEphemeris, "mnuClassic", tr("&Classic")),
-                    checkable(mnuEphemeris, "mnuPrecise", tr("&Precise"))};
+    QMenu* mnuEphemeris = Submenu(mnuView, "mnuEphemeris", QT_TR_NOOP("E&phemeris"));
+    engineItems_ = {checkable(mnuEphemeris, "mnuClassic", QT_TR_NOOP("&Classic")),
+                    checkable(mnuEphemeris, "mnuPrecise", QT_TR_NOOP("&Precise"))};
     auto* engines = new QActionGroup(this);
     for (std::size_t index = 0; index < engineItems_.size(); ++index) {
         engines->addAction(engineItems_[index]);
@@ -236,24 +238,23 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
                 });
     }
     mnuEphemeris->addSeparator();
-    mnuTrueNode = checkable(mnuEphemeris, "mnuTrueNode", tr("&True Node"));
+    mnuTrueNode = checkable(mnuEphemeris, "mnuTrueNode", QT_TR_NOOP("&True Node"));
     connect(mnuTrueNode, &QAction::triggered, this, [this](bool trueNode) {
         WriteLunarNode(settings_, trueNode ? LunarNode::True : LunarNode::Mean);
         emit chartSettingsChanged();
     });
 
-    mnuNavamsa = checkable(mnuView, "mnuNavamsa", tr("&Navamsa (D9)"));
+    mnuNavamsa = checkable(mnuView, "mnuNavamsa", QT_TR_NOOP("&Navamsa (D9)"));
     connect(mnuNavamsa, &QAction::triggered, this, &MDI::ShowNavamsa);
-    mnuLagnaAtTop = checkable(mnuView, "mnuLagnaAtTop", tr("&Lagna at Top (North Indian)"));
+    mnuLagnaAtTop = checkable(mnuView, "mnuLagnaAtTop", QT_TR_NOOP("&Lagna at Top (North Indian)"));
     connect(mnuLagnaAtTop, &QAction::triggered, this, &MDI::ShowLagnaAtTop);
 
-    QMenu* mnuDashaYear = mnuView->addMenu(tr("&Dasha Year"));
-    mnuDashaYear->setObjectName("mnuDashaYear");
+    QMenu* mnuDashaYear = Submenu(mnuView, "mnuDashaYear", QT_TR_NOOP("&Dasha Year"));
     auto* years = new QActionGroup(this);
     const char* names[] = {"mnuYear36525", "mnuYear3652425", "mnuYear360"};
     const char* captions[] = {QT_TR_NOOP("365.2&5 days"), QT_TR_NOOP("365.2&425 days"), QT_TR_NOOP("36&0 days")};
     for (std::size_t index = 0; index < dashaYearItems_.size(); ++index) {
-        dashaYearItems_[index] = checkable(mnuDashaYear, names[index], tr(captions[index]));
+        dashaYearItems_[index] = checkable(mnuDashaYear, names[index], captions[index]);
         years->addAction(dashaYearItems_[index]);
         connect(dashaYearItems_[index], &QAction::triggered, this, [this, index] {
             WriteDashaYear(settings_, static_cast<DashaYear>(index));
@@ -261,10 +262,24 @@ void MDI::BuildChartChoices(QMenu* mnuView) {
         });
     }
     mnuView->addSeparator();
-    QAction* mnuSettings = mnuView->addAction(tr("&Settings…"));
-    mnuSettings->setObjectName("mnuSettings");
+    QAction* mnuSettings = Item(mnuView, "mnuSettings", QT_TR_NOOP("&Settings…"));
     connect(mnuSettings, &QAction::triggered, this, &MDI::OpenSettings);
     ShowChartSettings();
+}
+
+QAction* MDI::Item(QMenu* menu, const QString& name, const char* caption) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(name);
+    KeepTranslated(*this, [action, caption] { action->setText(tr(caption)); });
+    return action;
+}
+
+QMenu* MDI::Submenu(QWidget* parentMenu, const QString& name, const char* caption) {
+    auto* menu = new QMenu(parentMenu);
+    menu->setObjectName(name);
+    parentMenu->addAction(menu->menuAction());
+    KeepTranslated(*this, [menu, caption] { menu->setTitle(tr(caption)); });
+    return menu;
 }
 
 void MDI::OpenSettings() {
@@ -312,8 +327,9 @@ void MDI::ShowEphemeris(const QString& caption) {
 }
 
 void MDI::BuildToolbar() {
-    TB = addToolBar(tr("Toolbar"));
+    TB = addToolBar(QString());
     TB->setObjectName("TB");
+    KeepTranslated(*TB, [this] { TB->setWindowTitle(tr("Toolbar")); });
     TB->setMovable(false);
     TB->setFloatable(false);
     TB->setIconSize(QSize(16, 15));
@@ -324,9 +340,12 @@ void MDI::BuildToolbar() {
         {"Print", QT_TR_NOOP("Print")}, {"Help", QT_TR_NOOP("Help")}};
     for (const auto& [name, caption] : buttons) {
         const QString key = name;  // a lambda captures no structured binding before C++20
-        QAction* button = TB->addAction(ToolbarIcon(key), tr(caption));
+        QAction* button = TB->addAction(ToolbarIcon(key), QString());
         button->setObjectName("TB" + key);
-        button->setToolTip(tr(caption));
+        KeepTranslated(*this, [button, caption = caption] {
+            button->setText(tr(caption));
+            button->setToolTip(tr(caption));
+        });
         connect(button, &QAction::triggered, this, [this, key] { ToolbarButtonClicked(key); });
     }
 }
@@ -348,7 +367,12 @@ void MDI::ApplyChartStyle(ChartStyle style) {
         styleItems_[index]->setChecked(index == static_cast<std::size_t>(style));
     }
     style_ = style;
-    QString caption = ChartStyleName(style);
+    ShowStyleCaption();
+    display_->ShowDrawing(style);
+}
+
+void MDI::ShowStyleCaption() {
+    QString caption = ChartStyleName(style_);
     if (const int varga = cboVarga->currentIndex(); varga > 0) {
         caption += QStringLiteral(" · ") + VargaWords(static_cast<std::size_t>(varga));
     }
@@ -356,7 +380,6 @@ void MDI::ApplyChartStyle(ChartStyle style) {
     display_->ShowCaption(caption);
     // The caption's width changed: centre it again.
     ApplyResizeRule();
-    display_->ShowDrawing(style);
 }
 
 void MDI::ToolbarButtonClicked(const QString& key) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include "desktop/ui/chart/chart_style.h"
+#include "model/language.h"
 #include "desktop/ui/widgets/vendor_page.h"
 
 class QAction;
@@ -33,6 +34,8 @@ public:
     QPushButton* StyleButton(ChartStyle style) const;
 
     void ApplyChartStyle(ChartStyle style);
+    // The style and the varga shown, above the drawing and on it, in the language shown.
+    void ShowStyleCaption();
     ChartStyle Style() const { return style_; }
     // Whether View → Lagna at Top is checked.
     bool LagnaAtTop() const;
@@ -66,6 +69,8 @@ signals:
     // A View menu choice or a setting the chart is computed or shown by was changed and
     // stored: the chart on screen should be computed again.
     void chartSettingsChanged();
+    // View → Language.
+    void languageChosen(Language language);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -73,6 +78,9 @@ protected:
 
 private:
     void BuildMenus();
+    // A menu item or submenu whose English caption is shown in the reader's language.
+    QAction* Item(QMenu* menu, const QString& name, const char* caption);
+    QMenu* Submenu(QWidget* parentMenu, const QString& name, const char* caption);
     void BuildChartChoices(QMenu* mnuView);
     // The settings dialog over this window; what it applies recomputes the chart on screen.
     void OpenSettings();

@@ -14,6 +14,7 @@
 #include "atlas/place_search.h"
 #include "model/reference_tables.h"
 #include "desktop/ui/entry/place_completer.h"
+#include "desktop/ui/language/keep_translated.h"
 #include "desktop/ui/widgets/message_sink.h"
 
 namespace grahavani {
@@ -31,28 +32,35 @@ AtlasZoneChoice::AtlasZoneChoice(QWidget* parent, QComboBox& zoneList, QCheckBox
     setObjectName("fraAtlasZone");
     lblAtlasZone = new QLabel(this);
     lblAtlasZone->setObjectName("lblAtlasZone");
-    lblAtlasZone->setAccessibleName(tr("Time zone found"));
     lblAtlasZone->setWordWrap(true);
     lblAtlasZone->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lblAtlasZone->setFocusPolicy(Qt::TabFocus);  // so a screen reader's user can reach what it says
-    //: The hour a clock shows twice when daylight saving time ends.
-    fraRepeatedHour = new QGroupBox(tr("Repeated hour"), this);
+    fraRepeatedHour = new QGroupBox(this);
     fraRepeatedHour->setObjectName("fraRepeatedHour");
-    fraRepeatedHour->setAccessibleName(tr("Repeated hour"));
-    //: The first of the repeated hour's two passes.
-    optEarlier = new QRadioButton(tr("Earlier"), fraRepeatedHour);
+    optEarlier = new QRadioButton(fraRepeatedHour);
     optEarlier->setObjectName("optEarlier");
-    //: The second of the repeated hour's two passes.
-    optLater = new QRadioButton(tr("Later"), fraRepeatedHour);
+    optLater = new QRadioButton(fraRepeatedHour);
     optLater->setObjectName("optLater");
     optEarlier->setChecked(true);
     auto* pair = new QHBoxLayout(fraRepeatedHour);
     pair->addWidget(optEarlier);
     pair->addWidget(optLater);
     fraRepeatedHour->hide();
-    cmdSuggestZone = new QPushButton(tr("Suggest zone"), this);
+    cmdSuggestZone = new QPushButton(this);
     cmdSuggestZone->setObjectName("cmdSuggestZone");
-    cmdSuggestZone->setAccessibleName(tr("Suggest zone"));
+    KeepTranslated(*this, [this] {
+        lblAtlasZone->setAccessibleName(tr("Time zone found"));
+        //: The hour a clock shows twice when daylight saving time ends.
+        fraRepeatedHour->setTitle(tr("Repeated hour"));
+        fraRepeatedHour->setAccessibleName(tr("Repeated hour"));
+        //: The first of the repeated hour's two passes.
+        optEarlier->setText(tr("Earlier"));
+        //: The second of the repeated hour's two passes.
+        optLater->setText(tr("Later"));
+        cmdSuggestZone->setText(tr("Suggest zone"));
+        cmdSuggestZone->setAccessibleName(tr("Suggest zone"));
+        if (line_) ShowLine();
+    });
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -83,7 +91,7 @@ void AtlasZoneChoice::Refresh(const BirthEntries& entries) {
     }
     const auto reading = ReadLocalClock(place_->TimeZone, *local, optLater->isChecked() ? 1 : 0);
     fraRepeatedHour->setVisible(reading.Kind == LocalTimeKind::Repeated);
-    if (!reading.Clock) return Say(Text(reading.Message));
+    if (!reading.Clock) return Say([message = Text(reading.Message)] { return message; });
 
     const ZoneClock& clock = *reading.Clock;
     const auto current = static_cast<std::size_t>(std::max(0, zoneList_.currentIndex()));
@@ -92,10 +100,12 @@ void AtlasZoneChoice::Refresh(const BirthEntries& entries) {
     zoneList_.setCurrentIndex(static_cast<int>(choice_->Row));
     daylightSaving_.setChecked(choice_->DaylightSaving);
 
-    QString line = Text(ZoneLineText(place_->TimeZone, *local, clock));
-    if (suggested_) line = tr("Nearest atlas place %1: %2").arg(Text(place_->Name), line);
-    if (!reading.Message.empty()) line += "\n" + Text(reading.Message);
-    Say(line);
+    Say([zoneLine = Text(ZoneLineText(place_->TimeZone, *local, clock)),
+         nearest = suggested_ ? Text(place_->Name) : QString(), message = Text(reading.Message)] {
+        QString line = nearest.isEmpty() ? zoneLine : tr("Nearest atlas place %1: %2").arg(nearest, zoneLine);
+        if (!message.isEmpty()) line += "\n" + message;
+        return line;
+    });
 }
 
 void AtlasZoneChoice::Forget() {
@@ -110,8 +120,9 @@ void AtlasZoneChoice::CityEdited(const QString& city, const BirthEntries& entrie
     if (city == Text(chosen_->Name)) return Follow(*chosen_, entries);
     StopFollowing();
     askAboutCoordinates_ = true;
-    Say(tr("Coordinates are those of %1: choose a place from the list or type the coordinates")
-            .arg(PlaceTitle(*chosen_)));
+    Say([place = PlaceTitle(*chosen_)] {
+        return tr("Coordinates are those of %1: choose a place from the list or type the coordinates").arg(place);
+    });
 }
 
 bool AtlasZoneChoice::ConfirmCoordinates(const QString& city) {
@@ -164,14 +175,17 @@ void AtlasZoneChoice::TakeFileZone(const BirthEntries& entries, const std::strin
     zoneList_.setCurrentIndex(static_cast<int>(entries.TimeZoneRow));
     daylightSaving_.setChecked(entries.DaylightSaving);
     fileTimeZone_ = atlasTimeZone;
-    QString line = tr("The chart file's zone: %1").arg(zoneList_.currentText());
-    if (!atlasTimeZone.empty()) line += " (" + Text(atlasTimeZone) + ")";
-    Say(line);
+    // The row's text read when the line is written, so it is in the language the list shows.
+    Say([this, row = zoneList_.currentIndex(), atlasZone = Text(atlasTimeZone)] {
+        QString line = tr("The chart file's zone: %1").arg(zoneList_.itemText(row));
+        if (!atlasZone.isEmpty()) line += " (" + atlasZone + ")";
+        return line;
+    });
 }
 
 void AtlasZoneChoice::SayFileHasNoZone() {
     Forget();
-    Say(tr("The chart file does not say its time zone: the form's zone is used."));
+    Say([] { return tr("The chart file does not say its time zone: the form's zone is used."); });
 }
 
 std::string AtlasZoneChoice::AtlasTimeZone() const {
@@ -188,7 +202,13 @@ void AtlasZoneChoice::ShowExtraRow(const ExtraZoneRow& row) {
     }
 }
 
-void AtlasZoneChoice::Say(const QString& text) {
+void AtlasZoneChoice::Say(std::function<QString()> line) {
+    line_ = std::move(line);
+    ShowLine();
+}
+
+void AtlasZoneChoice::ShowLine() {
+    const QString text = line_ ? line_() : QString();
     lblAtlasZone->setText(text);
     // A screen reader gives a label's name; what it says is its description.
     lblAtlasZone->setAccessibleDescription(text);

@@ -5,6 +5,7 @@
 // coordinates from the nearest atlas place, and says when the City box no longer names the
 // place whose coordinates the fields hold.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -62,7 +63,9 @@ signals:
 private:
     void StopFollowing();
     void ShowExtraRow(const ExtraZoneRow& row);
-    void Say(const QString& text);
+    // The line under the zone row, composed again when the language changes; none is empty.
+    void Say(std::function<QString()> line);
+    void ShowLine();
 
     QComboBox& zoneList_;
     QCheckBox& daylightSaving_;
@@ -78,6 +81,7 @@ private:
     const AtlasPlace* chosen_ = nullptr;
     bool askAboutCoordinates_ = false;  // the city was typed over and the user not asked yet
     std::optional<ExtraZoneRow> extraRow_;
+    std::function<QString()> line_;
     std::optional<ZoneRowChoice> choice_;
     std::string fileTimeZone_;  // the atlas zone an opened chart file named
 };

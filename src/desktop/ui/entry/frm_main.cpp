@@ -1,6 +1,8 @@
 #include "desktop/ui/entry/frm_main.h"
 #include "translation/chart_names_in.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
+#include "desktop/ui/language/language_menu.h"
 
 #include <algorithm>
 
@@ -37,14 +39,17 @@ namespace {
 // "-32768" and a blank on either side.
 constexpr int CoordinateMaxLength = 8;
 
-QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const QString& accessibleName) {
+// The texts below are English sources, set in the reader's language now and at every change.
+QString FormText(const char* source) { return frmMain::tr(source); }
+
+QLineEdit* MakeTextBox(QWidget* parent, const QString& name, const char* accessibleName) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
+    KeepTranslated(*box, [box, accessibleName] { box->setAccessibleName(FormText(accessibleName)); });
     return box;
 }
 
-QLineEdit* MakeCoordinateBox(QWidget* parent, const QString& name, const QString& accessibleName) {
+QLineEdit* MakeCoordinateBox(QWidget* parent, const QString& name, const char* accessibleName) {
     QLineEdit* box = MakeTextBox(parent, name, accessibleName);
     box->setMaxLength(CoordinateMaxLength);
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance("-327680") + 12);
@@ -55,16 +60,19 @@ void AddNumbers(QComboBox* list, int first, int last) {
     for (int value = first; value <= last; ++value) list->addItem(QString::number(value));
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
+template <typename Widget>
+Widget* MakeWithText(QWidget* parent, const QString& name, const char* caption) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    KeepTranslated(*widget, [widget, caption] { widget->setText(FormText(caption)); });
+    return widget;
 }
 
-QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    return option;
+FieldList* MakeList(QWidget* parent, const QString& name, const char* accessibleName,
+                    TypedKeys keys = TypedKeys::FindPrefix) {
+    auto* list = new FieldList(parent, name, QString(), keys);
+    KeepTranslated(*list, [list, accessibleName] { list->setAccessibleName(FormText(accessibleName)); });
+    return list;
 }
 
 }  // namespace
@@ -72,25 +80,37 @@ QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& ca
 frmMain::frmMain(MessageSink& messages, QWidget* parent)
     : QMainWindow(parent), messages_(messages) {
     setObjectName("frmMain");
-    setWindowTitle(tr("Grahavani 2.05"));
     BuildMenus();
     BuildControls();
     FillLists();
+    KeepTranslated(*this, [this] { setWindowTitle(tr("Grahavani 2.05")); });
 }
 
 void frmMain::BuildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
+    const auto item = [this](QMenu* menu, const QString& name, const char* caption) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(name);
+        KeepTranslated(*this, [action, caption] { action->setText(FormText(caption)); });
+        return action;
+    };
+    QMenu* mnuFile = menuBar()->addMenu(QString());
     mnuFile->setObjectName("mnuFile");
-    mnuOpen = mnuFile->addAction(tr("&Open"));
-    mnuOpen->setObjectName("mnuOpen");
+    mnuOpen = item(mnuFile, "mnuOpen", QT_TR_NOOP("&Open"));
     mnuOpen->setShortcut(QKeySequence::Open);
-    mnuCalculate = mnuFile->addAction(tr("Get My Janam &Kundali"));
-    mnuCalculate->setObjectName("mnuCalculate");
-    mnuMatching = mnuFile->addAction(tr("Kundali &Matching..."));
-    mnuMatching->setObjectName("mnuMatching");
+    mnuCalculate = item(mnuFile, "mnuCalculate", QT_TR_NOOP("Get My Janam &Kundali"));
+    mnuMatching = item(mnuFile, "mnuMatching", QT_TR_NOOP("Kundali &Matching..."));
     mnuFile->addSeparator()->setObjectName("mnuFileSep");
-    mnuExit = mnuFile->addAction(tr("&Exit"));
-    mnuExit->setObjectName("mnuExit");
+    mnuExit = item(mnuFile, "mnuExit", QT_TR_NOOP("&Exit"));
+
+    QMenu* mnuView = menuBar()->addMenu(QString());
+    mnuView->setObjectName("mnuView");
+    auto* mnuLanguage = new LanguageMenu(mnuView);
+    mnuView->addMenu(mnuLanguage);
+    connect(mnuLanguage, &LanguageMenu::languageChosen, this, &frmMain::languageChosen);
+    KeepTranslated(*this, [mnuFile, mnuView] {
+        mnuFile->setTitle(tr("&File"));
+        mnuView->setTitle(tr("&View"));
+    });
 
     AddHelpMenu(
         menuBar(), [this](VendorPage page) { emit vendorPageRequested(page); },
@@ -110,48 +130,44 @@ void frmMain::BuildControls() {
     auto* grid = new QGridLayout(form);
 
     std::array<QLabel*, 11> lblLabel{};
-    const auto label = [&](int index, const QString& caption) {
-        lblLabel[index] = new QLabel(caption, form);
-        lblLabel[index]->setObjectName(QStringLiteral("lblLabel(%1)").arg(index));
+    const auto label = [&](int index, const char* caption) {
+        lblLabel[index] = MakeWithText<QLabel>(form, QStringLiteral("lblLabel(%1)").arg(index), caption);
         return lblLabel[index];
     };
 
     // Created in tab order: name, date, time, place, coordinates, zone, buttons.
-    txtName = MakeTextBox(form, "txtName", tr("Name"));
+    txtName = MakeTextBox(form, "txtName", QT_TR_NOOP("Name"));
     // The year list keeps Qt's prefix search: "1", "9", "4" finds 1940 as it is typed.
-    cboDate = new FieldList(form, "cboDate", tr("Date of Birth: Day"), TypedKeys::PickNumber);
-    cboMonth = new FieldList(form, "cboMonth", tr("Date of Birth: Month"));
-    cboYear = new FieldList(form, "cboYear", tr("Date of Birth: Year"));
-    cboHour = new FieldList(form, "cboHour", tr("Time of Birth: Hour"), TypedKeys::PickNumber);
-    cboMinute = new FieldList(form, "cboMinute", tr("Time of Birth: Minute"), TypedKeys::PickNumber);
-    txtCountry = MakeTextBox(form, "txtCountry", tr("Country"));
+    cboDate = MakeList(form, "cboDate", QT_TR_NOOP("Date of Birth: Day"), TypedKeys::PickNumber);
+    cboMonth = MakeList(form, "cboMonth", QT_TR_NOOP("Date of Birth: Month"));
+    cboYear = MakeList(form, "cboYear", QT_TR_NOOP("Date of Birth: Year"));
+    cboHour = MakeList(form, "cboHour", QT_TR_NOOP("Time of Birth: Hour"), TypedKeys::PickNumber);
+    cboMinute = MakeList(form, "cboMinute", QT_TR_NOOP("Time of Birth: Minute"), TypedKeys::PickNumber);
+    txtCountry = MakeTextBox(form, "txtCountry", QT_TR_NOOP("Country"));
     //: The state or province of the birth place.
-    txtState = MakeTextBox(form, "txtState", tr("State"));
-    txtCity = MakeTextBox(form, "txtCity", tr("City"));
-    Command1 = MakeButton(form, "Command1", tr("Click here to find Latitude && Longitude"));
-    txtLatDeg = MakeCoordinateBox(form, "txtLatDeg", tr("Latitude: Degrees"));
-    txtLatMin = MakeCoordinateBox(form, "txtLatMin", tr("Latitude: Minutes"));
+    txtState = MakeTextBox(form, "txtState", QT_TR_NOOP("State"));
+    txtCity = MakeTextBox(form, "txtCity", QT_TR_NOOP("City"));
+    Command1 = MakeWithText<QPushButton>(form, "Command1", QT_TR_NOOP("Click here to find Latitude && Longitude"));
+    txtLatDeg = MakeCoordinateBox(form, "txtLatDeg", QT_TR_NOOP("Latitude: Degrees"));
+    txtLatMin = MakeCoordinateBox(form, "txtLatMin", QT_TR_NOOP("Latitude: Minutes"));
     auto* fraLat = new QGroupBox(form);
     fraLat->setObjectName("fraLat");
     //: North and South of the equator: the latitude's direction, in a narrow box.
-    const QString north = tr("North");
-    const QString south = tr("South");
-    optLat = {MakeOption(fraLat, "optLat(0)", north), MakeOption(fraLat, "optLat(1)", south)};
-    txtLonDeg = MakeCoordinateBox(form, "txtLonDeg", tr("Longitude: Degrees"));
-    txtLonMin = MakeCoordinateBox(form, "txtLonMin", tr("Longitude: Minutes"));
+    optLat = {MakeWithText<QRadioButton>(fraLat, "optLat(0)", QT_TR_NOOP("North")),
+              MakeWithText<QRadioButton>(fraLat, "optLat(1)", QT_TR_NOOP("South"))};
+    txtLonDeg = MakeCoordinateBox(form, "txtLonDeg", QT_TR_NOOP("Longitude: Degrees"));
+    txtLonMin = MakeCoordinateBox(form, "txtLonMin", QT_TR_NOOP("Longitude: Minutes"));
     auto* fraLong = new QGroupBox(form);
     fraLong->setObjectName("fraLong");
     //: East and West of Greenwich: the longitude's direction, in a narrow box.
-    const QString east = tr("East");
-    const QString west = tr("West");
-    optLong = {MakeOption(fraLong, "optLong(0)", east), MakeOption(fraLong, "optLong(1)", west)};
-    cboTimeZone = new FieldList(form, "cboTimeZone", tr("Time Zone"));
-    chkDST = new QCheckBox(tr("Daylight Saving Time"), form);
-    chkDST->setObjectName("chkDST");
+    optLong = {MakeWithText<QRadioButton>(fraLong, "optLong(0)", QT_TR_NOOP("East")),
+               MakeWithText<QRadioButton>(fraLong, "optLong(1)", QT_TR_NOOP("West"))};
+    cboTimeZone = MakeList(form, "cboTimeZone", QT_TR_NOOP("Time Zone"));
+    chkDST = MakeWithText<QCheckBox>(form, "chkDST", QT_TR_NOOP("Daylight Saving Time"));
     atlasZone_ = new AtlasZoneChoice(form, *cboTimeZone, *chkDST, messages_);
-    cmdCalculate3 = MakeButton(form, "cmdCalculate3", tr("Get My Janam Kundali (&East Indian Style)"));
-    cmdCalculate2 = MakeButton(form, "cmdCalculate2", tr("Get My Janam Kundali (&North Indian Style)"));
-    cmdCalculate = MakeButton(form, "cmdCalculate", tr("Get My Janam Kundali (&South Indian Style)"));
+    cmdCalculate3 = MakeWithText<QPushButton>(form, "cmdCalculate3", QT_TR_NOOP("Get My Janam Kundali (&East Indian Style)"));
+    cmdCalculate2 = MakeWithText<QPushButton>(form, "cmdCalculate2", QT_TR_NOOP("Get My Janam Kundali (&North Indian Style)"));
+    cmdCalculate = MakeWithText<QPushButton>(form, "cmdCalculate", QT_TR_NOOP("Get My Janam Kundali (&South Indian Style)"));
 
     for (QGroupBox* frame : {fraLat, fraLong}) {
         auto* pair = new QHBoxLayout(frame);
@@ -160,42 +176,43 @@ void frmMain::BuildControls() {
     }
     optLat[0]->setChecked(true);
     optLong[0]->setChecked(true);
-    fraLat->setAccessibleName(tr("Latitude direction"));
-    fraLong->setAccessibleName(tr("Longitude direction"));
+    KeepTranslated(*form, [fraLat, fraLong] {
+        fraLat->setAccessibleName(tr("Latitude direction"));
+        fraLong->setAccessibleName(tr("Longitude direction"));
+    });
 
     grid->addWidget(Command1, 0, 1, 1, 4);
-    grid->addWidget(label(2, tr("Name")), 1, 0);
+    grid->addWidget(label(2, QT_TR_NOOP("Name")), 1, 0);
     grid->addWidget(txtName, 1, 1, 1, 4);
-    grid->addWidget(label(1, tr("Date of Birth")), 2, 0);
+    grid->addWidget(label(1, QT_TR_NOOP("Date of Birth")), 2, 0);
     grid->addWidget(cboDate, 2, 1);
     grid->addWidget(cboMonth, 2, 2);
     grid->addWidget(cboYear, 2, 3);
-    grid->addWidget(label(0, tr("Time of Birth")), 3, 0);
+    grid->addWidget(label(0, QT_TR_NOOP("Time of Birth")), 3, 0);
     grid->addWidget(cboHour, 3, 1);
     grid->addWidget(cboMinute, 3, 2);
     //: Hours and minutes of the lists before it, in a narrow column.
-    auto* Label16 = new QLabel(tr("HH/MM"), form);
-    Label16->setObjectName("Label16");
+    auto* Label16 = MakeWithText<QLabel>(form, "Label16", QT_TR_NOOP("HH/MM"));
     grid->addWidget(Label16, 3, 3);
-    grid->addWidget(label(6, tr("Country")), 4, 0);
+    grid->addWidget(label(6, QT_TR_NOOP("Country")), 4, 0);
     grid->addWidget(txtCountry, 4, 1, 1, 4);
-    grid->addWidget(label(3, tr("State")), 5, 0);
+    grid->addWidget(label(3, QT_TR_NOOP("State")), 5, 0);
     grid->addWidget(txtState, 5, 1, 1, 4);
-    grid->addWidget(label(4, tr("City")), 6, 0);
+    grid->addWidget(label(4, QT_TR_NOOP("City")), 6, 0);
     grid->addWidget(txtCity, 6, 1, 1, 4);
-    grid->addWidget(label(7, tr("Latitude")), 7, 0);
+    grid->addWidget(label(7, QT_TR_NOOP("Latitude")), 7, 0);
     grid->addWidget(txtLatDeg, 7, 1);
     grid->addWidget(txtLatMin, 7, 2);
     //: Degrees and minutes of the boxes before it, in a narrow column.
-    const QString degreesMinutes = tr("DEG/MIN");
+    const char* degreesMinutes = QT_TR_NOOP("DEG/MIN");
     grid->addWidget(label(5, degreesMinutes), 7, 3);
     grid->addWidget(fraLat, 7, 4);
-    grid->addWidget(label(8, tr("Longitude")), 8, 0);
+    grid->addWidget(label(8, QT_TR_NOOP("Longitude")), 8, 0);
     grid->addWidget(txtLonDeg, 8, 1);
     grid->addWidget(txtLonMin, 8, 2);
     grid->addWidget(label(9, degreesMinutes), 8, 3);
     grid->addWidget(fraLong, 8, 4);
-    grid->addWidget(label(10, tr("Time Zone")), 9, 0);
+    grid->addWidget(label(10, QT_TR_NOOP("Time Zone")), 9, 0);
     grid->addWidget(cboTimeZone, 9, 1, 1, 3);
     grid->addWidget(chkDST, 9, 4);
     grid->addWidget(atlasZone_, 10, 1, 1, 4);
@@ -210,20 +227,21 @@ void frmMain::BuildControls() {
     auto* fraFullBrand = new QWidget(form);
     fraFullBrand->setObjectName("fraFullBrand");
     brands_ = new QStackedLayout(fraFullBrand);
-    lblCobrand = MakeLinkLabel(
-        fraFullBrand, "lblCobrand",
-        tr("Get this software branded for your own website. Click here for more details."),
-        [this] { emit vendorPageRequested(VendorPage::CoBrand); });
-    lblFullBrand = MakeLinkLabel(
-        fraFullBrand, "lblFullBrand",
-        tr("Home Business Opportunity. Start your own Internet business and make money online. "
-           "Get this software fully branded for your website. Click here for more details."),
-        [this] { emit vendorPageRequested(VendorPage::FullyBranded); });
+    lblCobrand = MakeLinkLabel(fraFullBrand, "lblCobrand", QString(),
+                               [this] { emit vendorPageRequested(VendorPage::CoBrand); });
+    lblFullBrand = MakeLinkLabel(fraFullBrand, "lblFullBrand", QString(),
+                                 [this] { emit vendorPageRequested(VendorPage::FullyBranded); });
+    QLabel* Label1 = MakeLinkLabel(form, "Label1", QString(), [this] { emit vendorPageRequested(VendorPage::HomePage); });
+    KeepTranslated(*form, [this, Label1] {
+        SetLinkText(*lblCobrand, tr("Get this software branded for your own website. Click here for more details."));
+        SetLinkText(*lblFullBrand,
+                    tr("Home Business Opportunity. Start your own Internet business and make money online. "
+                       "Get this software fully branded for your website. Click here for more details."));
+        SetLinkText(*Label1, tr("Visit the Grahavani web site"));
+    });
     brands_->addWidget(lblCobrand);
     brands_->addWidget(lblFullBrand);
     grid->addWidget(fraFullBrand, 12, 0, 1, 5);
-    QLabel* Label1 = MakeLinkLabel(form, "Label1", tr("Visit the Grahavani web site"),
-                                   [this] { emit vendorPageRequested(VendorPage::HomePage); });
     grid->addWidget(Label1, 13, 0, 1, 5);
     grid->setColumnStretch(4, 1);
 
@@ -275,15 +293,26 @@ void frmMain::EnterPlace(const AtlasPlace& place) {
 
 void frmMain::FillLists() {
     AddNumbers(cboDate, 1, 31);
-    // The lists show the language's words; the entries take each row's English text.
-    const Language language = DesktopLanguage();
-    const auto item = [](std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); };
-    for (std::string_view month : MonthNames) cboMonth->addItem(item(MonthNameIn(month, language)));
     AddNumbers(cboYear, 1900, 2050);
     AddNumbers(cboHour, 0, 24);
     AddNumbers(cboMinute, 0, 59);
     InitReferenceTables();
-    for (const TimeZoneRow& zone : TimeZoneList) cboTimeZone->addItem(item(ZoneRowTextIn(zone.displayText, language)));
+    for (std::size_t row = 0; row < MonthNames.size(); ++row) cboMonth->addItem(QString());
+    for (std::size_t row = 0; row < TimeZoneList.size(); ++row) cboTimeZone->addItem(QString());
+    // The lists show the language's words; the entries take each row's English text, so a
+    // change of language keeps the rows chosen.
+    KeepTranslated(*this, [this] {
+        const Language language = DesktopLanguage();
+        const auto item = [](std::string_view text) {
+            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        };
+        for (std::size_t row = 0; row < MonthNames.size(); ++row) {
+            cboMonth->setItemText(static_cast<int>(row), item(MonthNameIn(MonthNames[row], language)));
+        }
+        for (std::size_t row = 0; row < TimeZoneList.size(); ++row) {
+            cboTimeZone->setItemText(static_cast<int>(row), item(ZoneRowTextIn(TimeZoneList[row].displayText, language)));
+        }
+    });
 }
 
 BirthEntries frmMain::Entries() const {

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include "model/birth_entries.h"
+#include "model/language.h"
 #include "desktop/ui/chart/chart_style.h"
 #include "desktop/ui/widgets/vendor_page.h"
 
@@ -61,6 +62,8 @@ signals:
     void openRequested();
     // File → Kundali Matching.
     void matchingRequested();
+    // View → Language.
+    void languageChosen(Language language);
     void exitRequested();
     void vendorPageRequested(VendorPage page);
     void aboutRequested();

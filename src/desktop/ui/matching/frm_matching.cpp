@@ -1,6 +1,7 @@
 #include "desktop/ui/matching/frm_matching.h"
 #include "translation/chart_names_in.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
 
 #include <initializer_list>
 
@@ -36,10 +37,9 @@ QString Words(std::string_view text) {
 
 QString Score(double score) { return QString::fromStdString(ScoreText(score)); }
 
-QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& accessibleName) {
+QLabel* MakeResultLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     label->setFocusPolicy(Qt::TabFocus);  // the reader reaches each result by Tab
     return label;
@@ -56,40 +56,30 @@ void ShowResult(QLabel* label, const QString& text) {
 frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSink& messages)
     : session_(session), dialogs_(dialogs), messages_(messages) {
     setObjectName("frmMatching");
-    setWindowTitle(tr("Kundali Matching"));
     boy_ = new MatchPartner(this, "Boy", session, dialogs, messages);
     girl_ = new MatchPartner(this, "Girl", session, dialogs, messages);
-    cmdMatch = new QPushButton(tr("&Match"), this);
+    cmdMatch = new QPushButton(this);
     cmdMatch->setObjectName("cmdMatch");
     cmdMatch->setDefault(true);
-    cmdSaveAsText = new QPushButton(tr("Save As &Text..."), this);
+    cmdSaveAsText = new QPushButton(this);
     cmdSaveAsText->setObjectName("cmdSaveAsText");
     cmdSaveAsText->setEnabled(false);
-    cmdExportPdf = new QPushButton(tr("Export &PDF..."), this);
+    cmdExportPdf = new QPushButton(this);
     cmdExportPdf->setObjectName("cmdExportPdf");
     cmdExportPdf->setEnabled(false);
-    auto* cmdClose = new QPushButton(tr("&Close"), this);
+    cmdClose = new QPushButton(this);
     cmdClose->setObjectName("cmdClose");
 
-    lblTotal = MakeResultLabel(this, "lblTotal", tr("Total"));
-    lblVerdict = MakeResultLabel(this, "lblVerdict", tr("Verdict"));
-    QStringList kootas;
-    for (std::size_t koota = 0; koota < KootaLabels.size(); ++koota) kootas << Words(KootaLabelIn(koota, DesktopLanguage()));
-    tblKootas = MakeReadOnlyTable(this, "tblKootas", tr("Ashtakoota"),
-                                  {tr("Koota"), tr("Boy"), tr("Girl"), tr("Score"), tr("Maximum")},
-                                  static_cast<int>(kootas.size()));
-    for (int row = 0; row < kootas.size(); ++row) tblKootas->item(row, 0)->setText(kootas[row]);
-    lblNotes = MakeResultLabel(this, "lblNotes", tr("Notes"));
-    lblBoyManglik = MakeResultLabel(this, "lblBoyManglik", tr("Boy's Manglik"));
-    lblGirlManglik = MakeResultLabel(this, "lblGirlManglik", tr("Girl's Manglik"));
-    tblPoruthams = MakeReadOnlyTable(this, "tblPoruthams", tr("Poruthams"), {tr("Porutham"), tr("Agreement")},
+    lblTotal = MakeResultLabel(this, "lblTotal");
+    lblVerdict = MakeResultLabel(this, "lblVerdict");
+    tblKootas = MakeReadOnlyTable(this, "tblKootas", QString(), QStringList(5, QString()),
+                                  static_cast<int>(KootaLabels.size()));
+    lblNotes = MakeResultLabel(this, "lblNotes");
+    lblBoyManglik = MakeResultLabel(this, "lblBoyManglik");
+    lblGirlManglik = MakeResultLabel(this, "lblGirlManglik");
+    tblPoruthams = MakeReadOnlyTable(this, "tblPoruthams", QString(), QStringList(2, QString()),
                                      static_cast<int>(PoruthamLabels.size()));
-    for (std::size_t row = 0; row < PoruthamLabels.size(); ++row) {
-        tblPoruthams->item(static_cast<int>(row), 0)
-            ->setText(Words(PoruthamLabelIn(row, DesktopLanguage())));
-    }
-    lblPoruthamCount = MakeResultLabel(this, "lblPoruthamCount", tr("Poruthams agreeing"));
-    ShowResult(lblTotal, tr("Choose the two charts and press Match."));
+    lblPoruthamCount = MakeResultLabel(this, "lblPoruthamCount");
 
     auto* sides = new QHBoxLayout;
     sides->addWidget(boy_, 1);
@@ -119,11 +109,44 @@ frmMatching::frmMatching(ChartSession& session, CommonDialog& dialogs, MessageSi
     page->addWidget(lblBoyManglik);
     page->addWidget(lblGirlManglik);
 
-    FitTables();
+    KeepTranslated(*this, [this] { Retranslate(); });
     connect(cmdMatch, &QPushButton::clicked, this, &frmMatching::Match);
     connect(cmdSaveAsText, &QPushButton::clicked, this, &frmMatching::SaveAsText);
     connect(cmdExportPdf, &QPushButton::clicked, this, &frmMatching::ExportPdf);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void frmMatching::Retranslate() {
+    setWindowTitle(tr("Kundali Matching"));
+    cmdMatch->setText(tr("&Match"));
+    cmdSaveAsText->setText(tr("Save As &Text..."));
+    cmdExportPdf->setText(tr("Export &PDF..."));
+    cmdClose->setText(tr("&Close"));
+    const std::pair<QLabel*, QString> names[] = {
+        {lblTotal, tr("Total")},
+        {lblVerdict, tr("Verdict")},
+        {lblNotes, tr("Notes")},
+        {lblBoyManglik, tr("Boy's Manglik")},
+        {lblGirlManglik, tr("Girl's Manglik")},
+        {lblPoruthamCount, tr("Poruthams agreeing")}};
+    for (const auto& [label, name] : names) label->setAccessibleName(name);
+    const Language language = DesktopLanguage();
+    tblKootas->setAccessibleName(tr("Ashtakoota"));
+    tblKootas->setHorizontalHeaderLabels({tr("Koota"), tr("Boy"), tr("Girl"), tr("Score"), tr("Maximum")});
+    for (std::size_t row = 0; row < KootaLabels.size(); ++row) {
+        tblKootas->item(static_cast<int>(row), 0)->setText(Words(KootaLabelIn(row, language)));
+    }
+    tblPoruthams->setAccessibleName(tr("Poruthams"));
+    tblPoruthams->setHorizontalHeaderLabels({tr("Porutham"), tr("Agreement")});
+    for (std::size_t row = 0; row < PoruthamLabels.size(); ++row) {
+        tblPoruthams->item(static_cast<int>(row), 0)->setText(Words(PoruthamLabelIn(row, language)));
+    }
+    if (matched_) {
+        ShowMatch((*matched_)[0], (*matched_)[1]);
+    } else {
+        ShowResult(lblTotal, tr("Choose the two charts and press Match."));
+    }
+    FitTables();
 }
 
 void frmMatching::ShowFor(QWidget* owner) {

@@ -37,6 +37,8 @@ private:
     std::optional<MatchedChart> ChartOf(const MatchPartner& partner);
     void Match();
     void ShowMatch(const MatchedChart& boy, const MatchedChart& girl);
+    // Every text in the language shown, the results of the last match too.
+    void Retranslate();
     void SaveAsText();
     void ExportPdf();
     // Asks for the file and writes the bytes whole; a failure is reported and leaves the old file.
@@ -54,6 +56,7 @@ private:
     QPushButton* cmdMatch;
     QPushButton* cmdSaveAsText;
     QPushButton* cmdExportPdf;
+    QPushButton* cmdClose;
     QLabel* lblTotal;
     QLabel* lblVerdict;
     QTableWidget* tblKootas;

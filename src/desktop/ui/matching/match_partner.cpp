@@ -1,6 +1,7 @@
 #include "desktop/ui/matching/match_partner.h"
 #include "translation/chart_names_in.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -52,38 +53,27 @@ MatchPartner::Words GirlWords() {
 
 MatchPartner::MatchPartner(QWidget* parent, const QString& side, ChartSession& session,
                            CommonDialog& dialogs, MessageSink& messages)
-    : QGroupBox(parent), session_(session), dialogs_(dialogs), messages_(messages), side_(side),
-      words_(side == QLatin1String("Boy") ? BoyWords() : GirlWords()) {
-    setTitle(words_.title);
+    : QGroupBox(parent), session_(session), dialogs_(dialogs), messages_(messages), side_(side) {
     setObjectName("fra" + side);
-    optCurrent = new QRadioButton(tr("Current chart"), this);
+    optCurrent = new QRadioButton(this);
     optCurrent->setObjectName("opt" + side + "Current");
-    optCurrent->setAccessibleName(words_.currentChart);
     lblCurrent = new QLabel(this);
     lblCurrent->setObjectName("lbl" + side + "Current");
     lblCurrent->setWordWrap(true);
-    optFile = new QRadioButton(tr("Chart file"), this);
+    optFile = new QRadioButton(this);
     optFile->setObjectName("opt" + side + "File");
-    optFile->setAccessibleName(words_.fileChart);
-    cmdFile = new QPushButton(words_.chooseFile, this);
+    cmdFile = new QPushButton(this);
     cmdFile->setObjectName("cmd" + side + "File");
-    cmdFile->setAccessibleName(words_.chooseFileName);
-    lblFile = new QLabel(tr("No file chosen"), this);
+    lblFile = new QLabel(this);
     lblFile->setObjectName("lbl" + side + "File");
     lblFile->setWordWrap(true);
     lblFile->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lblFile->setFocusPolicy(Qt::TabFocus);  // the reader reaches the birth by Tab
-    lblFile->setAccessibleName(words_.chartFile);
-    lblFile->setAccessibleDescription(lblFile->text());
-    cboZone = new FieldList(this, "cbo" + side + "Zone", words_.timeZone);
+    cboZone = new FieldList(this, "cbo" + side + "Zone", QString());
     InitReferenceTables();
-    for (const TimeZoneRow& zone : TimeZoneList) {
-        const std::string_view text = ZoneRowTextIn(zone.displayText, DesktopLanguage());
-        cboZone->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
-    chkDST = new QCheckBox(tr("Daylight Saving Time"), this);
+    for (std::size_t row = 0; row < TimeZoneList.size(); ++row) cboZone->addItem(QString());
+    chkDST = new QCheckBox(this);
     chkDST->setObjectName("chk" + side + "DST");
-    chkDST->setAccessibleName(words_.daylightSaving);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(optCurrent, 0, 0, 1, 2);
@@ -98,15 +88,44 @@ MatchPartner::MatchPartner(QWidget* parent, const QString& side, ChartSession& s
     chkDST->setVisible(false);
     optFile->setChecked(true);
     connect(cmdFile, &QPushButton::clicked, this, &MatchPartner::ChooseFile);
+    KeepTranslated(*this, [this] { Retranslate(); });
+}
+
+void MatchPartner::Retranslate() {
+    words_ = side_ == QLatin1String("Boy") ? BoyWords() : GirlWords();
+    setTitle(words_.title);
+    optCurrent->setText(tr("Current chart"));
+    optCurrent->setAccessibleName(words_.currentChart);
+    optFile->setText(tr("Chart file"));
+    optFile->setAccessibleName(words_.fileChart);
+    cmdFile->setText(words_.chooseFile);
+    cmdFile->setAccessibleName(words_.chooseFileName);
+    lblFile->setAccessibleName(words_.chartFile);
+    cboZone->setAccessibleName(words_.timeZone);
+    for (std::size_t row = 0; row < TimeZoneList.size(); ++row) {
+        const std::string_view text = ZoneRowTextIn(TimeZoneList[row].displayText, DesktopLanguage());
+        cboZone->setItemText(static_cast<int>(row), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    chkDST->setText(tr("Daylight Saving Time"));
+    chkDST->setAccessibleName(words_.daylightSaving);
+    ShowCurrentChartLine();
+    ShowFileLine();
 }
 
 void MatchPartner::OfferCurrentChart(bool calculated) {
     optCurrent->setEnabled(calculated);
-    const QString reason = calculated ? tr("The chart of %1").arg(QString::fromStdString(session_.Birth().Name))
-                                      : tr("No chart is calculated: calculate one to match it.");
+    offered_ = true;
+    ShowCurrentChartLine();
+    if (!calculated) optFile->setChecked(true);
+}
+
+void MatchPartner::ShowCurrentChartLine() {
+    if (!offered_) return;  // the line stays empty before the first offer
+    const QString reason = optCurrent->isEnabled()
+                               ? tr("The chart of %1").arg(QString::fromStdString(session_.Birth().Name))
+                               : tr("No chart is calculated: calculate one to match it.");
     lblCurrent->setText(reason);
     optCurrent->setAccessibleDescription(reason);
-    if (!calculated) optFile->setChecked(true);
 }
 
 bool MatchPartner::UsesCurrentChart() const { return optCurrent->isEnabled() && optCurrent->isChecked(); }
@@ -135,18 +154,27 @@ void MatchPartner::ChooseFile() {
     fileEntries_ = entries;
     fileStatesZone_ = std::get<ChartFileClock>(read).StatesZone;
     optFile->setChecked(true);
-    QString birth = QString::fromStdString(entries.Name);
-    if (!CheckBirthEntries(entries)) {
-        //: The name, then the birth as the chart file states it.
-        birth = tr("%1, born %2").arg(birth, QString::fromStdString(BirthSummary(ToBirthRecord(entries), DesktopLanguage())));
-    }
-    lblFile->setText(QFileInfo(*chosen).fileName() + ": " + birth +
-                     (fileStatesZone_ ? QString() : "\n" + tr("The file does not say its time zone: choose it.")));
-    lblFile->setAccessibleDescription(lblFile->text());  // the name says whose file it is
+    ShowFileLine();
     if (form.TimeZoneRow < TimeZoneCount) cboZone->setCurrentIndex(static_cast<int>(form.TimeZoneRow));
     chkDST->setChecked(form.DaylightSaving);
     cboZone->setVisible(!fileStatesZone_);
     chkDST->setVisible(!fileStatesZone_);
+}
+
+void MatchPartner::ShowFileLine() {
+    if (!fileEntries_) {
+        lblFile->setText(tr("No file chosen"));
+    } else {
+        QString birth = QString::fromStdString(fileEntries_->Name);
+        if (!CheckBirthEntries(*fileEntries_)) {
+            //: The name, then the birth as the chart file states it.
+            birth = tr("%1, born %2")
+                        .arg(birth, QString::fromStdString(BirthSummary(ToBirthRecord(*fileEntries_), DesktopLanguage())));
+        }
+        lblFile->setText(QFileInfo(fileName_).fileName() + ": " + birth +
+                         (fileStatesZone_ ? QString() : "\n" + tr("The file does not say its time zone: choose it.")));
+    }
+    lblFile->setAccessibleDescription(lblFile->text());  // the name says whose file it is
 }
 
 }  // namespace grahavani

@@ -56,6 +56,10 @@ public:
 
 private:
     void ChooseFile();
+    // Every text of the box in the language shown, the lines on the chart and the file too.
+    void Retranslate();
+    void ShowCurrentChartLine();
+    void ShowFileLine();
 
     ChartSession& session_;
     CommonDialog& dialogs_;
@@ -65,6 +69,7 @@ private:
     QString fileName_;
     std::optional<BirthEntries> fileEntries_;
     bool fileStatesZone_ = false;
+    bool offered_ = false;  // OfferCurrentChart was called
     QRadioButton* optCurrent;
     QLabel* lblCurrent;
     QRadioButton* optFile;

@@ -1,5 +1,6 @@
 #include "desktop/ui/reading/ashtakavarga_tab.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
 #include "translation/chart_names_in.h"
 
 #include <algorithm>
@@ -62,31 +63,26 @@ ChartDrawing* MakeDrawing(ChartStyle style, QWidget* parent) {
 AshtakavargaTab::AshtakavargaTab(QWidget* parent) : QWidget(parent) {
     setObjectName("AshtakavargaTab");
     auto* page = new QWidget;
-    tblAshtakavarga = MakeReadOnlyTable(page, "tblAshtakavarga", tr("Ashtakavarga"),
+    tblAshtakavarga = MakeReadOnlyTable(page, "tblAshtakavarga", QString(),
                                         Columns(), static_cast<int>(GridCount));
-    tblAshtakavarga->setAccessibleDescription(
-        tr("The bindus each planet's ashtakavarga and the sarva give the twelve signs"));
-    auto* caption = new QLabel(tr("&Ashtakavarga bindus by sign"), page);
+    auto* caption = new QLabel(page);
     caption->setFont(VerdanaFont(8.25, true));
     caption->setBuddy(tblAshtakavarga);
     grids_ = new QGridLayout;
     for (std::size_t grid = 0; grid < GridCount; ++grid) {
         const int row = static_cast<int>(grid);
-        tblAshtakavarga->item(row, 0)->setText(GridTitle(grid));
         for (int column = 1; column <= TotalColumn; ++column) {
             tblAshtakavarga->item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
         cells_[grid] = new QWidget(page);
         auto* cell = new QVBoxLayout(cells_[grid]);
         cell->setContentsMargins(0, 0, 0, 0);
-        titles_[grid] = new QLabel(GridTitle(grid), cells_[grid]);
+        titles_[grid] = new QLabel(cells_[grid]);
         titles_[grid]->setObjectName(QStringLiteral("lblAshtakavarga%1").arg(GridName(grid)));
         titles_[grid]->setFont(VerdanaFont(9.75, true));
         titles_[grid]->setTextFormat(Qt::PlainText);
         cell->addWidget(titles_[grid]);
     }
-    tblAshtakavarga->resizeColumnsToContents();
-    FitToCells(*tblAshtakavarga);
 
     auto* column = new QVBoxLayout(page);
     column->addWidget(caption);
@@ -95,18 +91,36 @@ AshtakavargaTab::AshtakavargaTab(QWidget* parent) : QWidget(parent) {
     column->addStretch(1);
     scrollAshtakavarga = new QScrollArea(this);
     scrollAshtakavarga->setObjectName("scrollAshtakavarga");
-    scrollAshtakavarga->setAccessibleName(tr("Ashtakavarga drawings"));
     scrollAshtakavarga->setWidget(page);
     scrollAshtakavarga->setWidgetResizable(true);
     auto* whole = new QVBoxLayout(this);
     whole->setContentsMargins(0, 0, 0, 0);
     whole->addWidget(scrollAshtakavarga);
+    KeepTranslated(*this, [this, caption] {
+        tblAshtakavarga->setAccessibleName(tr("Ashtakavarga"));
+        tblAshtakavarga->setAccessibleDescription(
+            tr("The bindus each planet's ashtakavarga and the sarva give the twelve signs"));
+        tblAshtakavarga->setHorizontalHeaderLabels(Columns());
+        caption->setText(tr("&Ashtakavarga bindus by sign"));
+        scrollAshtakavarga->setAccessibleName(tr("Ashtakavarga drawings"));
+        for (std::size_t grid = 0; grid < GridCount; ++grid) {
+            tblAshtakavarga->item(static_cast<int>(grid), 0)->setText(GridTitle(grid));
+            titles_[grid]->setText(filled_ ? Title(grid) : GridTitle(grid));
+            if (drawings_[grid]) {
+                drawings_[grid]->SetReaderPrefix(GridTitle(grid));
+                ShowBindus(grid);
+            }
+        }
+        tblAshtakavarga->resizeColumnsToContents();
+        FitToCells(*tblAshtakavarga);
+    });
 }
 
 void AshtakavargaTab::Fill(const ChartResult& chart) {
     const Ashtakavarga bindus = ComputeAshtakavarga(chart);
     std::copy(bindus.Bhinna.begin(), bindus.Bhinna.end(), bindus_.begin());
     bindus_.back() = bindus.Sarva;
+    filled_ = true;
     for (std::size_t grid = 0; grid < GridCount; ++grid) {
         const int row = static_cast<int>(grid);
         for (std::size_t sign = 0; sign < 12; ++sign) {

@@ -52,6 +52,7 @@ private:
     std::array<QLabel*, GridCount> titles_{};
     std::array<ChartDrawing*, GridCount> drawings_{};
     std::array<SignBindus, GridCount> bindus_{};  // the bhinna rows, then the sarva
+    bool filled_ = false;  // bindus_ hold a chart's
     ChartStyle style_ = ChartStyle::South;
     std::optional<ChartStyle> drawnStyle_;  // of the drawings made; none before the first
     int columns_ = 0;

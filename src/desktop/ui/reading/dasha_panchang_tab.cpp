@@ -2,6 +2,7 @@
 #include "translation/chart_names_in.h"
 #include "timing/timing_names_in.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -23,8 +24,8 @@ namespace grahavani {
 namespace {
 
 // A caption above a control, naming it for the keyboard and the screen reader.
-QLabel* MakeCaption(QWidget* parent, const QString& text, QWidget* buddy) {
-    auto* caption = new QLabel(text, parent);
+QLabel* MakeCaption(QWidget* parent, QWidget* buddy) {
+    auto* caption = new QLabel(parent);
     caption->setFont(VerdanaFont(8.25, true));
     caption->setBuddy(buddy);
     return caption;
@@ -42,12 +43,7 @@ QLabel* MakeLine(QWidget* parent, const QString& name) {
 
 DashaPanchangTab::DashaPanchangTab(QWidget* parent) : QWidget(parent) {
     setObjectName("DashaPanchangTab");
-    //: One of the panchang's five limbs (tithi, vara, nakshatra, yoga, karana): a column heading.
-    const QString limb = tr("Limb");
-    tblPanchang = MakeReadOnlyTable(this, "tblPanchang", tr("Panchang"), {limb, tr("Value")}, 8);
-    const char* limbs[] = {QT_TR_NOOP("Sunrise"), QT_TR_NOOP("Tithi"), QT_TR_NOOP("Paksha"), QT_TR_NOOP("Yoga"),
-                           QT_TR_NOOP("Karana"),  QT_TR_NOOP("Vara"),  QT_TR_NOOP("Nakshatra"), QT_TR_NOOP("Pada")};
-    for (int row = 0; row < 8; ++row) tblPanchang->item(row, 0)->setText(tr(limbs[row]));
+    tblPanchang = MakeReadOnlyTable(this, "tblPanchang", QString(), {QString(), QString()}, 8);
     lblDashaClock = MakeLine(this, "lblDashaClock");
     lblDashaBalance = MakeLine(this, "lblDashaBalance");
     dashaModel_ = new DashaTreeModel(this);
@@ -64,17 +60,28 @@ DashaPanchangTab::DashaPanchangTab(QWidget* parent) : QWidget(parent) {
     // The panchang on the left; the dasha's balance over its tree on the right.
     auto* columns = new QHBoxLayout(this);
     auto* panchang = new QVBoxLayout;
-    panchang->addWidget(MakeCaption(this, tr("&Panchang"), tblPanchang));
+    QLabel* panchangCaption = MakeCaption(this, tblPanchang);
+    panchang->addWidget(panchangCaption);
     panchang->addWidget(tblPanchang, 1);
     panchang->addWidget(lblDashaClock);
     auto* periods = new QVBoxLayout;
-    lblDasha = MakeCaption(this, QString(), treeDasha);
+    lblDasha = MakeCaption(this, treeDasha);
     lblDasha->setObjectName("lblDasha");
     periods->addWidget(lblDasha);
     periods->addWidget(lblDashaBalance);
     periods->addWidget(treeDasha, 1);
     columns->addLayout(panchang, 1);
     columns->addLayout(periods, 2);
+    KeepTranslated(*this, [this, panchangCaption] {
+        //: One of the panchang's five limbs (tithi, vara, nakshatra, yoga, karana): a column heading.
+        tblPanchang->setHorizontalHeaderLabels({tr("Limb"), tr("Value")});
+        tblPanchang->setAccessibleName(tr("Panchang"));
+        const char* limbs[] = {QT_TR_NOOP("Sunrise"), QT_TR_NOOP("Tithi"), QT_TR_NOOP("Paksha"),
+                               QT_TR_NOOP("Yoga"),    QT_TR_NOOP("Karana"), QT_TR_NOOP("Vara"),
+                               QT_TR_NOOP("Nakshatra"), QT_TR_NOOP("Pada")};
+        for (int row = 0; row < 8; ++row) tblPanchang->item(row, 0)->setText(tr(limbs[row]));
+        panchangCaption->setText(tr("&Panchang"));
+    });
 }
 
 void DashaPanchangTab::Fill(const ChartTiming& timing, const ChartResult& chart,

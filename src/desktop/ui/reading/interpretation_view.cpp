@@ -20,6 +20,8 @@
 #include "desktop/ui/reading/shadbala_tab.h"
 #include "desktop/ui/reading/text_runs.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
+#include "desktop/ui/language/tab_bar_arrows.h"
 #include "translation/chart_names_in.h"
 
 namespace grahavani {
@@ -93,18 +95,20 @@ InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
     nakshatraTab_ = new ProfileTab(this, NakshatraTabLayout());
     lagnaTab_ = new ProfileTab(this, SignTabLayout(SignTab::Lagna));
     rashiTab_ = new ProfileTab(this, SignTabLayout(SignTab::Rashi));
-    const std::array<QWidget*, 4> tabs = {BuildReadingTab(), nakshatraTab_, lagnaTab_, rashiTab_};
-    for (std::size_t tab = 0; tab < tabs.size(); ++tab) {
-        addTab(tabs[tab], DisplayText(ViewTextIn(ViewTexts::TabCaptions, InterpretationTabCaptions[tab], DesktopLanguage())));
+    for (QWidget* tab : {BuildReadingTab(), static_cast<QWidget*>(nakshatraTab_), static_cast<QWidget*>(lagnaTab_),
+                         static_cast<QWidget*>(rashiTab_)}) {
+        addTab(tab, QString());
     }
     planetsTab_ = new PlanetsTab(this);
-    addTab(planetsTab_, tr("Planets"));
+    addTab(planetsTab_, QString());
     dashaPanchangTab_ = new DashaPanchangTab(this);
-    addTab(dashaPanchangTab_, tr("Dasha and Panchang"));
+    addTab(dashaPanchangTab_, QString());
     ashtakavargaTab_ = new AshtakavargaTab(this);
-    addTab(ashtakavargaTab_, tr("Ashtakavarga"));
+    addTab(ashtakavargaTab_, QString());
     shadbalaTab_ = new ShadbalaTab(this);
-    addTab(shadbalaTab_, tr("Shadbala"));
+    addTab(shadbalaTab_, QString());
+    KeepTranslated(*this, [this] { Retitle(); });
+    KeepTabBarArrowsTranslated(*tabBar());
     // Selecting a tab from code has the same effect as clicking it.
     connect(&nakshatraTab_->TabStrip(), &QTabBar::currentChanged, this, &InterpretationView::TS_Click);
     connect(&lagnaTab_->TabStrip(), &QTabBar::currentChanged, this,
@@ -116,22 +120,49 @@ InterpretationView::InterpretationView(QWidget* parent) : QTabWidget(parent) {
 QWidget* InterpretationView::BuildReadingTab() {
     auto* tab = new QWidget(this);
     auto* column = new QVBoxLayout(tab);
-    const QString headingText =
-        DisplayText(ViewTextIn(ViewTexts::PlanetsInSignsHeading, PlanetsInSignsHeading, DesktopLanguage()));
-    auto* heading = new QLabel(headingText, tab);
-    heading->setTextFormat(Qt::PlainText);
-    heading->setFont(VerdanaFont(14, true));
+    readingHeading_ = new QLabel(tab);
+    readingHeading_->setTextFormat(Qt::PlainText);
+    readingHeading_->setFont(VerdanaFont(14, true));
     RTBHouseDesc = new QTextEdit(tab);
     RTBHouseDesc->setObjectName("RTBHouseDesc");
     RTBHouseDesc->setReadOnly(true);
     RTBHouseDesc->setFont(VerdanaFont(9));
     RTBHouseDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RTBHouseDesc->setTabChangesFocus(true);
-    RTBHouseDesc->setAccessibleName(headingText);
-    heading->setBuddy(RTBHouseDesc);
-    column->addWidget(heading);
+    readingHeading_->setBuddy(RTBHouseDesc);
+    column->addWidget(readingHeading_);
     column->addWidget(RTBHouseDesc, 1);
     return tab;
+}
+
+void InterpretationView::Retitle() {
+    const Language language = DesktopLanguage();
+    for (std::size_t tab = 0; tab < InterpretationTabCaptions.size(); ++tab) {
+        setTabText(static_cast<int>(tab),
+                   DisplayText(ViewTextIn(ViewTexts::TabCaptions, InterpretationTabCaptions[tab], language)));
+    }
+    setTabText(indexOf(planetsTab_), tr("Planets"));
+    setTabText(indexOf(dashaPanchangTab_), tr("Dasha and Panchang"));
+    setTabText(indexOf(ashtakavargaTab_), tr("Ashtakavarga"));
+    setTabText(indexOf(shadbalaTab_), tr("Shadbala"));
+    const QString heading = DisplayText(ViewTextIn(ViewTexts::PlanetsInSignsHeading, PlanetsInSignsHeading, language));
+    readingHeading_->setText(heading);
+    RTBHouseDesc->setAccessibleName(heading);
+    nakshatraTab_->Retitle(NakshatraTabLayout());
+    lagnaTab_->Retitle(SignTabLayout(SignTab::Lagna));
+    rashiTab_->Retitle(SignTabLayout(SignTab::Rashi));
+}
+
+InterpretationView::ReadingPlace InterpretationView::Place() const {
+    const QScrollBar* bar = RTBHouseDesc->verticalScrollBar();
+    return {nakshatraTab_->TabStrip().currentIndex() + 1,
+            bar->maximum() > 0 ? static_cast<double>(bar->value()) / bar->maximum() : 0.0};
+}
+
+void InterpretationView::ReturnTo(const ReadingPlace& place) {
+    nakshatraTab_->SelectTab(place.nakshatraPage);
+    QScrollBar* bar = RTBHouseDesc->verticalScrollBar();
+    bar->setValue(static_cast<int>(place.readingFraction * bar->maximum() + 0.5));
 }
 
 void InterpretationView::FillPlanetsInSigns(const ChartResult& chart) {

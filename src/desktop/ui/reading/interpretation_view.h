@@ -9,6 +9,7 @@
 
 #include "model/chart_result.h"
 
+class QLabel;
 class QTextEdit;
 
 namespace grahavani {
@@ -33,6 +34,14 @@ public:
     DashaPanchangTab& DashaPanchang() { return *dashaPanchangTab_; }
     AshtakavargaTab& AshtakavargaPage() { return *ashtakavargaTab_; }
     ShadbalaTab& ShadbalaPage() { return *shadbalaTab_; }
+    // Where the reader is: the nakshatra tab's page, counted from 1, and how far down the
+    // reading, so that the texts written again in another language leave them there.
+    struct ReadingPlace {
+        int nakshatraPage = 1;
+        double readingFraction = 0;  // 0 at the reading's top, 1 at its end
+    };
+    ReadingPlace Place() const;
+    void ReturnTo(const ReadingPlace& place);
     // So that the reading is seen from its first line.
     void ScrollHouseDescriptionToStart();
 
@@ -43,8 +52,11 @@ private slots:
 
 private:
     QWidget* BuildReadingTab();
+    // The tabs' captions and the profiles' layouts in the language shown.
+    void Retitle();
 
     QTextEdit* RTBHouseDesc;
+    QLabel* readingHeading_;
     ProfileTab* nakshatraTab_;
     ProfileTab* lagnaTab_;
     ProfileTab* rashiTab_;

@@ -2,6 +2,7 @@
 #include "translation/chart_names_in.h"
 #include "texts/position_text_in.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
 
 #include <iterator>
 #include <optional>
@@ -65,12 +66,16 @@ QString FromUtf8(std::string_view text) {
 
 PlanetsTab::PlanetsTab(QWidget* parent) : QWidget(parent) {
     setObjectName("PlanetsTab");
-    QStringList columns;
-    for (const char* column : Columns) columns << tr(column);
-    tblPlanets = MakeReadOnlyTable(this, "tblPlanets", tr("Planets"), columns,
+    tblPlanets = MakeReadOnlyTable(this, "tblPlanets", QString(), QStringList(std::size(Columns), QString()),
                                    static_cast<int>(PlanetTableRows));
-    tblPlanets->setAccessibleDescription(
-        tr("The ascendant and the nine bodies; choose a column heading to sort by it"));
+    KeepTranslated(*this, [this] {
+        QStringList columns;
+        for (const char* column : Columns) columns << tr(column);
+        tblPlanets->setHorizontalHeaderLabels(columns);
+        tblPlanets->setAccessibleName(tr("Planets"));
+        tblPlanets->setAccessibleDescription(
+            tr("The ascendant and the nine bodies; choose a column heading to sort by it"));
+    });
     // No column sorts the rows until the reader chooses one: the ascendant first, then the bodies.
     tblPlanets->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     tblPlanets->setSortingEnabled(true);

@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
+#include "desktop/ui/language/tab_bar_arrows.h"
 #include "desktop/ui/reading/display_text.h"
 #include "render/fonts.h"
 #include "desktop/ui/reading/picture_box.h"
@@ -33,12 +34,10 @@ std::vector<ProfileField> FieldsOnPage(const std::vector<ProfileField>& fields, 
 }
 
 template <typename TextBox>
-void DescribeBox(TextBox* box, const ProfileField& field) {
+void MakeBox(TextBox* box, const ProfileField& field) {
     box->setObjectName(DisplayText(field.textBox));
     box->setReadOnly(true);
     box->setFont(VerdanaFont(8.25));
-    box->setAccessibleName(DisplayText(field.caption));
-    box->setAccessibleDescription(DisplayText(field.helpText));
 }
 
 }  // namespace
@@ -77,6 +76,7 @@ ProfileTab::ProfileTab(QWidget* parent, const ProfileTabLayout& layout) : QWidge
     // shortened if need be, with the whole caption in their tooltip.
     tabStrip_->setUsesScrollButtons(false);
     tabStrip_->setElideMode(Qt::ElideRight);
+    KeepTabBarArrowsTranslated(*tabStrip_);
     pages_ = new QStackedWidget(this);
     pages_->setFrameShape(QFrame::StyledPanel);
     for (std::size_t page = 0; page < layout.pageCaptions.size(); ++page) {
@@ -110,7 +110,7 @@ QWidget* ProfileTab::BuildFields(QWidget* parent, const std::vector<ProfileField
     for (const ProfileField& field : fields) {
         if (field.prose) {
             auto* box = new QPlainTextEdit(area);
-            DescribeBox(box, field);
+            MakeBox(box, field);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
             box->setTabChangesFocus(true);
             proseBoxes_[field.column] = box;
@@ -120,7 +120,7 @@ QWidget* ProfileTab::BuildFields(QWidget* parent, const std::vector<ProfileField
             proseRow->addLayout(proseColumn, 1);
         } else {
             auto* box = new QLineEdit(area);
-            DescribeBox(box, field);
+            MakeBox(box, field);
             shortBoxes_[field.column] = box;
             const int row = shortIndex / fieldColumns;
             const int gridColumn = (shortIndex % fieldColumns) * 2;
@@ -141,13 +141,31 @@ QWidget* ProfileTab::BuildFields(QWidget* parent, const std::vector<ProfileField
 }
 
 QLabel* ProfileTab::CaptionFor(QWidget* parent, const ProfileField& field, QWidget* textBox) {
-    auto* caption = new QLabel(DisplayText(field.caption), parent);
+    auto* caption = new QLabel(parent);
     if (!field.captionLabel.empty()) caption->setObjectName(DisplayText(field.captionLabel));
     caption->setTextFormat(Qt::PlainText);
     caption->setFont(VerdanaFont(8.25, true));
-    caption->setToolTip(DisplayText(field.helpText));
     caption->setBuddy(textBox);
+    captions_[field.column] = caption;
+    DescribeField(field);
     return caption;
+}
+
+void ProfileTab::DescribeField(const ProfileField& field) {
+    QLabel* caption = captions_.at(field.column);
+    caption->setText(DisplayText(field.caption));
+    caption->setToolTip(DisplayText(field.helpText));
+    caption->buddy()->setAccessibleName(DisplayText(field.caption));
+    caption->buddy()->setAccessibleDescription(DisplayText(field.helpText));
+}
+
+void ProfileTab::Retitle(const ProfileTabLayout& layout) {
+    picture_->setAccessibleName(layout.pictureDescription);
+    title_->setText(DisplayText(layout.titleCaption));
+    for (std::size_t page = 0; page < layout.pageCaptions.size(); ++page) {
+        SetTabCaption(static_cast<int>(page) + 1, DisplayText(layout.pageCaptions[page]));
+    }
+    for (const ProfileField& field : layout.fields) DescribeField(field);
 }
 
 void ProfileTab::BringPageToFront(int tabNumber) {

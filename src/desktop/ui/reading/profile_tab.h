@@ -43,6 +43,9 @@ class ProfileTab final : public QWidget {
     Q_OBJECT
 public:
     ProfileTab(QWidget* parent, const ProfileTabLayout& layout);
+    // The layout's captions, help texts and picture name again, as after a change of language;
+    // the title and the fields' values stay until they are filled again.
+    void Retitle(const ProfileTabLayout& layout);
 
     QTabBar& TabStrip() { return *tabStrip_; }
     // Tab numbers count from 1; a number with no page does nothing.
@@ -62,6 +65,8 @@ private:
     // Short fields in a grid above the prose boxes, which stand side by side.
     QWidget* BuildFields(QWidget* parent, const std::vector<ProfileField>& fields);
     QLabel* CaptionFor(QWidget* parent, const ProfileField& field, QWidget* textBox);
+    // Describes the field's box by the field's caption and help text.
+    void DescribeField(const ProfileField& field);
 
     QLabel* title_;
     QLabel* picture_;
@@ -69,6 +74,7 @@ private:
     QStackedWidget* pages_;
     std::map<int, QLineEdit*> shortBoxes_;       // by column
     std::map<int, QPlainTextEdit*> proseBoxes_;  // by column
+    std::map<int, QLabel*> captions_;            // by column
 };
 
 }  // namespace grahavani

@@ -1,6 +1,7 @@
 #include "desktop/ui/reading/shadbala_tab.h"
 #include "translation/chart_names_in.h"
 #include "desktop/ui/language/desktop_translator.h"
+#include "desktop/ui/language/keep_translated.h"
 
 #include <algorithm>
 #include <array>
@@ -82,17 +83,23 @@ QStringList Columns(const QString& first) {
     return columns;
 }
 
-QTableWidget* MakeTable(QWidget* parent, const QString& name, const QString& accessibleName,
-                        const QString& firstColumn, const QStringList& rows) {
-    QTableWidget* table = MakeReadOnlyTable(parent, name, accessibleName, Columns(firstColumn),
-                                            static_cast<int>(rows.size()));
+QTableWidget* MakeTable(QWidget* parent, const QString& name, qsizetype rows) {
+    QTableWidget* table = MakeReadOnlyTable(parent, name, QString(), Columns(QString()), static_cast<int>(rows));
     for (int row = 0; row < table->rowCount(); ++row) {
-        table->item(row, 0)->setText(rows[row]);
         for (int column = 1; column < table->columnCount(); ++column) {
             table->item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
     return table;
+}
+
+// The table's name, headings and row names in the language shown.
+void NameTable(QTableWidget& table, const QString& accessibleName, const QString& description,
+               const QString& firstColumn, const QStringList& rows) {
+    table.setAccessibleName(accessibleName);
+    table.setAccessibleDescription(description);
+    table.setHorizontalHeaderLabels(Columns(firstColumn));
+    for (int row = 0; row < table.rowCount(); ++row) table.item(row, 0)->setText(rows[row]);
 }
 
 QStringList RowNames(const auto& rows) {
@@ -115,8 +122,8 @@ void ShowValues(QTableWidget& table, const auto& rows, int column, const PlanetS
     }
 }
 
-QLabel* MakeCaption(QWidget* parent, const QString& text, QWidget* buddy) {
-    auto* caption = new QLabel(text, parent);
+QLabel* MakeCaption(QWidget* parent, QWidget* buddy) {
+    auto* caption = new QLabel(parent);
     caption->setFont(VerdanaFont(8.25, true));
     caption->setBuddy(buddy);
     return caption;
@@ -127,16 +134,9 @@ QLabel* MakeCaption(QWidget* parent, const QString& text, QWidget* buddy) {
 ShadbalaTab::ShadbalaTab(QWidget* parent) : QWidget(parent) {
     setObjectName("ShadbalaTab");
     auto* page = new QWidget;
-    tblShadbala = MakeTable(page, "tblShadbala", tr("Shadbala"), tr("Bala"),
-                            RowNames(StrengthRows) << tr("Strength"));
-    tblShadbala->setAccessibleDescription(
-        tr("The six strengths of each planet in virupas and their total; Rupas and Required in rupas"));
-    tblShadbalaParts = MakeTable(page, "tblShadbalaParts", tr("Shadbala components"), tr("Component"),
-                                 RowNames(ComponentRows));
-    tblShadbalaParts->setAccessibleDescription(tr("The parts of sthana and kala bala of each planet in virupas"));
-    auto* units = new QLabel(tr("Strengths in virupas, 60 to a rupa; Rupas and Required in rupas; Ratio is "
-                                "Rupas over Required. A planet with a ratio below 1 is below its minimum."),
-                             page);
+    tblShadbala = MakeTable(page, "tblShadbala", static_cast<qsizetype>(StrengthRows.size()) + 1);
+    tblShadbalaParts = MakeTable(page, "tblShadbalaParts", static_cast<qsizetype>(ComponentRows.size()));
+    auto* units = new QLabel(page);
     units->setObjectName("lblShadbalaUnits");
     units->setWordWrap(true);
     lblShadbalaNote = new QLabel(page);
@@ -146,20 +146,34 @@ ShadbalaTab::ShadbalaTab(QWidget* parent) : QWidget(parent) {
 
     auto* column = new QVBoxLayout(page);
     column->addWidget(units);
-    column->addWidget(MakeCaption(page, tr("&Shadbala"), tblShadbala));
+    QLabel* strengthsCaption = MakeCaption(page, tblShadbala);
+    column->addWidget(strengthsCaption);
     column->addWidget(tblShadbala);
-    column->addWidget(MakeCaption(page, tr("Co&mponents"), tblShadbalaParts));
+    QLabel* partsCaption = MakeCaption(page, tblShadbalaParts);
+    column->addWidget(partsCaption);
     column->addWidget(tblShadbalaParts);
     column->addWidget(lblShadbalaNote);
     column->addStretch(1);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("scrollShadbala");
-    scroll->setAccessibleName(tr("Shadbala tables"));
     scroll->setWidget(page);
     scroll->setWidgetResizable(true);
     auto* whole = new QVBoxLayout(this);
     whole->setContentsMargins(0, 0, 0, 0);
     whole->addWidget(scroll);
+    KeepTranslated(*this, [=, this] {
+        NameTable(*tblShadbala, tr("Shadbala"),
+                  tr("The six strengths of each planet in virupas and their total; Rupas and Required in rupas"),
+                  tr("Bala"), RowNames(StrengthRows) << tr("Strength"));
+        NameTable(*tblShadbalaParts, tr("Shadbala components"),
+                  tr("The parts of sthana and kala bala of each planet in virupas"), tr("Component"),
+                  RowNames(ComponentRows));
+        units->setText(tr("Strengths in virupas, 60 to a rupa; Rupas and Required in rupas; Ratio is "
+                          "Rupas over Required. A planet with a ratio below 1 is below its minimum."));
+        strengthsCaption->setText(tr("&Shadbala"));
+        partsCaption->setText(tr("Co&mponents"));
+        scroll->setAccessibleName(tr("Shadbala tables"));
+    });
     Show(nullptr, QString());
 }
 

@@ -10,5 +10,7 @@ namespace grahavani {
 
 QLabel* MakeLinkLabel(QWidget* parent, const QString& name, const QString& text,
                       std::function<void()> follow);
+// Replaces the link's words, which a screen reader reads as its name.
+void SetLinkText(QLabel& label, const QString& text);
 
 }  // namespace grahavani
