@@ -329,7 +329,11 @@ void MDI::ShowEphemeris(const QString& caption) {
 void MDI::BuildToolbar() {
     TB = addToolBar(QString());
     TB->setObjectName("TB");
-    KeepTranslated(*TB, [this] { TB->setWindowTitle(tr("Toolbar")); });
+    KeepTranslated(*TB, [this] {
+        TB->setWindowTitle(tr("Toolbar"));
+        // Named as well: a screen reader is not told when a toolbar's title changes.
+        TB->setAccessibleName(TB->windowTitle());
+    });
     TB->setMovable(false);
     TB->setFloatable(false);
     TB->setIconSize(QSize(16, 15));

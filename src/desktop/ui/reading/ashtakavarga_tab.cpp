@@ -42,7 +42,12 @@ QString GridTitle(std::size_t grid) {
 
 QStringList Columns() {
     QStringList columns{AshtakavargaTab::tr("Ashtakavarga")};
-    for (const SignSummary& sign : SignSummaryTable) columns << DisplayText(sign.englishName);
+    // The scripts name a sign by the full name SignCodeIn gives.
+    const Language language = DesktopLanguage();
+    for (std::size_t sign = 0; sign < SignSummaryTable.size(); ++sign) {
+        columns << DisplayText(language == Language::English ? SignSummaryTable[sign].englishName
+                                                             : SignCodeIn(SignAbbreviationList[sign], language));
+    }
     columns << AshtakavargaTab::tr("Total");
     return columns;
 }

@@ -27,13 +27,24 @@ public:
     static void TearDownTestSuite() { InstallDesktopTranslator(Language::English); }
 };
 
-// The words a reader meets on a control: its text, accessible name and description, tooltip.
+// The words a reader meets on a control: its text, accessible name and description, tooltip,
+// and a tab strip's tabs and a table's headings and cells.
 QStringList ReaderTexts(QWidget* widget) {
     QStringList texts = {widget->accessibleName(), widget->accessibleDescription(), widget->toolTip()};
     if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
     if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
+    if (auto* menu = qobject_cast<QMenu*>(widget)) texts << menu->title();
     for (QAction* action : widget->actions()) texts << action->text() << action->toolTip();
+    if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+        for (int tab = 0; tab < tabs->count(); ++tab) texts << tabs->tabText(tab) << tabs->tabToolTip(tab);
+    }
+    if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            texts << table->model()->headerData(column, Qt::Horizontal).toString();
+            for (int row = 0; row < table->rowCount(); ++row) texts << table->item(row, column)->text();
+        }
+    }
     return texts;
 }
 
@@ -73,7 +84,8 @@ TEST_F(TamilWindowsTest, TheFormAndTheChartWindowSpeakTamilButForTheEntries) {
     EXPECT_EQ(session.Birth().Month, 8);
 }
 
-// Every text a window shows or gives a screen reader, one line per widget, sorted: Qt may
+// Every text a window shows or gives a screen reader, the lists' rows and the boxes' contents
+// too, one line per widget, sorted: Qt may
 // restack a widget's children.
 QStringList AllTexts(QWidget* window) {
     QStringList lines = {window->windowTitle()};
@@ -82,18 +94,8 @@ QStringList AllTexts(QWidget* window) {
     for (QWidget* widget : widgets) {
         QStringList texts = {widget->metaObject()->className() + QStringLiteral(" ") + widget->objectName()};
         texts << ReaderTexts(widget);
-        if (auto* menu = qobject_cast<QMenu*>(widget)) texts << menu->title();
         if (auto* list = qobject_cast<QComboBox*>(widget)) {
             for (int row = 0; row < list->count(); ++row) texts << list->itemText(row);
-        }
-        if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
-            for (int tab = 0; tab < tabs->count(); ++tab) texts << tabs->tabText(tab) << tabs->tabToolTip(tab);
-        }
-        if (auto* table = qobject_cast<QTableWidget*>(widget)) {
-            for (int column = 0; column < table->columnCount(); ++column) {
-                texts << table->model()->headerData(column, Qt::Horizontal).toString();
-                for (int row = 0; row < table->rowCount(); ++row) texts << table->item(row, column)->text();
-            }
         }
         if (auto* box = qobject_cast<QLineEdit*>(widget)) texts << box->text();
         if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) texts << box->toPlainText();
