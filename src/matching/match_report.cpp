@@ -11,6 +11,7 @@
 #include "model/vedic_names.h"
 #include "texts/monospaced_width.h"
 #include "texts/position_text_in.h"
+#include "translation/filled.h"
 #include "translation/translated.h"
 
 namespace grahavani {
@@ -23,17 +24,9 @@ std::string_view Star(const MoonPlacement& moon, Language language) {
 
 std::string TwoDigits(int number) { return (number < 10 ? "0" : "") + std::to_string(number); }
 
-// `pattern` with its "%1" and "%2" replaced.
-std::string Filled(std::string_view pattern, std::string_view first, std::string_view second = {}) {
-    std::string text(pattern);
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
-    if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
-    return text;
-}
-
 std::string Ordinal(int number, Language language) {
     const char* pattern = number == 1 ? "%1st" : number == 2 ? "%1nd" : number == 3 ? "%1rd" : "%1th";
-    return Filled(Translated(language, "matching/match_report.cpp ManglikSummary", pattern), std::to_string(number));
+    return Filled(Translated(language, "matching/match_report.cpp ManglikSummary", pattern), {std::to_string(number)});
 }
 
 // The text and spaces up to `width` columns as a monospaced reader shows them.
@@ -97,7 +90,7 @@ std::string ManglikSummary(const Manglik& manglik, Language language) {
     std::string reasons;
     std::string houses;
     for (std::size_t i = 0; i < references.size(); ++i) {
-        const std::string from = Filled(word("%1 from %2"), Ordinal(manglik.MarsHouses[i], language), word(references[i]));
+        const std::string from = Filled(word("%1 from %2"), {Ordinal(manglik.MarsHouses[i], language), word(references[i])});
         houses += (houses.empty() ? "" : ", ") + from;
         if (manglik.FromReference[i]) reasons += (reasons.empty() ? "" : ", ") + from;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The panchang's and the dashas' names for a reader of another language. The computed timing
+// The panchang's and the dashas' names, and why a day has no sunrise, for a reader of another language. The computed timing
 // keeps the English names (the JSON's codes); what shows them translates them here.
 
 #include <string_view>
@@ -18,6 +18,7 @@ enum class TimingNames {
     DashaLevels,   // DashaLevelNames
     DashaLords,    // DashaRuler::Lord, the nine bodies' English names
     Yoginis,       // DashaRuler::Yogini
+    NoSunrise,     // ChartTiming::SunriseReason, NoSunriseReasons
 };
 
 // `english`, a name of `names`, in `language`; a name the table does not hold, as it is.

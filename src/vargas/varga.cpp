@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/arc_division.h"
+#include "translation/filled.h"
 #include "translation/translated.h"
 
 namespace grahavani {
@@ -60,11 +61,8 @@ int FirstSign(int division, int sign) {
 }  // namespace
 
 std::string VargaTitle(std::size_t varga, Language language) {
-    std::string title(Translated(language, "vargas/varga.cpp VargaTitle", "D%1 %2"));
-    const std::string division = std::to_string(VargaDivisions[varga]);
-    title.replace(title.find("%1"), 2, division);
-    title.replace(title.find("%2"), 2, Translated(language, "vargas/varga.h VargaNames", VargaNames[varga]));
-    return title;
+    return Filled(Translated(language, "vargas/varga.cpp VargaTitle", "D%1 %2"),
+                  {std::to_string(VargaDivisions[varga]), Translated(language, "vargas/varga.h VargaNames", VargaNames[varga])});
 }
 
 VargaPlace VargaPlaceOf(int division, double siderealLongitude) {

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "engines/precise/sunrise.h"
 #include "timing/dasha_timeline.h"
 #include "timing/panchang.h"
 #include "tests/translation/latin_words.h"
@@ -32,7 +33,8 @@ TEST(TimingNameIn, EveryNameTheTimingGivesIsInTheScript) {
         }
     }
     for (const std::string_view level : DashaLevelNames) names.insert({TimingNames::DashaLevels, level});
-    EXPECT_EQ(names.size(), 30u + 2 + 27 + 11 + 7 + 3 + 9 + 8 + 5);
+    for (const std::string_view reason : NoSunriseReasons) names.insert({TimingNames::NoSunrise, reason});
+    EXPECT_EQ(names.size(), 30u + 2 + 27 + 11 + 7 + 3 + 9 + 8 + 5 + 3);
     for (const Language language : {Language::Hindi, Language::Tamil}) {
         for (const auto& [table, english] : names) {
             const std::string_view name = TimingNameIn(table, english, language);

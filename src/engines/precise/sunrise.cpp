@@ -220,10 +220,10 @@ bool NearASolstice(date::year_month_day day) {
 
 SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds, double latitude,
                           double longitudeEast, SunriseRule rule) {
-    if (!localDate.ok()) return {std::nullopt, "The date does not exist.", {}};
+    if (!localDate.ok()) return {std::nullopt, std::string(NoSunriseReasons[0]), {}};
     if (!std::isfinite(latitude) || std::fabs(latitude) > 90 || !std::isfinite(longitudeEast) ||
         std::fabs(longitudeEast) > 180) {
-        return {std::nullopt, "The place lies outside the range of latitudes and longitudes.", {}};
+        return {std::nullopt, std::string(NoSunriseReasons[1]), {}};
     }
     const double midnight =
         swe_julday(static_cast<int>(localDate.year()), static_cast<int>(unsigned(localDate.month())),
@@ -239,7 +239,7 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
     if (std::fabs(latitude) > 62 && std::fabs(latitude) <= 65.5 && NearASolstice(localDate)) {
         const std::optional<double> rise = LibrarySunrise(midnight, latitude, longitudeEast, rule);
         if (rise) return {*rise, {}, {}};
-        return {std::nullopt, "The Sun does not rise on this day at this place.", {}};
+        return {std::nullopt, std::string(NoSunriseReasons[2]), {}};
     }
     SunNear sun(rule);
     bool settled = true;
@@ -262,7 +262,7 @@ SunriseSearch FindSunrise(date::year_month_day localDate, int clockOffsetSeconds
                                            ? std::nullopt
                                            : LibrarySunrise(midnight, latitude, longitudeEast, rule);
     if (rise) return {*rise, {}, sun.MoshierNotice()};
-    return {std::nullopt, "The Sun does not rise on this day at this place.", sun.MoshierNotice()};
+    return {std::nullopt, std::string(NoSunriseReasons[2]), sun.MoshierNotice()};
 }
 
 std::optional<double> FindSunsetAfter(double julianDayUT, double latitude, double longitudeEast,

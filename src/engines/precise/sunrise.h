@@ -5,12 +5,21 @@
 
 #include <date/date.h>
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/chart_options.h"
 
 namespace grahavani {
+
+// Why a day has no sunrise: SunriseSearch::Reason is one of these.
+inline constexpr std::array<std::string_view, 3> NoSunriseReasons = {
+    "The date does not exist.",
+    "The place lies outside the range of latitudes and longitudes.",
+    "The Sun does not rise on this day at this place.",
+};
 
 struct SunriseSearch {
     std::optional<double> JulianDayUT;  // none where the Sun does not rise that day

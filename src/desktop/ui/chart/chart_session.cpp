@@ -142,7 +142,7 @@ Engine ChartSession::EngineForZone(const BirthEntries& entries, const BirthRecor
         return chosen;
     }
     const QString warning = QString::fromStdString(
-        ClassicZoneWarningText(birth.City, *birth.ZoneOffsetSeconds, birth.IsEast));
+        ClassicZoneWarningText(birth.City, *birth.ZoneOffsetSeconds, birth.IsEast, DesktopLanguage()));
     if (!messages_.AskChoice(parent, warning, tr("Use &Precise Engine"), tr("Keep &Classic Engine"))) {
         return chosen;
     }

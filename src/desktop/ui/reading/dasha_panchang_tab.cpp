@@ -113,16 +113,16 @@ void DashaPanchangTab::showEvent(QShowEvent* event) {
 void DashaPanchangTab::FillPanchang(const ChartTiming& timing, const ChartResult& chart) {
     const int offset = timing.ClockOffsetSeconds;
     const Panchang& limbs = timing.Panchang;
-    const QString sunrise =
-        limbs.SunriseJulianDayUT
-            ? QString::fromStdString(FormatLocalMinute(*limbs.SunriseJulianDayUT, offset)).replace('T', ' ')
-            : QString::fromStdString(timing.SunriseReason);
-    QString rule = SunriseRuleWords(timing.Sunrise);
-    rule[0] = rule[0].toLower();
     const Language language = DesktopLanguage();
     const auto name = [language](TimingNames names, std::string_view english) {
         return DisplayText(TimingNameIn(names, english, language));
     };
+    const QString sunrise =
+        limbs.SunriseJulianDayUT
+            ? QString::fromStdString(FormatLocalMinute(*limbs.SunriseJulianDayUT, offset)).replace('T', ' ')
+            : name(TimingNames::NoSunrise, timing.SunriseReason);
+    QString rule = SunriseRuleWords(timing.Sunrise);
+    rule[0] = rule[0].toLower();
     const QString values[] = {
         QStringLiteral("%1 (%2)").arg(sunrise, rule),
         QStringLiteral("%1 (%2)").arg(name(TimingNames::Tithis, limbs.Tithi)).arg(limbs.TithiNumber),
