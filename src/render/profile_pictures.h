@@ -16,7 +16,9 @@ enum class ImageList { Nakshatra, Lagna, Rashi };
 QString PicturePath(ImageList list, std::string_view key);
 
 // Draws the picture as vectors, as large as fits in `box` with its shape kept, centred.
+// `lettering` replaces the name lettered across the top of a nakshatra's picture (a reader's
+// own script), squeezed to fit as the long English names are; empty keeps the picture's own.
 // False, with nothing drawn, where the path holds no picture.
-bool PaintPicture(QPainter& painter, const QString& path, const QRectF& box);
+bool PaintPicture(QPainter& painter, const QString& path, const QRectF& box, const QString& lettering = {});
 
 }  // namespace grahavani

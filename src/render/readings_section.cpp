@@ -64,6 +64,7 @@ struct Profile {
     QString heading;  // the view's tab caption
     QString title;    // the profile's name
     QString picture;
+    QString lettering;  // the name across the picture in the reader's script; empty keeps its own
     std::vector<QString> tabCaptions;  // of tabs 1 and up, each a heading here
     std::vector<ProfileEntry> entries;  // in the view's field order
 };
@@ -90,9 +91,10 @@ void ProfileReading(PageFlow& flow, const Profile& profile) {
     flow.KeepTogether(flow.LineHeight() * 3 + PictureSide);  // the title with the picture
     flow.Title(profile.heading);
     if (!profile.picture.isEmpty()) {
-        flow.Aside(QSizeF(PictureSide, PictureSide), [path = profile.picture](QPainter& painter, const QRectF& box) {
-            PaintPicture(painter, path, box);
-        });
+        flow.Aside(QSizeF(PictureSide, PictureSide),
+                   [path = profile.picture, lettering = profile.lettering](QPainter& painter, const QRectF& box) {
+                       PaintPicture(painter, path, box, lettering);
+                   });
     }
     flow.Heading(profile.title);
     ProfileEntries(flow, profile, 0);
@@ -124,6 +126,9 @@ Profile NakshatraProfileOf(const NakshatraProfile& nakshatra, Language language)
     Profile profile{TabCaption(1, language),
                     ReadingText(language, "model/vedic_names.h NakshatraNames", nakshatra.name),
                     PicturePath(ImageList::Nakshatra, nakshatra.name),
+                    language == Language::English
+                        ? QString()
+                        : ReadingText(language, "model/vedic_names.h NakshatraNames", nakshatra.name),
                     Captions(NakshatraPageCaptions, language, "NakshatraPageCaptions"),
                     {}};
     profile.tabCaptions.front() = ReadingText(NakshatraFirstPageCaption(nakshatra.name, language));
@@ -143,7 +148,7 @@ Profile SignProfileOf(const SignProfile& sign, SignRole role, Language language)
     const QString signName =
         ReadingText(language, "interpretation/sign_profile_table.cpp SanskritName", sign.sanskritName);
     Profile profile{TabCaption(lagna ? 2 : 3, language), signName,
-                    PicturePath(lagna ? ImageList::Lagna : ImageList::Rashi, sign.englishName),
+                    PicturePath(lagna ? ImageList::Lagna : ImageList::Rashi, sign.englishName), {},
                     Captions(SignPageCaptions, language, "SignPageCaptions"), {}};
     profile.tabCaptions[SignLuckyPage - 1] = ReadingText(LuckyPageCaption(sign.sanskritName, language));
     // The lagna names its sign in the lucky tab's captions, in field order; the rashi keeps them.

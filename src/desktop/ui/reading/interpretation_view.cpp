@@ -161,6 +161,8 @@ InterpretationView::ReadingPlace InterpretationView::Place() const {
 
 void InterpretationView::ReturnTo(const ReadingPlace& place) {
     nakshatraTab_->SelectTab(place.nakshatraPage);
+    // The cursor back at the start first, so that showing the reading does not scroll to it.
+    ScrollHouseDescriptionToStart();
     QScrollBar* bar = RTBHouseDesc->verticalScrollBar();
     bar->setValue(static_cast<int>(place.readingFraction * bar->maximum() + 0.5));
 }
@@ -178,7 +180,10 @@ void InterpretationView::ShowNakshatraProfile(std::string nakshatra) {
     nakshatraTab_->SetTitle(DisplayText(NakshatraNameIn(nakshatra, language)));
     nakshatraTab_->FillColumns(
         [profile, language](int column) { return NakshatraProfileColumn(*profile, column, language); });
-    nakshatraTab_->SetPicture(PicturePath(ImageList::Nakshatra, nakshatra));
+    // The picture letters the name in the reader's script; English keeps the drawn one.
+    nakshatraTab_->SetPicture(PicturePath(ImageList::Nakshatra, nakshatra),
+                              language == Language::English ? QString()
+                                                            : DisplayText(NakshatraNameIn(nakshatra, language)));
 }
 
 void InterpretationView::ShowLagnaProfile(std::string lagnaSign) {

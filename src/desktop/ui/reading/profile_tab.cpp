@@ -197,6 +197,8 @@ void ProfileTab::FillColumns(const std::function<std::string_view(int column)>& 
     for (auto& [column, box] : proseBoxes_) box->setPlainText(DisplayText(valueOf(column)));
 }
 
-void ProfileTab::SetPicture(const QString& path) { ShowPicture(*picture_, path); }
+void ProfileTab::SetPicture(const QString& path, const QString& lettering) {
+    ShowPicture(*picture_, path, lettering);
+}
 
 }  // namespace grahavani

@@ -58,8 +58,8 @@ public:
     void SetFieldCaption(std::string_view captionLabel, const QString& caption);
     // Each text box gets the value of its column, replacing what it held.
     void FillColumns(const std::function<std::string_view(int column)>& valueOf);
-    // An empty path keeps the picture shown.
-    void SetPicture(const QString& path);
+    // An empty path keeps the picture shown; `lettering` replaces the name across it.
+    void SetPicture(const QString& path, const QString& lettering = {});
 
 private:
     // Short fields in a grid above the prose boxes, which stand side by side.
