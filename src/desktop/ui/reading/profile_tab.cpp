@@ -1,6 +1,7 @@
 #include "desktop/ui/reading/profile_tab.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include <QBoxLayout>
@@ -23,6 +24,9 @@ namespace {
 
 constexpr double PictureTwips = 2250;  // 150 pixels: the lettering of the names reads well
 constexpr double SpacingTwips = 90;
+// The strip's captions, and the least of that size they step down to before they are cut short.
+constexpr double TabCaptionPointSize = 7.5;
+constexpr double SmallestTabCaptionScale = 2.0 / 3;
 // A page of many short fields is split into two columns so that it needs no scrolling.
 constexpr int MostShortFieldsInOneColumn = 3;
 
@@ -69,7 +73,7 @@ ProfileTab::ProfileTab(QWidget* parent, const ProfileTabLayout& layout) : QWidge
     tabStrip_ = new QTabBar(this);
     tabStrip_->setObjectName(layout.tabStrip);
     // A size smaller than the fields' so the pages' captions fit side by side.
-    tabStrip_->setFont(VerdanaFont(7.5));
+    tabStrip_->setFont(VerdanaFont(TabCaptionPointSize));
     tabStrip_->setDrawBase(false);
     tabStrip_->setExpanding(false);
     // Long nakshatra names would push the last tabs out of sight: all tabs stay in view,
@@ -80,8 +84,9 @@ ProfileTab::ProfileTab(QWidget* parent, const ProfileTabLayout& layout) : QWidge
     pages_ = new QStackedWidget(this);
     pages_->setFrameShape(QFrame::StyledPanel);
     for (std::size_t page = 0; page < layout.pageCaptions.size(); ++page) {
-        const int tab = tabStrip_->addTab(DisplayText(layout.pageCaptions[page]));
-        tabStrip_->setTabToolTip(tab, tabStrip_->tabText(tab));
+        tabCaptions_.push_back(DisplayText(layout.pageCaptions[page]));
+        const int tab = tabStrip_->addTab(tabCaptions_.back());
+        tabStrip_->setTabToolTip(tab, tabCaptions_.back());
         pages_->addWidget(BuildFields(pages_, FieldsOnPage(layout.fields, static_cast<int>(page) + 1)));
     }
     // The strip sits on its pages as the tabs of a tab widget do.
@@ -176,8 +181,38 @@ void ProfileTab::BringPageToFront(int tabNumber) {
 void ProfileTab::SelectTab(int tabNumber) { tabStrip_->setCurrentIndex(tabNumber - 1); }
 
 void ProfileTab::SetTabCaption(int tabNumber, const QString& caption) {
-    tabStrip_->setTabText(tabNumber - 1, caption);
+    if (tabNumber < 1 || tabNumber > static_cast<int>(tabCaptions_.size())) return;
+    tabCaptions_[static_cast<std::size_t>(tabNumber - 1)] = caption;
     tabStrip_->setTabToolTip(tabNumber - 1, caption);
+    FitTabCaptions();
+}
+
+void ProfileTab::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitTabCaptions();
+}
+
+void ProfileTab::FitTabCaptions() {
+    for (std::size_t tab = 0; tab < tabCaptions_.size(); ++tab) {
+        if (tabStrip_->tabText(static_cast<int>(tab)) != tabCaptions_[tab]) {
+            tabStrip_->setTabText(static_cast<int>(tab), tabCaptions_[tab]);
+        }
+    }
+    const int width = tabStrip_->width();
+    if (tabCaptions_.empty() || width <= 0) return;
+    // The strip's own measure of its whole captions, frames and all, at the full size.
+    QFont font = tabStrip_->font();
+    font.setPointSizeF(TabCaptionPointSize);
+    tabStrip_->setFont(font);
+    // Frames and letters do not shrink alike: step down until the captions fit, or to the least.
+    double scale = 1;
+    for (int step = 0; step < 4 && scale > SmallestTabCaptionScale; ++step) {
+        const double needed = tabStrip_->sizeHint().width();
+        if (needed <= width) return;
+        scale = std::max(SmallestTabCaptionScale, scale * width / needed * 0.98);
+        font.setPointSizeF(TabCaptionPointSize * scale);
+        tabStrip_->setFont(font);
+    }
 }
 
 void ProfileTab::SetTitle(const QString& title) { title_->setText(title); }

@@ -61,7 +61,13 @@ public:
     // An empty path keeps the picture shown; `lettering` replaces the name across it.
     void SetPicture(const QString& path, const QString& lettering = {});
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The strip's captions in a smaller size, down to two thirds, where they would not fit side
+    // by side; cut short only past that. The tooltip holds each whole.
+    void FitTabCaptions();
     // Short fields in a grid above the prose boxes, which stand side by side.
     QWidget* BuildFields(QWidget* parent, const std::vector<ProfileField>& fields);
     QLabel* CaptionFor(QWidget* parent, const ProfileField& field, QWidget* textBox);
@@ -75,6 +81,7 @@ private:
     std::map<int, QLineEdit*> shortBoxes_;       // by column
     std::map<int, QPlainTextEdit*> proseBoxes_;  // by column
     std::map<int, QLabel*> captions_;            // by column
+    std::vector<QString> tabCaptions_;           // whole, by page
 };
 
 }  // namespace grahavani
