@@ -12,7 +12,9 @@ namespace grahavani {
 
 namespace {
 
-constexpr double SmallestPointSize = 5.25, PointStep = 0.75;
+// Every stellium of the English names fits by 5.25 pt; the longer Tamil names of a full sign
+// go smaller still rather than reach another sign.
+constexpr double SmallestPointSize = 3.75, PointStep = 0.75;
 constexpr double DesignDpi = 96;
 // Wide enough that no box's line ever wraps.
 const QRectF Unbounded(0, 0, 2000, 2000);

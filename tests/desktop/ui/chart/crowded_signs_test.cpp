@@ -14,9 +14,11 @@ namespace grahavani::test {
 namespace {
 
 // The most one sign can hold: the lagna and eight bodies (Rahu and Ketu never share a
-// sign), the widest names retrograde.
-const QString Stellium =
-    QStringLiteral("Asc\nSurya\nChandra\nBudha R\nShukra R\nMangala R\nGuru R\nShani R\nKetu");
+// sign), the widest names retrograde; in English, Hindi and Tamil.
+const QString Stelliums[] = {
+    QStringLiteral("Asc\nSurya\nChandra\nBudha R\nShukra R\nMangala R\nGuru R\nShani R\nKetu"),
+    QStringLiteral("लग्न\nसूर्य\nचंद्र\nबुध (व)\nशुक्र (व)\nमंगल (व)\nगुरु (व)\nशनि (व)\nकेतु"),
+    QStringLiteral("லக்னம்\nசூரியன்\nசந்திரன்\nபுதன் (வ)\nசுக்கிரன் (வ)\nசெவ்வாய் (வ)\nகுரு (வ)\nசனி (வ)\nகேது")};
 
 struct Drawings {
     QWidget frame;
@@ -47,23 +49,25 @@ TEST(CrowdedSigns, AStelliumStaysInsideItsRoom) {
         drawings.north->ShowTopSign(topSign);
         for (ChartDrawing* drawing : drawings.all) {
             for (std::size_t sign = 0; sign < 12; ++sign) {
-                drawing->SetSignBoxText(sign, Stellium);
-                const SignBox& box = drawing->Box(sign);
-                const std::string where = drawing->objectName().toStdString() + " sign " +
-                                          std::to_string(sign) + " top " + std::to_string(topSign);
-                EXPECT_TRUE(drawing->SignRoom(sign).contains(box.geometry())) << where;
-                const QFontMetrics metrics(box.font());
-                const QStringList lines = Stellium.split('\n');
-                const qsizetype rows = (lines.size() + box.Columns() - 1) / box.Columns();
-                int widest[2] = {0, 0};
-                for (qsizetype line = 0; line < lines.size(); ++line) {
-                    int& column = widest[line < rows ? 0 : 1];
-                    column = std::max(column, metrics.horizontalAdvance(lines[line]));
+                for (const QString& stellium : Stelliums) {
+                    drawing->SetSignBoxText(sign, stellium);
+                    const SignBox& box = drawing->Box(sign);
+                    const std::string where = drawing->objectName().toStdString() + " sign " + std::to_string(sign) +
+                                              " top " + std::to_string(topSign) + " " + stellium.toStdString();
+                    EXPECT_TRUE(drawing->SignRoom(sign).contains(box.geometry())) << where;
+                    const QFontMetrics metrics(box.font());
+                    const QStringList lines = stellium.split('\n');
+                    const qsizetype rows = (lines.size() + box.Columns() - 1) / box.Columns();
+                    int widest[2] = {0, 0};
+                    for (qsizetype line = 0; line < lines.size(); ++line) {
+                        int& column = widest[line < rows ? 0 : 1];
+                        column = std::max(column, metrics.horizontalAdvance(lines[line]));
+                    }
+                    EXPECT_LE(widest[0] + widest[1], box.width()) << where;
+                    EXPECT_LE(rows * metrics.lineSpacing(), box.height()) << where;
+                    EXPECT_EQ(box.text(), stellium) << where << ": the screen reader reads every line";
+                    drawing->SetSignBoxText(sign, QString());
                 }
-                EXPECT_LE(widest[0] + widest[1], box.width()) << where;
-                EXPECT_LE(rows * metrics.lineSpacing(), box.height()) << where;
-                EXPECT_EQ(box.text(), Stellium) << where << ": the screen reader reads every line";
-                drawing->SetSignBoxText(sign, QString());
             }
         }
     }
