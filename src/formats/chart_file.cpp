@@ -7,6 +7,8 @@
 #include "model/reference_tables.h"
 #include "model/text_utilities.h"
 #include "formats/text_codec.h"
+#include "translation/filled.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 
@@ -135,8 +137,8 @@ bool CouldBeChartFile(std::string_view bytes) {
     return low * 2 <= counted;
 }
 
-std::string NotAChartFileMessage(std::string_view path) {
-    return std::string(path) + " is not a chart file";
+std::string NotAChartFileMessage(std::string_view path, Language language) {
+    return Filled(Translated(language, "formats/chart_file.cpp NotAChartFileMessage", "%1 is not a chart file"), {path});
 }
 
 std::variant<ChartFileClock, std::string> ReadChartFile(std::string_view bytes, BirthEntries& entries) {

@@ -14,6 +14,7 @@
 #include <variant>
 
 #include "model/birth_entries.h"
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -30,8 +31,8 @@ std::string WriteChartFile(const BirthEntries& entries, std::string_view atlasTi
 // no text the program writes encodes to: a picture or plain text.
 bool CouldBeChartFile(std::string_view bytes);
 
-// "FILE is not a chart file"
-std::string NotAChartFileMessage(std::string_view path);
+// "FILE is not a chart file", in the reader's language.
+std::string NotAChartFileMessage(std::string_view path, Language language = Language::English);
 
 struct ChartFileClock {
     bool StatesZone = false;    // the file has a zone line: the entries took its zone and tick

@@ -111,10 +111,12 @@ TEST(ComputeChart, DamagedEphemerisFilesFailAndMissingOnesFallBackToMoshier) {
             EXPECT_EQ(timing.EphemerisNotice, "");
             continue;
         }
-        const auto failureOf = [](const auto& compute) {
+        std::string tamil;
+        const auto failureOf = [&tamil](const auto& compute) {
             try {
                 compute();
             } catch (const EphemerisFailure& failure) {
+                tamil = failure.MessageIn(Language::Tamil);
                 return std::string(failure.what());
             }
             return std::string("no failure");
@@ -124,6 +126,9 @@ TEST(ComputeChart, DamagedEphemerisFilesFailAndMissingOnesFallBackToMoshier) {
         const std::string preciseFailure =
             failureOf([&] { ComputeChart(birth, precise, {Engine::Precise, LunarNode::Mean}); });
         EXPECT_TRUE(preciseFailure.starts_with(expected)) << preciseFailure;
+        // In another language our sentences are translated and the library's words kept.
+        EXPECT_TRUE(tamil.starts_with("\u0B9A\u0BC1\u0BB5\u0BBF\u0BB8\u0BCD")) << tamil;  // சுவிஸ்
+        EXPECT_NE(tamil.find("Ephemeris file " + folder.PlanetFilePath() + " is damaged"), std::string::npos) << tamil;
         EXPECT_TRUE(ComputeChartTiming(birth, classic, DashaYear::Julian).Panchang.SunriseJulianDayUT);
     }
 }

@@ -203,6 +203,9 @@ TEST(CouldBeChartFile, RefusesPicturesTextAndEmptyOrHugeFiles) {
     };
     for (const auto& c : cases) EXPECT_EQ(CouldBeChartFile(c.bytes), c.couldBe) << c.bytes.substr(0, 20);
     EXPECT_EQ(NotAChartFileMessage("photo.png"), "photo.png is not a chart file");
+    EXPECT_EQ(NotAChartFileMessage("photo.png", Language::Tamil),
+              "photo.png \u0B9C\u0BBE\u0BA4\u0B95\u0B95\u0BCD \u0B95\u0BCB\u0BAA\u0BCD\u0BAA\u0BC1 "
+              "\u0B85\u0BB2\u0BCD\u0BB2");  // photo.png ஜாதகக் கோப்பு அல்ல
 }
 
 }  // namespace

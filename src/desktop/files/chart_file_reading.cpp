@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "desktop/files/whole_file.h"
+#include "desktop/ui/language/desktop_translator.h"
 
 namespace grahavani {
 
@@ -15,7 +16,7 @@ std::variant<ChartFileClock, QString> ReadChartFileAt(const QString& path, Birth
                                   path, *problem);
     }
     const std::string_view stored(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (!CouldBeChartFile(stored)) return QString::fromStdString(NotAChartFileMessage(path.toStdString()));
+    if (!CouldBeChartFile(stored)) return QString::fromStdString(NotAChartFileMessage(path.toStdString(), DesktopLanguage()));
     BirthEntries read = entries;
     const auto clock = ReadChartFile(stored, read);
     if (const auto* problem = std::get_if<std::string>(&clock)) return QString::fromStdString(*problem);

@@ -99,7 +99,7 @@ void FileCommands::ExportPdf() {
         horoscope.Strengths =
             ComputeShadbala(ShadbalaInputOf(horoscope.Birth, horoscope.Chart, horoscope.Timing.Sunrise));
     } catch (const EphemerisFailure& failure) {
-        return ReportFileProblem(tr("The horoscope could not be saved to"), path, QString::fromUtf8(failure.what()));
+        return ReportFileProblem(tr("The horoscope could not be saved to"), path, QString::fromStdString(failure.MessageIn(DesktopLanguage())));
     }
     if (const auto problem = WriteWholeFile(path, HoroscopePdf(horoscope, ReadPaper(session_.Settings())))) {
         ReportFileProblem(tr("The horoscope could not be saved to"), path, *problem);

@@ -26,11 +26,12 @@ std::string OneLine(const char* libraryMessage) {
 EphemerisFailure LibraryFailure(const char* libraryMessage) {
     const std::string reason = OneLine(libraryMessage);
     if (reason.empty()) return EphemerisFailure("The Swiss Ephemeris cannot compute the chart and gives no reason.");
-    std::string message = "The Swiss Ephemeris cannot compute the chart: " + reason;
     if (reason.find("damaged") != std::string::npos) {
-        message += " Replace the file, or remove it to compute with the Moshier theory.";
+        return EphemerisFailure("The Swiss Ephemeris cannot compute the chart: %1 Replace the file, or remove it to "
+                                "compute with the Moshier theory.",
+                                {reason});
     }
-    return EphemerisFailure(message);
+    return EphemerisFailure("The Swiss Ephemeris cannot compute the chart: %1", {reason});
 }
 
 EphemerisSource CheckEphemerisCall(int returnedFlags, const char* libraryMessage) {
@@ -42,9 +43,8 @@ EphemerisSource CheckEphemerisCall(int returnedFlags, const char* libraryMessage
         return {false, "The Moshier theory stands in for a missing ephemeris file: " + reason};
     }
     if (reason.empty() && (returnedFlags & SEFLG_SWIEPH) != 0) return {};
-    throw EphemerisFailure(reason.empty()
-                               ? "The Swiss Ephemeris did not compute from its files and gives no reason."
-                               : "The Swiss Ephemeris did not compute from its files: " + reason);
+    if (reason.empty()) throw EphemerisFailure("The Swiss Ephemeris did not compute from its files and gives no reason.");
+    throw EphemerisFailure("The Swiss Ephemeris did not compute from its files: %1", {reason});
 }
 
 }  // namespace grahavani

@@ -29,17 +29,15 @@ public:
             // Setting the path closes the files opened from the previous one.
             prepared_ = true;
             path_ = path;
-            problem_.clear();
-            if (path.size() > LongestEphemerisPath) {
-                problem_ = "SE_EPHE_PATH is " + std::to_string(path.size()) +
-                           " bytes long, but the Swiss Ephemeris reads at most " +
-                           std::to_string(LongestEphemerisPath) +
-                           ": name the ephemeris folder by a shorter path.";
-            }
+            pathTooLong_ = path.size() > LongestEphemerisPath;
             swe_set_ephe_path(nullptr);  // the library's own folder, or SE_EPHE_PATH
             siderealMode_.reset();        // set afresh on the new files
         }
-        if (!problem_.empty()) throw EphemerisFailure(problem_);
+        if (pathTooLong_) {
+            throw EphemerisFailure("SE_EPHE_PATH is %1 bytes long, but the Swiss Ephemeris reads at most %2: name the "
+                                   "ephemeris folder by a shorter path.",
+                                   {std::to_string(path_.size()), std::to_string(LongestEphemerisPath)});
+        }
     }
 
     void UseSiderealMode(int mode) {
@@ -51,7 +49,7 @@ public:
 private:
     bool prepared_ = false;
     std::string path_;     // the SE_EPHE_PATH the library was set up with
-    std::string problem_;  // why it cannot be used; empty when it can
+    bool pathTooLong_ = false;  // the library would cut it short: it cannot be used
     std::optional<int> siderealMode_;  // the library's predefined mode last set
 };
 

@@ -121,7 +121,7 @@ std::optional<ChartTiming> ChartSession::Compute(const BirthEntries& entries, co
         ComputeChart(birth, chart, options);
         timing = ComputeChartTiming(birth, chart, ReadDashaYear(settings_), ReadSunriseRule(settings_));
     } catch (const EphemerisFailure& failure) {
-        messages_.ShowCritical(parent, tr("Grahavani"), QString::fromUtf8(failure.what()));
+        messages_.ShowCritical(parent, tr("Grahavani"), QString::fromStdString(failure.MessageIn(DesktopLanguage())));
         return std::nullopt;
     }
     entries_ = entries;

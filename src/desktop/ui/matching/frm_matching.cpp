@@ -183,7 +183,7 @@ std::optional<MatchedChart> frmMatching::ChartOf(const MatchPartner& partner) {
     try {
         ComputeChart(matched.Birth, matched.Chart, options);
     } catch (const EphemerisFailure& failure) {
-        messages_.ShowCritical(this, tr("Grahavani"), file + QString::fromUtf8(failure.what()));
+        messages_.ShowCritical(this, tr("Grahavani"), file + QString::fromStdString(failure.MessageIn(DesktopLanguage())));
         return std::nullopt;
     }
     return matched;

@@ -182,7 +182,7 @@ void ShadbalaTab::Fill(const BirthRecord& birth, const ChartResult& chart, Sunri
         const Shadbala shadbala = ComputeShadbala(ShadbalaInputOf(birth, chart, sunrise));
         Show(&shadbala, QString::fromStdString(ShadbalaNoteIn(shadbala, DesktopLanguage())));
     } catch (const EphemerisFailure& failure) {
-        Show(nullptr, QString::fromUtf8(failure.what()));
+        Show(nullptr, QString::fromStdString(failure.MessageIn(DesktopLanguage())));
     }
 }
 
