@@ -4,6 +4,9 @@
 #include <cstdlib>
 
 #include "model/name_tables.h"
+#include "translation/chart_names_in.h"
+#include "translation/filled.h"
+#include "translation/translated.h"
 
 namespace grahavani {
 
@@ -28,20 +31,23 @@ double NorthLatitude(const BirthRecord& birth) {
     return birth.IsSouth ? -magnitude : magnitude;
 }
 
-std::optional<std::string> CheckPreciseBirthRecord(const BirthRecord& birth) {
+std::optional<std::string> CheckPreciseBirthRecord(const BirthRecord& birth, Language language) {
+    const auto text = [language](std::string_view english) {
+        return Translated(language, "engines/precise/birth_instant.cpp CheckPreciseBirthRecord", english);
+    };
     if (birth.Month < 1 || birth.Month > 12 || birth.Day < 1 || !CalendarDate(birth).ok()) {
         const std::string monthName =
             birth.Month >= 1 && birth.Month <= 12
-                ? std::string(MonthNames[static_cast<std::size_t>(birth.Month - 1)])
-                : "month " + std::to_string(birth.Month);
-        return std::to_string(birth.Day) + " " + monthName + " " + std::to_string(birth.Year) +
-               " is not a date of the Gregorian calendar";
+                ? std::string(MonthNameIn(MonthNames[static_cast<std::size_t>(birth.Month - 1)], language))
+                : Filled(text("month %1"), {std::to_string(birth.Month)});
+        return Filled(text("%1 %2 %3 is not a date of the Gregorian calendar"),
+                      {std::to_string(birth.Day), monthName, std::to_string(birth.Year)});
     }
     if (std::fabs(NorthLatitude(birth)) > 90) {
-        return "The latitude must lie within 90 degrees of the equator";
+        return std::string(text("The latitude must lie within 90 degrees of the equator"));
     }
     if (std::fabs(EastLongitude(birth)) > 180) {
-        return "The longitude must lie within 180 degrees of Greenwich";
+        return std::string(text("The longitude must lie within 180 degrees of Greenwich"));
     }
     return std::nullopt;
 }

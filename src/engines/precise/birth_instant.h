@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/birth_record.h"
+#include "model/language.h"
 
 namespace grahavani {
 
@@ -17,8 +18,8 @@ struct BirthInstant {
 };
 
 // A message naming what cannot be computed precisely (a date the Gregorian calendar
-// lacks, like 29 February 1900, or a place off the globe), or nothing.
-std::optional<std::string> CheckPreciseBirthRecord(const BirthRecord& birth);
+// lacks, like 29 February 1900, or a place off the globe) in the reader's language, or nothing.
+std::optional<std::string> CheckPreciseBirthRecord(const BirthRecord& birth, Language language = Language::English);
 
 // The zone's offset comes from ZoneOffsetSeconds, else from the magnitudes with the
 // direction of the longitude's hemisphere (0 degrees counts as west). Daylight saving

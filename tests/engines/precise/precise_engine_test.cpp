@@ -269,6 +269,12 @@ TEST(CheckPreciseBirthRecord, RefusesDaysAndPlacesThatDoNotExist) {
          "The longitude must lie within 180 degrees of Greenwich"},
     };
     for (const auto& row : rows) EXPECT_EQ(CheckPreciseBirthRecord(row.birth), row.message);
+    // In Hindi: the month named in the script, the numbers as they stand.
+    EXPECT_EQ(CheckPreciseBirthRecord(rows[0].birth, Language::Hindi),
+              "29 \u092B\u093C\u0930\u0935\u0930\u0940 1900 \u0917\u094D\u0930"
+              "\u0947\u0917\u094B\u0930\u093F\u092F\u0928 \u0915\u0948\u0932"
+              "\u0947\u0902\u0921\u0930 \u0915\u093E \u0926\u093F\u0928\u093E"
+              "\u0902\u0915 \u0928\u0939\u0940\u0902 \u0939\u0948");  // 29 फ़रवरी 1900 ग्रेगोरियन कैलेंडर का दिनांक नहीं है
 }
 
 // Every text and number of a chart, as bytes.

@@ -109,7 +109,7 @@ std::optional<ChartTiming> ChartSession::Compute(const BirthEntries& entries, co
     ChartOptions options = ReadChartOptions(settings_);
     options.engine = EngineForZone(entries, birth, options.engine, parent);
     if (options.engine == Engine::Precise) {
-        if (const auto problem = CheckPreciseBirthRecord(birth)) {
+        if (const auto problem = CheckPreciseBirthRecord(birth, DesktopLanguage())) {
             messages_.ShowInformation(parent, QString::fromStdString(*problem));
             return std::nullopt;
         }

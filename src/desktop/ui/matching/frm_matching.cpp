@@ -175,7 +175,7 @@ std::optional<MatchedChart> frmMatching::ChartOf(const MatchPartner& partner) {
     MatchedChart matched{ToBirthRecord(*entries), {}};
     const ChartOptions options = ReadChartOptions(session_.Settings());
     if (options.engine == Engine::Precise) {
-        if (const auto problem = CheckPreciseBirthRecord(matched.Birth)) {
+        if (const auto problem = CheckPreciseBirthRecord(matched.Birth, DesktopLanguage())) {
             messages_.ShowInformation(this, file + QString::fromStdString(*problem));
             return std::nullopt;
         }
