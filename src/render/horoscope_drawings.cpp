@@ -11,6 +11,7 @@
 #include "render/pdf_document.h"
 #include "vargas/ashtakavarga.h"
 #include "vargas/varga.h"
+#include "translation/chart_names_in.h"
 #include "vargas/varga_chart.h"
 
 namespace grahavani {
@@ -108,8 +109,7 @@ void AshtakavargaDrawings(PageFlow& flow, const Horoscope& h) {
         grids.push_back(drawing);
     };
     for (std::size_t planet = 0; planet < AshtakavargaPlanets.size(); ++planet) {
-        grid(DocumentText(h.Language, "model/name_tables.h BodyNames", BodyNames[AshtakavargaPlanets[planet]]),
-             bindus.Bhinna[planet]);
+        grid(DocumentText(BodyNameIn(BodyNames[AshtakavargaPlanets[planet]], h.Language)), bindus.Bhinna[planet]);
     }
     grid(DocumentText(h.Language, "render/horoscope_drawings.cpp AshtakavargaDrawings", "Sarva"), bindus.Sarva);
     DrawingRows(flow, h.Style, grids, AshtakavargaColumns, flow.AreaWidth() / AshtakavargaColumns - RowGap);

@@ -8,6 +8,7 @@
 #include "texts/position_text_in.h"
 #include "timing/local_time.h"
 #include "timing/timing_names_in.h"
+#include "translation/chart_names_in.h"
 #include "vargas/ashtakavarga.h"
 
 namespace grahavani {
@@ -34,11 +35,9 @@ public:
         return Q(TimingNameIn(names, english, language_));
     }
     QString Lord(std::string_view lord) const { return Timing(TimingNames::DashaLords, lord); }
-    QString Body(std::string_view body) const { return Name("model/name_tables.h BodyNames", body); }
-    QString Sign(std::string_view abbreviation) const {
-        return Name("model/name_tables.h SignAbbreviationList", abbreviation);
-    }
-    QString Nakshatra(std::string_view name) const { return Name("model/vedic_names.h NakshatraNames", name); }
+    QString Body(std::string_view body) const { return Q(BodyNameIn(body, language_)); }
+    QString Sign(std::string_view abbreviation) const { return Q(SignCodeIn(abbreviation, language_)); }
+    QString Nakshatra(std::string_view name) const { return Q(NakshatraNameIn(name, language_)); }
 
 private:
     Language language_;
@@ -63,7 +62,7 @@ QString Place(const BirthRecord& b) {
 
 // The zone row's text in the language; there its Latin abbreviation ("IST") is left out.
 QString ZoneText(const Horoscope& h) {
-    const QString zone = DocumentText(h.Language, "model/reference_tables.cpp TimeZoneList", h.ZoneText);
+    const QString zone = Q(ZoneRowTextIn(h.ZoneText, h.Language));
     const QStringList fields = zone.split(QLatin1Char(','));
     if (h.Language == Language::English || fields.size() != 3) return zone;
     return fields[0] + QStringLiteral(", ") + fields[2];
@@ -94,7 +93,7 @@ void CoverSection(PageFlow& flow, const Horoscope& h) {
     flow.Field(w("Date of birth"),
                QStringLiteral("%1 %2 %3")
                    .arg(b.Day)
-                   .arg(w.Name("model/name_tables.h MonthNames", MonthNames[static_cast<std::size_t>(b.Month - 1)]))
+                   .arg(Q(MonthNameIn(MonthNames[static_cast<std::size_t>(b.Month - 1)], h.Language)))
                    .arg(b.Year));
     flow.Field(w("Time of birth"),
                QStringLiteral("%1:%2").arg(b.Hour, 2, 10, QLatin1Char('0')).arg(b.Minute, 2, 10, QLatin1Char('0')));
@@ -112,11 +111,11 @@ void CoverSection(PageFlow& flow, const Horoscope& h) {
     flow.Field(w("Lunar node"), h.Options.node == LunarNode::True ? w("true") : w("mean"));
     flow.Field(w("Dasha year"), w("%1 days").arg(DashaYearDays(h.Timing.Year)));
     flow.Heading(w("Chart"));
-    flow.Field(w("Lagna"), w.Name("model/name_tables.h LagnaNames", c.LagnaName));
-    flow.Field(w("Rashi"), w.Name("model/vedic_names.h RashiNames", c.MoonRashi));
+    flow.Field(w("Lagna"), Q(LagnaNameIn(c.LagnaName, h.Language)));
+    flow.Field(w("Rashi"), Q(RashiNameIn(c.MoonRashi, h.Language)));
     flow.Field(w("Nakshatra"), w.Nakshatra(c.MoonNakshatra));
     flow.Field(w("Pada"), QString::number(table[PlanetTableRow(MoonBody)].Pada));
-    flow.Field(w("Nakshatra lord"), w.Name("model/reference_tables.cpp SignNakshatraTable lords", c.NakshatraLord));
+    flow.Field(w("Nakshatra lord"), w.Body(c.NakshatraLord));
     flow.Field(w("Balance of dasha"), w("%1: %2 years %3 months %4 days")
                                           .arg(w.Lord(DashaRulers(DashaSystem::Vimshottari)[balance.Ruler].Lord))
                                           .arg(balance.Years).arg(balance.Months).arg(balance.Days));
@@ -131,7 +130,7 @@ void PlanetSection(PageFlow& flow, const Horoscope& h) {
     for (std::size_t i = 0; i < table.size(); ++i) {
         const PlanetRow& row = table[i];
         rows.push_back({{w.Body(row.Body), w.Position(row.Text), w.Nakshatra(row.Nakshatra), QString::number(row.Pada),
-                         w.Name("model/reference_tables.cpp SignNakshatraTable lords", row.NakshatraLord),
+                         w.Body(row.NakshatraLord),
                          QString::number(row.House),
                          row.Dignity ? Q(DignityIn(*row.Dignity, h.Language)) : QStringLiteral("—"),
                          yesNo(row.Retrograde), yesNo(row.Combust), w.Sign(SignAbbreviation(h.Timing.Navamsa[i].Sign))}});

@@ -6,6 +6,7 @@
 #include "model/vedic_names.h"
 #include "render/pdf_document.h"
 #include "texts/position_text_in.h"
+#include "translation/chart_names_in.h"
 
 namespace grahavani {
 namespace {
@@ -34,8 +35,7 @@ void BirthSection(PageFlow& flow, const QString& side, const MatchedChart& match
     flow.Field(w("Born"), Q(BirthSummary(matched.Birth, w.In())));
     flow.Field(w("Moon"), w("%1, %2 pada %3")
                               .arg(Q(PositionTextIn(w.In(), matched.Chart.MoonPositionText)),
-                                   DocumentText(w.In(), "model/vedic_names.h NakshatraNames",
-                                                NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)]))
+                                   DocumentText(NakshatraNameIn(NakshatraNames[static_cast<std::size_t>(moon.Nakshatra)], w.In())))
                               .arg(moon.Pada));
 }
 

@@ -8,6 +8,7 @@
 #include "interpretation/sign_profile_table.h"
 #include "render/pdf_document.h"
 #include "render/profile_pictures.h"
+#include "translation/chart_names_in.h"
 #include "translation/translated.h"
 
 namespace grahavani {
@@ -124,11 +125,9 @@ QString TabCaption(std::size_t tab, Language language) {
 
 Profile NakshatraProfileOf(const NakshatraProfile& nakshatra, Language language) {
     Profile profile{TabCaption(1, language),
-                    ReadingText(language, "model/vedic_names.h NakshatraNames", nakshatra.name),
+                    ReadingText(NakshatraNameIn(nakshatra.name, language)),
                     PicturePath(ImageList::Nakshatra, nakshatra.name),
-                    language == Language::English
-                        ? QString()
-                        : ReadingText(language, "model/vedic_names.h NakshatraNames", nakshatra.name),
+                    language == Language::English ? QString() : ReadingText(NakshatraNameIn(nakshatra.name, language)),
                     Captions(NakshatraPageCaptions, language, "NakshatraPageCaptions"),
                     {}};
     profile.tabCaptions.front() = ReadingText(NakshatraFirstPageCaption(nakshatra.name, language));
