@@ -60,19 +60,25 @@ std::string_view TakeLine(std::string_view& bytes) {
     return line;
 }
 
-std::string BadLine(std::string_view key, std::string_view value, std::string_view expected) {
-    return "The chart file's " + std::string(key) + " line holds \"" + std::string(value) + "\": expected " +
-           std::string(expected);
+std::string_view ProblemText(std::string_view english, Language language) {
+    return Translated(language, "formats/chart_file.cpp ReadZone", english);
+}
+
+std::string BadLine(std::string_view key, std::string_view value, std::string_view expected, Language language) {
+    return Filled(ProblemText("The chart file's %1 line holds \"%2\": expected %3", language),
+                  {key, value, ProblemText(expected, language)});
 }
 
 // The entries' zone from the clock's lines, or the message of the first bad one.
 std::optional<std::string> ReadZone(const std::map<std::string, std::string, std::less<>>& clock,
-                                    BirthEntries& e) {
+                                    BirthEntries& e, Language language) {
     const std::string& zone = clock.find(ZoneKey)->second;
-    if (zone.empty()) return BadLine(ZoneKey, zone, "the text of a time-zone row");
+    if (zone.empty()) return BadLine(ZoneKey, zone, "the text of a time-zone row", language);
     bool tick = false;
     if (const auto found = clock.find(DaylightSavingKey); found != clock.end()) {
-        if (found->second != "0" && found->second != "1") return BadLine(DaylightSavingKey, found->second, "0 or 1");
+        if (found->second != "0" && found->second != "1") {
+            return BadLine(DaylightSavingKey, found->second, "0 or 1", language);
+        }
         tick = found->second == "1";
     }
     std::optional<std::int32_t> offset;
@@ -82,14 +88,16 @@ std::optional<std::string> ReadZone(const std::map<std::string, std::string, std
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc{} || end != text.data() + text.size() || value < -LargestOffsetSeconds ||
             value > LargestOffsetSeconds) {
-            return BadLine(OffsetKey, text, "whole seconds from -64800 to 64800");
+            return BadLine(OffsetKey, text, "whole seconds from -64800 to 64800", language);
         }
         offset = value;
     }
     const auto row = ZoneRowOfText(zone);
     if (!row && !offset) {
-        return "The chart file's zone \"" + zone + "\" is no row of the zone list and the file gives no " +
-               std::string(OffsetKey) + " line for it";
+        return Filled(ProblemText("The chart file's zone \"%1\" is no row of the zone list and the file gives no %2 "
+                                  "line for it",
+                                  language),
+                      {zone, OffsetKey});
     }
     e.DaylightSaving = tick;
     if (row) {
@@ -141,7 +149,8 @@ std::string NotAChartFileMessage(std::string_view path, Language language) {
     return Filled(Translated(language, "formats/chart_file.cpp NotAChartFileMessage", "%1 is not a chart file"), {path});
 }
 
-std::variant<ChartFileClock, std::string> ReadChartFile(std::string_view bytes, BirthEntries& entries) {
+std::variant<ChartFileClock, std::string> ReadChartFile(std::string_view bytes, BirthEntries& entries,
+                                                        Language language) {
     bytes = bytes.substr(0, ChartFileReadLimit);
     std::array<std::string, ChartFileLineCount> values;
     for (std::string& value : values) {
@@ -158,7 +167,7 @@ std::variant<ChartFileClock, std::string> ReadChartFile(std::string_view bytes, 
     BirthEntries e = entries;
     ChartFileClock read;
     if (clock.contains(ZoneKey)) {
-        if (auto problem = ReadZone(clock, e)) return std::move(*problem);
+        if (auto problem = ReadZone(clock, e, language)) return std::move(*problem);
         read.StatesZone = true;
     }
     if (const auto found = clock.find(TimeZoneKey); found != clock.end()) read.AtlasTimeZone = found->second;

@@ -43,7 +43,9 @@ struct ChartFileClock {
 // empty values, the directions are North and East only when spelled so. A file with a zone line
 // sets the zone row (the extra row for a text no row has), the tick and the exact offset; one
 // without leaves them as they are. Accepts CR LF or LF; unknown lines after the fifteenth are
-// ignored. A zone line that cannot be read gives its message and leaves the entries untouched.
-std::variant<ChartFileClock, std::string> ReadChartFile(std::string_view bytes, BirthEntries& entries);
+// ignored. A zone line that cannot be read gives its message, in the reader's language, and
+// leaves the entries untouched.
+std::variant<ChartFileClock, std::string> ReadChartFile(std::string_view bytes, BirthEntries& entries,
+                                                        Language language = Language::English);
 
 }  // namespace grahavani

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/translation/latin_words.h"
+
 #include "atlas/place_birth_record.h"
 #include "atlas/place_search.h"
 #include "formats/text_codec.h"
@@ -168,6 +170,13 @@ TEST(ReadChartFile, BadClockLineIsNamedAndChangesNothing) {
         EXPECT_EQ(std::get<std::string>(clock), c.message);
         EXPECT_EQ(read.TimeZoneRow, 3u);
         EXPECT_EQ(read.Name, "");
+        // In Tamil the same problem, the file's keys and values as it holds them, no English besides.
+        const auto tamil = ReadChartFile(bytes, read, Language::Tamil);
+        ASSERT_EQ(tamil.index(), 1u) << c.lines[0];
+        const std::string keysAndValues = c.lines.back() + " OffsetSeconds";
+        for (const std::string& word : test::LatinWords(std::get<std::string>(tamil))) {
+            EXPECT_NE(keysAndValues.find(word), std::string::npos) << std::get<std::string>(tamil);
+        }
     }
 }
 

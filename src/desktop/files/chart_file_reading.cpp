@@ -18,7 +18,7 @@ std::variant<ChartFileClock, QString> ReadChartFileAt(const QString& path, Birth
     const std::string_view stored(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (!CouldBeChartFile(stored)) return QString::fromStdString(NotAChartFileMessage(path.toStdString(), DesktopLanguage()));
     BirthEntries read = entries;
-    const auto clock = ReadChartFile(stored, read);
+    const auto clock = ReadChartFile(stored, read, DesktopLanguage());
     if (const auto* problem = std::get_if<std::string>(&clock)) return QString::fromStdString(*problem);
     entries = std::move(read);
     return std::get<ChartFileClock>(clock);
