@@ -145,22 +145,31 @@ TEST_F(LanguageSwitchTest, EveryWindowChangesAtOnceAndComesBackToItsEnglish) {
     const QStringList match = AllTexts(matching);
     const QSize size = window->size();
 
-    Choose(window, "mnuTamil");
-    EXPECT_EQ(DesktopLanguage(), Language::Tamil);
-    EXPECT_EQ(settings.value("View/Language").toString(), QStringLiteral("ta"));
-    EXPECT_TRUE(window->findChild<QAction*>("mnuTamil")->isChecked());
-    EXPECT_TRUE(session.EntryForm().findChild<QAction*>("mnuTamil")->isChecked());
+    // From the chart window to Hindi, then from the form to Tamil.
+    const struct {
+        QWidget* menuWindow;
+        const char* item;
+        Language language;
+        const char* code;
+    } switches[] = {{window, "mnuHindi", Language::Hindi, "hi"}, {&session.EntryForm(), "mnuTamil", Language::Tamil, "ta"}};
     const std::set<std::string> entered = {"Asha", "Rao", "New", "Delhi", "India", "IST"};
-    ExpectNoEnglish(&session.EntryForm(), {});
-    ExpectNoEnglish(window, entered);
-    ExpectNoEnglish(matching, entered);
-    // What the reader chose stays: the entries, the varga, the tab and page, the window's size.
-    EXPECT_EQ(OnForm<QComboBox>("cboMonth")->currentIndex(), 7);
-    EXPECT_EQ(OnMainWindow<QComboBox>("cboVarga")->currentIndex(), 5);
-    EXPECT_EQ(interpretation.currentIndex(), 1);
-    EXPECT_EQ(interpretation.Place().nakshatraPage, 3);
-    EXPECT_EQ(window->size(), size);
-    EXPECT_EQ(session.Birth().Month, 8);
+    for (const auto& change : switches) {
+        Choose(change.menuWindow, change.item);
+        EXPECT_EQ(DesktopLanguage(), change.language);
+        EXPECT_EQ(settings.value("View/Language").toString(), QString::fromLatin1(change.code));
+        EXPECT_TRUE(window->findChild<QAction*>(change.item)->isChecked());
+        EXPECT_TRUE(session.EntryForm().findChild<QAction*>(change.item)->isChecked());
+        ExpectNoEnglish(&session.EntryForm(), {});
+        ExpectNoEnglish(window, entered);
+        ExpectNoEnglish(matching, entered);
+        // What the reader chose stays: the entries, the varga, the tab and page, the window's size.
+        EXPECT_EQ(OnForm<QComboBox>("cboMonth")->currentIndex(), 7);
+        EXPECT_EQ(OnMainWindow<QComboBox>("cboVarga")->currentIndex(), 5);
+        EXPECT_EQ(interpretation.currentIndex(), 1);
+        EXPECT_EQ(interpretation.Place().nakshatraPage, 3);
+        EXPECT_EQ(window->size(), size);
+        EXPECT_EQ(session.Birth().Month, 8);
+    }
 
     Choose(&session.EntryForm(), "mnuEnglish");
     EXPECT_EQ(settings.value("View/Language").toString(), QStringLiteral("en"));
