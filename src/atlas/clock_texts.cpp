@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "model/name_tables.h"
+#include "translation/chart_names_in.h"
+#include "translation/filled.h"
+#include "translation/translated.h"
+
 namespace grahavani {
 namespace {
 
@@ -34,9 +39,24 @@ std::string ClockName(std::string_view timeZone, const LocalDateTime& local, con
     return clock.DaylightSaving ? "daylight saving" : "standard time";
 }
 
-std::string ZoneLineText(std::string_view timeZone, const LocalDateTime& local, const ZoneClock& clock) {
-    return std::string(timeZone) + " on " + LocalDateText(local) + ": " + UtcOffsetText(clock.OffsetSeconds) + ", " +
-           ClockName(timeZone, local, clock);
+std::string ZoneLineText(std::string_view timeZone, const LocalDateTime& local, const ZoneClock& clock,
+                         Language language) {
+    if (language == Language::English) {
+        return std::string(timeZone) + " on " + LocalDateText(local) + ": " + UtcOffsetText(clock.OffsetSeconds) +
+               ", " + ClockName(timeZone, local, clock);
+    }
+    const auto text = [language](std::string_view english) {
+        return Translated(language, "atlas/clock_texts.cpp ZoneLineText", english);
+    };
+    const bool knownMonth = local.Month >= 1 && local.Month <= 12;
+    const std::string date =
+        knownMonth ? Filled("%1 %2 %3", {std::to_string(local.Day),
+                                         MonthNameIn(MonthNames[static_cast<std::size_t>(local.Month - 1)], language),
+                                         std::to_string(local.Year)})
+                   : LocalDateText(local);
+    // The clock's name is a word of ours, or the zone's own abbreviation, which stays.
+    return Filled(text("%1 on %2: %3, %4"),
+                  {timeZone, date, UtcOffsetText(clock.OffsetSeconds), text(ClockName(timeZone, local, clock))});
 }
 
 std::string ExtraZoneRowName(std::string_view placeName, std::string_view timeZone, const LocalDateTime& local,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/translation/latin_words.h"
+
 namespace grahavani {
 namespace {
 
@@ -35,6 +37,16 @@ TEST(ClockTexts, NameTheClockUnderTheZoneRowAndInAnExtraRow) {
         ASSERT_TRUE(reading.Clock) << c.zoneLine;
         EXPECT_EQ(ZoneLineText(c.zone, c.local, *reading.Clock), c.zoneLine);
         EXPECT_EQ(ExtraZoneRowName(c.place, c.zone, c.local, *reading.Clock), c.extraRow);
+        // The reader's words around the zone's name, offset and abbreviation, which stay.
+        for (const Language language : {Language::Hindi, Language::Tamil}) {
+            const std::string line = ZoneLineText(c.zone, c.local, *reading.Clock, language);
+            const std::string english = c.zoneLine;
+            for (const std::string& word : test::LatinWords(line)) {
+                EXPECT_NE(english.find(word), std::string::npos) << line;
+                EXPECT_TRUE(std::string_view(c.zone).find(word) != std::string_view::npos || word == reading.Clock->Abbreviation)
+                    << word << " in " << line;
+            }
+        }
     }
 }
 

@@ -14,6 +14,7 @@
 #include "atlas/place_search.h"
 #include "model/reference_tables.h"
 #include "desktop/ui/entry/place_completer.h"
+#include "desktop/ui/language/desktop_translator.h"
 #include "desktop/ui/language/keep_translated.h"
 #include "desktop/ui/widgets/message_sink.h"
 
@@ -100,8 +101,9 @@ void AtlasZoneChoice::Refresh(const BirthEntries& entries) {
     zoneList_.setCurrentIndex(static_cast<int>(choice_->Row));
     daylightSaving_.setChecked(choice_->DaylightSaving);
 
-    Say([zoneLine = Text(ZoneLineText(place_->TimeZone, *local, clock)),
+    Say([timeZone = std::string(place_->TimeZone), local = *local, clock,
          nearest = suggested_ ? Text(place_->Name) : QString(), message = Text(reading.Message)] {
+        const QString zoneLine = Text(ZoneLineText(timeZone, local, clock, DesktopLanguage()));
         QString line = nearest.isEmpty() ? zoneLine : tr("Nearest atlas place %1: %2").arg(nearest, zoneLine);
         if (!message.isEmpty()) line += "\n" + message;
         return line;
